@@ -1,0 +1,15 @@
+# stochal_add_test(NAME SOURCES file... [LIBS lib...])
+# One GoogleTest executable, registered with CTest; in the mingw x86_64
+# build CTest runs it under wine through the toolchain's emulator.
+function(stochal_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  if(TARGET GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main GTest::gmock)
+  else()
+    target_link_libraries(${name} PRIVATE gtest_main gmock)
+  endif()
+  target_link_libraries(${name} PRIVATE stochal_core stochal_warnings ${ARG_LIBS})
+  target_compile_definitions(${name} PRIVATE STOCHAL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+endfunction()

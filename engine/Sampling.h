@@ -1,0 +1,132 @@
+#pragma once
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "engine/UniformMapping.h"
+
+// Sampling of row numbers, with equal or given weights, with or without
+// replacement, and the row shuffle. The routines never look at the data.
+// Every draw takes one u = NextUnit() of the stream. Templates over the
+// stream so that tests can feed constructed values.
+
+using ElementList = std::vector<std::uint32_t>;
+using WeightList = std::vector<double>;
+
+namespace sampling_detail {
+
+template <class UnitSource>
+std::size_t EqualWeightPosition(UnitSource& stream, std::size_t length)
+{
+    const double m = static_cast<double>(length);
+    const auto k = static_cast<std::size_t>(std::floor(m * stream.NextUnit()));
+    return k < length ? k : length - 1; // floor(m * u) < m for u < 1; guard rounding
+}
+
+// The first position whose weight x reaches after subtracting the weights
+// before it; ties go to the earlier position, and rounding that leaves x
+// above every weight chooses the last.
+template <class WeightOf>
+std::size_t WeightedPosition(double x, std::size_t count, WeightOf weightOf)
+{
+    for (std::size_t k = 0; k + 1 < count; ++k) {
+        const double w = weightOf(k);
+        if (x <= w) {
+            return k;
+        }
+        x -= w;
+    }
+    return count - 1;
+}
+
+} // namespace sampling_detail
+
+template <class UnitSource>
+void SampleWithReplacement(const ElementList& elements, std::uint32_t count, ElementList& output, UnitSource& stream)
+{
+    if (elements.empty()) {
+        return; // nothing to choose from; callers are meant to refuse this earlier
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        output.push_back(elements[sampling_detail::EqualWeightPosition(stream, elements.size())]);
+    }
+}
+
+template <class UnitSource>
+void SampleWeightedWithReplacement(const ElementList& elements, const WeightList& weights, std::uint32_t count,
+                                   ElementList& output, UnitSource& stream)
+{
+    const std::size_t n = std::min(elements.size(), weights.size());
+    if (n == 0) {
+        return; // nothing to choose from; callers are meant to refuse this earlier
+    }
+    double total = 0.0;
+    for (double w : weights) {
+        total += w;
+    }
+    const auto weightOf = [&weights](std::size_t k) { return weights[k]; };
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const double x = stream.NextUnit() * total;
+        output.push_back(elements[sampling_detail::WeightedPosition(x, n, weightOf)]);
+    }
+}
+
+template <class UnitSource>
+void SampleUnique(const ElementList& elements, std::uint32_t count, ElementList& output, UnitSource& stream)
+{
+    std::vector<std::size_t> positions(elements.size());
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        positions[i] = i;
+    }
+    for (std::uint32_t i = 0; i < count && !positions.empty(); ++i) {
+        const std::size_t k = sampling_detail::EqualWeightPosition(stream, positions.size());
+        output.push_back(elements[positions[k]]);
+        positions.erase(positions.begin() + static_cast<std::ptrdiff_t>(k));
+    }
+}
+
+template <class UnitSource>
+void SampleWeightedUnique(const ElementList& elements, const WeightList& weights, std::uint32_t count,
+                          ElementList& output, UnitSource& stream)
+{
+    struct Candidate {
+        std::size_t position;
+        double weight;
+    };
+    std::vector<Candidate> candidates;
+    double total = 0.0;
+    for (std::size_t i = 0; i < weights.size() && i < elements.size(); ++i) {
+        if (weights[i] > 0.0) { // leaves out zero, negative and NaN weights
+            candidates.push_back({i, weights[i]});
+            total += weights[i];
+        }
+    }
+    const auto weightOf = [&candidates](std::size_t k) { return candidates[k].weight; };
+    for (std::uint32_t i = 0; i < count && !candidates.empty(); ++i) {
+        const double x = stream.NextUnit() * total;
+        const std::size_t k = sampling_detail::WeightedPosition(x, candidates.size(), weightOf);
+        output.push_back(elements[candidates[k].position]);
+        total -= candidates[k].weight;
+        candidates.erase(candidates.begin() + static_cast<std::ptrdiff_t>(k));
+    }
+}
+
+// Forward Fisher-Yates on a word source (the main stream in the product).
+template <class WordSource>
+void ShuffleRows(std::uint32_t* first, std::uint32_t* last, WordSource& engine)
+{
+    const std::ptrdiff_t n = last - first;
+    for (std::ptrdiff_t i = 1; i < n; ++i) {
+        const auto j = UniformInt(engine, 0, static_cast<std::int32_t>(i));
+        std::swap(first[i], first[j]);
+    }
+}
+
+// The same on the main stream of the process-wide engine.
+void ShuffleRows(std::uint32_t* first, std::uint32_t* last);
+
+// Appends start, start + 1, ..., start + count - 1.
+void FillSequence(ElementList& output, std::int64_t count, std::uint32_t start);

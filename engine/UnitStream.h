@@ -1,0 +1,16 @@
+#pragma once
+#include "engine/MersenneTwister.h"
+
+// A source of doubles in [0, 1): its own copy of an engine, so that it and
+// the engine it was taken from advance independently.
+class CUnitStream {
+public:
+    explicit CUnitStream(const CMersenneTwister& engine) : m_engine(engine) {}
+
+    // w * 2^-32: 0.0 can occur, 1.0 cannot.
+    double NextUnit() { return static_cast<double>(m_engine.NextWord()) * m_scale; }
+
+private:
+    CMersenneTwister m_engine;
+    double m_scale = 1.0 / (4294967295.0 + 1.0);
+};
