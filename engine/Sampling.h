@@ -114,6 +114,39 @@ void SampleWeightedUnique(const ElementList& elements, const WeightList& weights
     }
 }
 
+// The rule QSAMPLE and the Random Sample command share: weights count as
+// given when the list holds at least one weight (an empty list is none).
+enum class SamplingRoutine { WithReplacement, WeightedWithReplacement, Unique, WeightedUnique };
+
+inline SamplingRoutine ChooseSamplingRoutine(bool unique, const WeightList& weights)
+{
+    const bool weighted = !weights.empty();
+    if (unique) {
+        return weighted ? SamplingRoutine::WeightedUnique : SamplingRoutine::Unique;
+    }
+    return weighted ? SamplingRoutine::WeightedWithReplacement : SamplingRoutine::WithReplacement;
+}
+
+template <class UnitSource>
+void SampleByRule(const ElementList& elements, const WeightList& weights, bool unique, std::uint32_t count,
+                  ElementList& output, UnitSource& stream)
+{
+    switch (ChooseSamplingRoutine(unique, weights)) {
+    case SamplingRoutine::WithReplacement:
+        SampleWithReplacement(elements, count, output, stream);
+        break;
+    case SamplingRoutine::WeightedWithReplacement:
+        SampleWeightedWithReplacement(elements, weights, count, output, stream);
+        break;
+    case SamplingRoutine::Unique:
+        SampleUnique(elements, count, output, stream);
+        break;
+    case SamplingRoutine::WeightedUnique:
+        SampleWeightedUnique(elements, weights, count, output, stream);
+        break;
+    }
+}
+
 // Forward Fisher-Yates on a word source (the main stream in the product).
 template <class WordSource>
 void ShuffleRows(std::uint32_t* first, std::uint32_t* last, WordSource& engine)

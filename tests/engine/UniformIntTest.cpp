@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+
+#include "engine/MersenneTwister.h"
+#include "engine/UniformMapping.h"
+#include "tests/engine/ReferenceData.h"
+#include "tests/engine/ScriptedSources.h"
+
+namespace {
+
+TEST(UniformInt, MatchesTheReferenceRows)
+{
+    const EngineReference data = LoadEngineReference();
+    ASSERT_GE(data.ints.size(), 10u);
+    for (const IntRow& row : data.ints) {
+        CMersenneTwister engine(row.seed);
+        for (std::size_t i = 0; i < row.values.size(); ++i) {
+            ASSERT_EQ(UniformInt(engine, row.min, row.max), row.values[i])
+                << "seed " << row.seed << " [" << row.min << ", " << row.max << "] draw " << i + 1;
+        }
+    }
+}
+
+TEST(UniformInt, DiceOfSeedOne)
+{
+    CMersenneTwister engine(1);
+    const int expected[] = {2, 4, 3, 4, 6, 4, 2, 1, 5, 5};
+    for (int value : expected) {
+        EXPECT_EQ(UniformInt(engine, 1, 6), value);
+    }
+}
+
+TEST(UniformInt, EqualBoundsDrawNothing)
+{
+    ScriptedWords words({});
+    EXPECT_EQ(UniformInt(words, 42, 42), 42);
+    EXPECT_EQ(words.Drawn(), 0u);
+}
+
+TEST(UniformInt, SmallRangeKeepsTheHighBits)
+{
+    // n = 10: divisor 2^21, so the top 11 bits are reduced modulo 10.
+    ScriptedWords words({0xFFFFFFFFu, 0x00000000u, 0x00200000u * 13u});
+    EXPECT_EQ(UniformInt(words, 0, 9), 2047 % 10);
+    EXPECT_EQ(UniformInt(words, 0, 9), 0);
+    EXPECT_EQ(UniformInt(words, 0, 9), 3);
+    // n = 2 divides 2^31: divisor 2^30, the top two bits modulo 2.
+    ScriptedWords halves({0x40000000u, 0xBFFFFFFFu});
+    EXPECT_EQ(UniformInt(halves, 0, 1), 1);
+    EXPECT_EQ(UniformInt(halves, 0, 1), 0);
+}
+
+TEST(UniformInt, LargestSmallRangeUsesOneWordWithoutRejection)
+{
+    // range 858993459: n = 858993460, divisor 2; a word far above the range
+    // is still mapped, not rejected.
+    ScriptedWords words({0xFFFFFFFFu});
+    EXPECT_EQ(UniformInt(words, 0, 858993459), static_cast<std::int32_t>((0xFFFFFFFFu / 2u) % 858993460u));
+    EXPECT_EQ(words.Drawn(), 1u);
+}
+
+TEST(UniformInt, FirstRejectionRangeDrawsUntilAWordFits)
+{
+    ScriptedWords words({858993461u, 0xFFFFFFFFu, 858993460u});
+    EXPECT_EQ(UniformInt(words, 0, 858993460), 858993460);
+    EXPECT_EQ(words.Drawn(), 3u);
+    ScriptedWords shifted({5u});
+    EXPECT_EQ(UniformInt(shifted, -10, 858993450), -5);
+}
+
+TEST(UniformInt, FullThirtyTwoBitRangeWrapsAroundTheSignedEnds)
+{
+    constexpr std::int32_t lo = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t hi = std::numeric_limits<std::int32_t>::max();
+    ScriptedWords words({0u, 0xFFFFFFFFu, 0x80000000u});
+    EXPECT_EQ(UniformInt(words, lo, hi), lo);
+    EXPECT_EQ(UniformInt(words, lo, hi), hi);
+    EXPECT_EQ(UniformInt(words, lo, hi), 0);
+    CMersenneTwister engine(5);
+    for (int i = 0; i < 1000; ++i) {
+        const std::int32_t v = UniformInt(engine, -2000000000, 2000000000);
+        ASSERT_GE(v, -2000000000);
+        ASSERT_LE(v, 2000000000);
+    }
+}
+
+} // namespace
