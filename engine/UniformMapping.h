@@ -20,19 +20,23 @@ namespace uniform_detail {
 constexpr std::uint32_t kRejectionThreshold = 858993460u; // first range for which 0xFFFFFFFF / range <= 4
 constexpr std::uint32_t kHalfWordRange = 0x80000000u;     // 2^31
 
-// The divisor that keeps the high bits of a word for n outcomes.
-constexpr std::uint32_t SmallRangeDivisor(std::uint32_t n)
+// The divisor that keeps the high bits of a word for n outcomes: 2^31 / n
+// when n divides 2^31; otherwise start from f = 2, r = 2^31 and halve r
+// (doubling f) while floor(floor(r / n) / 32) >= n. That loop stops at the
+// first power of two r below 32 n^2, so f is found from the bit length.
+inline std::uint32_t SmallRangeDivisor(std::uint32_t n)
 {
     if (kHalfWordRange % n == 0) {
         return kHalfWordRange / n;
     }
-    std::uint32_t f = 2;
-    std::uint32_t r = kHalfWordRange;
-    while ((r / n) / 32 >= n) {
-        r /= 2;
-        f *= 2;
+    constexpr std::uint32_t kLargestHalvingN = 8192; // 32 n^2 > 2^31 beyond it: no halving
+    if (n > kLargestHalvingN) {
+        return 2;
     }
-    return f;
+    const std::uint64_t limit = 32ull * n * n;
+    // Largest k with 2^k < limit; 63 - clz is floor(log2).
+    const int k = 63 - __builtin_clzll(limit - 1);
+    return 2u << (31 - k);
 }
 
 constexpr std::int32_t AddWrapping(std::int32_t min, std::uint32_t offset)

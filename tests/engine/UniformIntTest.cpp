@@ -87,3 +87,35 @@ TEST(UniformInt, FullThirtyTwoBitRangeWrapsAroundTheSignedEnds)
 }
 
 } // namespace
+
+namespace {
+
+// The divisor as the closed-range rule defines it, step by step.
+std::uint32_t DivisorByHalving(std::uint32_t n)
+{
+    if (0x80000000u % n == 0) {
+        return 0x80000000u / n;
+    }
+    std::uint32_t f = 2;
+    std::uint32_t r = 0x80000000u;
+    while ((r / n) / 32 >= n) {
+        r /= 2;
+        f *= 2;
+    }
+    return f;
+}
+
+TEST(UniformInt, DivisorMatchesTheHalvingRuleForEverySmallRangeShape)
+{
+    EXPECT_EQ(uniform_detail::SmallRangeDivisor(6), 1u << 22);
+    EXPECT_EQ(uniform_detail::SmallRangeDivisor(10), 1u << 21);
+    EXPECT_EQ(uniform_detail::SmallRangeDivisor(2), 1u << 30);
+    for (std::uint32_t n = 2; n < 70000; ++n) {
+        ASSERT_EQ(uniform_detail::SmallRangeDivisor(n), DivisorByHalving(n)) << n;
+    }
+    for (std::uint32_t n = 70000; n <= 858993460u - 7919u; n += 7919u) {
+        ASSERT_EQ(uniform_detail::SmallRangeDivisor(n), DivisorByHalving(n)) << n;
+    }
+}
+
+} // namespace
