@@ -1,0 +1,137 @@
+#include "addin/DualDispatch.h"
+
+#include "addin/StochalModule.h"
+
+namespace {
+
+// Holds the type information of one interface for the length of a call.
+class CTypeInfoRef {
+public:
+    explicit CTypeInfoRef(REFIID dual) : m_status(g_module.GetTypeInfo(dual, &m_info)) {}
+    ~CTypeInfoRef()
+    {
+        if (m_info)
+            m_info->Release();
+    }
+    CTypeInfoRef(const CTypeInfoRef&) = delete;
+    CTypeInfoRef& operator=(const CTypeInfoRef&) = delete;
+
+    HRESULT Status() const { return m_status; }
+    ITypeInfo* operator->() const { return m_info; }
+    ITypeInfo* Get() const { return m_info; }
+    ITypeInfo* Detach()
+    {
+        ITypeInfo* info = m_info;
+        m_info = nullptr;
+        return info;
+    }
+
+private:
+    ITypeInfo* m_info = nullptr;
+    HRESULT m_status;
+};
+
+// Named arguments make sense only for the value of a property assignment.
+bool HasUnsupportedNamedArguments(const DISPPARAMS& params)
+{
+    if (params.cNamedArgs == 0)
+        return false;
+    return params.cNamedArgs > 1 || !params.rgdispidNamedArgs ||
+           params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT;
+}
+
+// The function description of member as invoked with flags; the caller
+// releases it with ReleaseFuncDesc.
+FUNCDESC* FindFunction(ITypeInfo* info, DISPID member, WORD flags)
+{
+    TYPEATTR* attributes = nullptr;
+    if (FAILED(info->GetTypeAttr(&attributes)))
+        return nullptr;
+    const UINT count = attributes->cFuncs;
+    info->ReleaseTypeAttr(attributes);
+    for (UINT index = 0; index < count; ++index) {
+        FUNCDESC* function = nullptr;
+        if (FAILED(info->GetFuncDesc(index, &function)))
+            continue;
+        if (function->memid == member && (function->invkind & flags))
+            return function;
+        info->ReleaseFuncDesc(function);
+    }
+    return nullptr;
+}
+
+bool Converts(VARIANT& argument, VARTYPE type)
+{
+    if (type == VT_VARIANT || V_VT(&argument) == type)
+        return true;
+    VARIANT converted;
+    VariantInit(&converted);
+    const bool converts = SUCCEEDED(VariantChangeType(&converted, &argument, 0, type));
+    VariantClear(&converted);
+    return converts;
+}
+
+// The dispatcher reports a failed conversion without saying which argument
+// failed; find it, as its index in DISPPARAMS, whose arguments run last to
+// first. The declared parameters are converted first to last.
+void ReportMismatchedArgument(ITypeInfo* info, DISPID member, WORD flags,
+                              const DISPPARAMS& params, UINT* argumentError)
+{
+    FUNCDESC* function = FindFunction(info, member, flags);
+    if (!function)
+        return;
+    const UINT declared = static_cast<UINT>(function->cParams);
+    for (UINT position = 0; position < declared && position < params.cArgs; ++position) {
+        const UINT index = params.cArgs - 1 - position;
+        if (!Converts(params.rgvarg[index], function->lprgelemdescParam[position].tdesc.vt)) {
+            *argumentError = index;
+            break;
+        }
+    }
+    info->ReleaseFuncDesc(function);
+}
+
+} // namespace
+
+HRESULT DualGetTypeInfo(REFIID dual, UINT index, ITypeInfo** info)
+{
+    if (!info)
+        return E_POINTER;
+    *info = nullptr;
+    if (index != 0)
+        return DISP_E_BADINDEX;
+    CTypeInfoRef typeInfo(dual);
+    if (FAILED(typeInfo.Status()))
+        return typeInfo.Status();
+    *info = typeInfo.Detach();
+    return S_OK;
+}
+
+HRESULT DualGetIDsOfNames(REFIID dual, REFIID reserved, LPOLESTR* names, UINT count, DISPID* ids)
+{
+    if (!InlineIsEqualGUID(reserved, IID_NULL))
+        return DISP_E_UNKNOWNINTERFACE;
+    CTypeInfoRef typeInfo(dual);
+    if (FAILED(typeInfo.Status()))
+        return typeInfo.Status();
+    return typeInfo->GetIDsOfNames(names, count, ids);
+}
+
+HRESULT DualInvoke(REFIID dual, IDispatch* object, DISPID member, REFIID reserved, WORD flags,
+                   DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception, UINT* argumentError)
+{
+    if (!InlineIsEqualGUID(reserved, IID_NULL))
+        return DISP_E_UNKNOWNINTERFACE;
+    if (!params)
+        return E_INVALIDARG;
+    if (HasUnsupportedNamedArguments(*params))
+        return DISP_E_NONAMEDARGS;
+    CTypeInfoRef typeInfo(dual);
+    if (FAILED(typeInfo.Status()))
+        return typeInfo.Status();
+    const HRESULT hr =
+        typeInfo->Invoke(object, member, flags, params, result, exception, argumentError);
+    if (hr == DISP_E_TYPEMISMATCH && argumentError)
+        ReportMismatchedArgument(typeInfo.Get(), member, flags, *params, argumentError);
+    return hr;
+}

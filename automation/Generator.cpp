@@ -1,0 +1,188 @@
+#include "automation/Generator.h"
+
+#include <cstdint>
+#include <new>
+
+#include "addin/StochalModule.h"
+#include "engine/InternalGenerator.h"
+
+namespace {
+
+// The methods set no error object; a failure clears any left on the thread
+// by an earlier call, so a caller asking for one finds none.
+HRESULT Fail(HRESULT hr)
+{
+    SetErrorInfo(0, nullptr);
+    return hr;
+}
+
+// The one translation of engine failures into HRESULTs: the result is
+// written only when the draw succeeds.
+template <class Result, class Draw>
+HRESULT Store(Result* result, Draw draw)
+{
+    if (!result)
+        return Fail(E_INVALIDARG);
+    try {
+        *result = static_cast<Result>(draw());
+        return S_OK;
+    } catch (const CInternalGenerator::argument_error&) {
+        return Fail(E_INVALIDARG);
+    } catch (const std::bad_alloc&) {
+        return Fail(E_OUTOFMEMORY);
+    } catch (...) {
+        return Fail(E_FAIL);
+    }
+}
+
+// A peak passed by reference stands for the VARIANT it refers to.
+VARIANT& Dereferenced(VARIANT& value)
+{
+    if (V_VT(&value) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(&value))
+        return *V_VARIANTREF(&value);
+    return value;
+}
+
+bool IsOmitted(const VARIANT& value)
+{
+    return V_VT(&value) == VT_EMPTY || V_VT(&value) == VT_ERROR;
+}
+
+} // namespace
+
+IUnknown* CGenerator::FindInterface(REFIID iid)
+{
+    static const CInterfaceEntry<CGenerator> kInterfaces[] = {
+        {&IID_IGenerator, &InterfaceOf<CGenerator, IGenerator>},
+        {&IID_IDispatch, &InterfaceOf<CGenerator, IGenerator>},
+        {&IID_IProvideClassInfo, &InterfaceOf<CGenerator, IProvideClassInfo>},
+        {&IID_ISupportErrorInfo, &InterfaceOf<CGenerator, ISupportErrorInfo>},
+    };
+    return FindInTable(this, kInterfaces, iid);
+}
+
+// Every value is a seed, read as unsigned: -1 seeds with 4294967295. Seed 0
+// is the engine's own business: it seeds with its replacement for zero.
+STDMETHODIMP CGenerator::Seed(LONG inSeed)
+{
+    g_generator = CInternalGenerator(static_cast<std::uint32_t>(inSeed));
+    return S_OK;
+}
+
+STDMETHODIMP CGenerator::Next(double* outValue)
+{
+    return Store(outValue, [] { return g_generator.Next(); });
+}
+
+STDMETHODIMP CGenerator::NextBetween(LONG Min, LONG Max, double* outValue)
+{
+    if (Max <= Min)
+        return Fail(E_INVALIDARG);
+    return Store(outValue, [=] { return g_generator.NextBetween(Min, Max); });
+}
+
+STDMETHODIMP CGenerator::NextBernoulli(double p, LONG* var)
+{
+    return Store(var, [=] { return g_generator.NextBernoulli(p) ? 1 : 0; });
+}
+
+STDMETHODIMP CGenerator::NextBinomial(LONG N, double p, LONG* result)
+{
+    return Store(result, [=] { return g_generator.NextBinomial(N, p); });
+}
+
+STDMETHODIMP CGenerator::NextPoisson(double Lambda, LONG* result)
+{
+    return Store(result, [=] { return g_generator.NextPoisson(Lambda); });
+}
+
+STDMETHODIMP CGenerator::NextNegativeBinomial(LONG r, double q, LONG* result)
+{
+    return Store(result, [=] { return g_generator.NextNegativeBinomial(r, q); });
+}
+
+STDMETHODIMP CGenerator::NextGeometric(double p, LONG* result)
+{
+    return Store(result, [=] { return g_generator.NextGeometric(p); });
+}
+
+STDMETHODIMP CGenerator::NextHypergeometric(LONG M, LONG N, LONG S, LONG* result)
+{
+    return Store(result, [=] { return g_generator.NextHypergeometric(M, N, S); });
+}
+
+STDMETHODIMP CGenerator::NextNormal(double Mean, double StdDev, double* result)
+{
+    return Store(result, [=] { return g_generator.NextNormal(Mean, StdDev); });
+}
+
+STDMETHODIMP CGenerator::NextUniform(double Minimum, double Maximum, double* result)
+{
+    return Store(result, [=] { return g_generator.NextUniform(Minimum, Maximum); });
+}
+
+// Without a peak the distribution is symmetric; a peak must convert to a
+// double.
+STDMETHODIMP CGenerator::NextTriangular(double Minimum, double Maximum, VARIANT Peak,
+                                        double* result)
+{
+    if (!result)
+        return Fail(E_INVALIDARG);
+    VARIANT& peak = Dereferenced(Peak);
+    if (IsOmitted(peak))
+        return Store(result, [=] { return g_generator.NextTriangular(Minimum, Maximum); });
+    VARIANT converted;
+    VariantInit(&converted);
+    if (FAILED(VariantChangeTypeEx(&converted, &peak, 0, 0, VT_R8)))
+        return Fail(E_INVALIDARG);
+    const double value = V_R8(&converted);
+    return Store(result, [=] { return g_generator.NextTriangular(Minimum, Maximum, value); });
+}
+
+STDMETHODIMP CGenerator::NextBeta(double a, double b, double* result)
+{
+    return Store(result, [=] { return g_generator.NextBeta(a, b); });
+}
+
+STDMETHODIMP CGenerator::NextPareto(double alpha, double theta, double* result)
+{
+    return Store(result, [=] { return g_generator.NextPareto(alpha, theta); });
+}
+
+// By position: the engine's second Burr parameter is theta, its third gamma.
+STDMETHODIMP CGenerator::NextBurr(double alpha, double gamma, double theta, double* result)
+{
+    return Store(result, [=] { return g_generator.NextBurr(alpha, gamma, theta); });
+}
+
+STDMETHODIMP CGenerator::NextGamma(double alpha, double theta, double* result)
+{
+    return Store(result, [=] { return g_generator.NextGamma(alpha, theta); });
+}
+
+STDMETHODIMP CGenerator::NextWeibull(double tau, double theta, double* result)
+{
+    return Store(result, [=] { return g_generator.NextWeibull(tau, theta); });
+}
+
+STDMETHODIMP CGenerator::NextExponential(double Mean, double* result)
+{
+    return Store(result, [=] { return g_generator.NextExponential(Mean); });
+}
+
+STDMETHODIMP CGenerator::NextLognormal(double inMu, double inSigma, double* result)
+{
+    return Store(result, [=] { return g_generator.NextLognormal(inMu, inSigma); });
+}
+
+STDMETHODIMP CGenerator::GetClassInfo(ITypeInfo** info)
+{
+    if (!info)
+        return E_POINTER;
+    return g_module.GetTypeInfo(CLSID_Generator, info);
+}
+
+STDMETHODIMP CGenerator::InterfaceSupportsErrorInfo(REFIID iid)
+{
+    return InlineIsEqualGUID(iid, IID_IGenerator) ? S_OK : S_FALSE;
+}

@@ -1,0 +1,35 @@
+#include "qdists/ContinuousDistribution.h"
+
+#include <cmath>
+
+namespace qdists {
+
+namespace {
+bool IsOpenEnd(double end)
+{
+    return !std::isfinite(end) || std::fabs(end) == kMaxDouble;
+}
+
+constexpr double kLowGraphQuantile = 0.02;
+constexpr double kHighGraphQuantile = 0.98;
+constexpr double kUnboundedDensityTop = 5.0;
+} // namespace
+
+double VContinuousDistribution::Sample(CUnitStream& stream) const
+{
+    return Quantile(stream.NextUnit());
+}
+
+void VContinuousDistribution::AddGraphPoints(std::vector<double>&) const {}
+
+void VContinuousDistribution::GraphRangesFromSupport(Interval& x, Interval& y) const
+{
+    const Interval support = GetSupport();
+    const double lower = IsOpenEnd(support.lower()) ? Quantile(kLowGraphQuantile) : support.lower();
+    const double upper = IsOpenEnd(support.upper()) ? Quantile(kHighGraphQuantile) : support.upper();
+    x = Interval(lower, upper);
+    const Interval density = GetDensityRange();
+    y = IsOpenEnd(density.upper()) ? Interval(0.0, kUnboundedDensityTop) : density;
+}
+
+} // namespace qdists

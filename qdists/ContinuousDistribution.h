@@ -1,0 +1,30 @@
+#pragma once
+#include <vector>
+
+#include "qdists/Distribution.h"
+
+namespace qdists {
+
+// Distributions with a density; all of them sample by inversion.
+class VContinuousDistribution : public VDistribution {
+public:
+    bool IsDiscrete() const override { return false; }
+
+    // Quantile of one uniform u in [0, 1) from the stream.
+    double Sample(CUnitStream& stream) const override;
+
+    virtual double Quantile(double p) const = 0;
+    virtual double Density(double x) const = 0;
+    virtual double Cumulative(double x) const = 0;
+    virtual void GetGraphRanges(Interval& x, Interval& y) const = 0;
+    // Points the graph must evaluate besides its regular grid (corners,
+    // jumps); none by default.
+    virtual void AddGraphPoints(std::vector<double>& xs) const;
+
+protected:
+    // x from the support, with an open or MAX end replaced by the 2% or 98%
+    // quantile; y from the density range, or [0, 5] when that is unbounded.
+    void GraphRangesFromSupport(Interval& x, Interval& y) const;
+};
+
+} // namespace qdists

@@ -1,0 +1,32 @@
+#pragma once
+#include "qdists/ContinuousDistribution.h"
+
+namespace qdists {
+
+// Burr type XII. Parameters in index order are alpha, gamma, theta; the
+// constructor and the members take them as alpha, theta, gamma.
+class CDistBurr : public VContinuousDistribution {
+public:
+    CDistBurr(double alpha, double theta, double gamma) : m_alpha(alpha), m_theta(theta), m_gamma(gamma) {}
+
+    const char* GetName() const override { return "Burr"; }
+    Interval GetSupport() const override;
+    Interval GetDensityRange() const override;
+    unsigned GetBitmapId() const override { return BitmapIdOf(3); }
+    unsigned GetParameterCount() const override { return 3; }
+    const ParameterInfo& GetParameterInfo(unsigned index) const override;
+    double GetParameter(unsigned index) const override;
+    void SetParameter(unsigned index, double value) override;
+
+    double Quantile(double p) const override;
+    double Density(double x) const override;
+    double Cumulative(double x) const override;
+    void GetGraphRanges(Interval& x, Interval& y) const override;
+
+private:
+    double m_alpha;
+    double m_theta;
+    double m_gamma;
+};
+
+} // namespace qdists

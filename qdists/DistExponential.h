@@ -1,0 +1,29 @@
+#pragma once
+#include "qdists/ContinuousDistribution.h"
+
+namespace qdists {
+
+// theta is the mean.
+class CDistExponential : public VContinuousDistribution {
+public:
+    explicit CDistExponential(double theta) : m_theta(theta) {}
+
+    const char* GetName() const override { return "Exponential"; }
+    Interval GetSupport() const override;
+    Interval GetDensityRange() const override;
+    unsigned GetBitmapId() const override { return BitmapIdOf(4); }
+    unsigned GetParameterCount() const override { return 1; }
+    const ParameterInfo& GetParameterInfo(unsigned index) const override;
+    double GetParameter(unsigned index) const override;
+    void SetParameter(unsigned index, double value) override;
+
+    double Quantile(double p) const override;
+    double Density(double x) const override;
+    double Cumulative(double x) const override;
+    void GetGraphRanges(Interval& x, Interval& y) const override;
+
+private:
+    double m_theta;
+};
+
+} // namespace qdists

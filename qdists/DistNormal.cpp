@@ -1,0 +1,92 @@
+#include "qdists/DistNormal.h"
+
+#include <cmath>
+#include <limits>
+
+#include "qdists/special/SpecialFunctions.h"
+
+namespace qdists {
+
+namespace {
+const ParameterInfo* Parameters()
+{
+    static const ParameterInfo table[] = {
+        {"mu", "mean", Interval(-kMaxDouble, kMaxDouble), false},
+        {"sigma", "standard deviation", Interval(kMinPositive, kMaxDouble), false},
+    };
+    return table;
+}
+
+constexpr double kTwoPi = 6.283185307;
+constexpr double kGraphTail = 0.001;
+} // namespace
+
+Interval CDistNormal::GetSupport() const
+{
+    return Interval(-kInfinity, kInfinity);
+}
+
+Interval CDistNormal::GetDensityRange() const
+{
+    return Interval(0.0, Density(m_mu));
+}
+
+const ParameterInfo& CDistNormal::GetParameterInfo(unsigned index) const
+{
+    return InfoAt(Parameters(), GetParameterCount(), index);
+}
+
+double CDistNormal::GetParameter(unsigned index) const
+{
+    return ParameterAt(index, {m_mu, m_sigma});
+}
+
+void CDistNormal::SetParameter(unsigned index, double value)
+{
+    StoreParameter(index, value, {&m_mu, &m_sigma});
+}
+
+double CDistNormal::Quantile(double p) const
+{
+    if (p == 0.0) {
+        return -kInfinity;
+    }
+    if (p == 1.0) {
+        return kInfinity;
+    }
+    double q = 1.0 - p;
+    double x = 0.0;
+    double mean = m_mu;
+    double sd = m_sigma;
+    int status = 0;
+    double bound = 0.0;
+    cdfnor(2, p, q, x, mean, sd, status, bound);
+    return status == 0 ? x : bound;
+}
+
+// f(x) = exp(-(x - mu)^2 / (2 sigma^2)) / (sqrt(2 pi) sigma)
+double CDistNormal::Density(double x) const
+{
+    const double z = (x - m_mu) / m_sigma;
+    return std::exp(-0.5 * z * z) / (std::sqrt(kTwoPi) * m_sigma);
+}
+
+double CDistNormal::Cumulative(double x) const
+{
+    double p = 0.5;
+    double q = 0.5;
+    double mean = m_mu;
+    double sd = m_sigma;
+    int status = 0;
+    double bound = 0.0;
+    cdfnor(1, p, q, x, mean, sd, status, bound);
+    return status == 0 ? p : std::numeric_limits<double>::quiet_NaN();
+}
+
+void CDistNormal::GetGraphRanges(Interval& x, Interval& y) const
+{
+    x = Interval(Quantile(kGraphTail), Quantile(1.0 - kGraphTail));
+    y = GetDensityRange();
+}
+
+} // namespace qdists

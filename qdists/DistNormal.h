@@ -1,0 +1,29 @@
+#pragma once
+#include "qdists/ContinuousDistribution.h"
+
+namespace qdists {
+
+class CDistNormal : public VContinuousDistribution {
+public:
+    CDistNormal(double mu, double sigma) : m_mu(mu), m_sigma(sigma) {}
+
+    const char* GetName() const override { return "Normal"; }
+    Interval GetSupport() const override;
+    Interval GetDensityRange() const override;
+    unsigned GetBitmapId() const override { return BitmapIdOf(10); }
+    unsigned GetParameterCount() const override { return 2; }
+    const ParameterInfo& GetParameterInfo(unsigned index) const override;
+    double GetParameter(unsigned index) const override;
+    void SetParameter(unsigned index, double value) override;
+
+    double Quantile(double p) const override;
+    double Density(double x) const override;
+    double Cumulative(double x) const override;
+    void GetGraphRanges(Interval& x, Interval& y) const override;
+
+private:
+    double m_mu;
+    double m_sigma;
+};
+
+} // namespace qdists

@@ -1,0 +1,32 @@
+#pragma once
+#include "qdists/ContinuousDistribution.h"
+
+namespace qdists {
+
+class CDistTriangular : public VContinuousDistribution {
+public:
+    CDistTriangular(double min, double max, double peak) : m_min(min), m_max(max), m_peak(peak) {}
+
+    const char* GetName() const override { return "Triangular"; }
+    Interval GetSupport() const override;
+    Interval GetDensityRange() const override;
+    unsigned GetBitmapId() const override { return BitmapIdOf(13); }
+    bool Validate(std::string& message) const override;
+    unsigned GetParameterCount() const override { return 3; }
+    const ParameterInfo& GetParameterInfo(unsigned index) const override;
+    double GetParameter(unsigned index) const override;
+    void SetParameter(unsigned index, double value) override;
+
+    double Quantile(double p) const override;
+    double Density(double x) const override;
+    double Cumulative(double x) const override;
+    void GetGraphRanges(Interval& x, Interval& y) const override;
+    void AddGraphPoints(std::vector<double>& xs) const override;
+
+private:
+    double m_min;
+    double m_max;
+    double m_peak;
+};
+
+} // namespace qdists

@@ -1,0 +1,82 @@
+#include "qdists/DistWeibull.h"
+
+#include <cmath>
+
+namespace qdists {
+
+namespace {
+const ParameterInfo* Parameters()
+{
+    static const ParameterInfo table[] = {
+        {"tau", "shape parameter", Interval(kMinPositive, kMaxDouble), false},
+        {"theta", "scale parameter", Interval(kMinPositive, kMaxDouble), false},
+    };
+    return table;
+}
+
+constexpr double kGraphQuantile = 0.99;
+} // namespace
+
+Interval CDistWeibull::GetSupport() const
+{
+    return Interval(0.0, kInfinity);
+}
+
+Interval CDistWeibull::GetDensityRange() const
+{
+    if (m_tau > 1.0) {
+        const double mode = m_theta * std::pow((m_tau - 1.0) / m_tau, 1.0 / m_tau);
+        return Interval(0.0, Density(mode));
+    }
+    return Interval(0.0, Quantile(0.0));
+}
+
+const ParameterInfo& CDistWeibull::GetParameterInfo(unsigned index) const
+{
+    return InfoAt(Parameters(), GetParameterCount(), index);
+}
+
+double CDistWeibull::GetParameter(unsigned index) const
+{
+    return ParameterAt(index, {m_tau, m_theta});
+}
+
+void CDistWeibull::SetParameter(unsigned index, double value)
+{
+    StoreParameter(index, value, {&m_tau, &m_theta});
+}
+
+// theta (-ln(1 - p))^(1/tau)
+double CDistWeibull::Quantile(double p) const
+{
+    return m_theta * std::pow(-std::log1p(-p), 1.0 / m_tau);
+}
+
+// f(x) = (tau / x) z exp(-z) with z = (x / theta)^tau
+double CDistWeibull::Density(double x) const
+{
+    if (x < 0.0) {
+        return 0.0;
+    }
+    if (x == 0.0) {
+        if (m_tau == 1.0) {
+            return 1.0 / m_theta;
+        }
+        return m_tau < 1.0 ? kInfinity : 0.0;
+    }
+    const double z = std::pow(x / m_theta, m_tau);
+    return z * std::exp(-z) * m_tau / x;
+}
+
+double CDistWeibull::Cumulative(double x) const
+{
+    return x <= 0.0 ? 0.0 : -std::expm1(-std::pow(x / m_theta, m_tau));
+}
+
+void CDistWeibull::GetGraphRanges(Interval& x, Interval& y) const
+{
+    x = Interval(0.0, Quantile(kGraphQuantile));
+    y = GetDensityRange();
+}
+
+} // namespace qdists

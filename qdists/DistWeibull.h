@@ -1,0 +1,30 @@
+#pragma once
+#include "qdists/ContinuousDistribution.h"
+
+namespace qdists {
+
+// Shape tau, scale theta.
+class CDistWeibull : public VContinuousDistribution {
+public:
+    CDistWeibull(double tau, double theta) : m_tau(tau), m_theta(theta) {}
+
+    const char* GetName() const override { return "Weibull"; }
+    Interval GetSupport() const override;
+    Interval GetDensityRange() const override;
+    unsigned GetBitmapId() const override { return BitmapIdOf(15); }
+    unsigned GetParameterCount() const override { return 2; }
+    const ParameterInfo& GetParameterInfo(unsigned index) const override;
+    double GetParameter(unsigned index) const override;
+    void SetParameter(unsigned index, double value) override;
+
+    double Quantile(double p) const override;
+    double Density(double x) const override;
+    double Cumulative(double x) const override;
+    void GetGraphRanges(Interval& x, Interval& y) const override;
+
+private:
+    double m_tau;
+    double m_theta;
+};
+
+} // namespace qdists

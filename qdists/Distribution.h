@@ -1,0 +1,76 @@
+#pragma once
+#include <initializer_list>
+#include <string>
+
+#include "engine/UnitStream.h"
+#include "qdists/Interval.h"
+#include "qdists/ParameterInfo.h"
+
+#ifdef _WIN32
+// The registry handle type as <windows.h> declares it, without its macros.
+struct HKEY__;
+typedef struct HKEY__* HKEY;
+#endif
+
+namespace qdists {
+
+// The interface every consumer of a distribution works through: parameters
+// and their check, one variate from the distribution stream, and the
+// ranges the graphs need.
+class VDistribution {
+public:
+    virtual ~VDistribution() = default;
+
+    virtual const char* GetName() const = 0;
+    virtual Interval GetSupport() const = 0;
+    virtual Interval GetDensityRange() const = 0;
+    virtual bool IsDiscrete() const = 0;
+    virtual unsigned GetBitmapId() const = 0;
+
+    // The bounds check of every parameter in index order; the first failing
+    // one writes the message. The message is left alone on success.
+    virtual bool Validate(std::string& message) const;
+
+    virtual unsigned GetParameterCount() const = 0;
+    // Throws std::out_of_range for an index at or beyond the count.
+    virtual const ParameterInfo& GetParameterInfo(unsigned index) const = 0;
+    // NaN for an index at or beyond the count.
+    virtual double GetParameter(unsigned index) const = 0;
+    // Integer parameters keep the value truncated toward zero; an index at
+    // or beyond the count is ignored.
+    virtual void SetParameter(unsigned index, double value) = 0;
+
+    // One variate; the parameters must be valid.
+    virtual double Sample(CUnitStream& stream) const = 0;
+
+    bool IsValid() const;
+
+#ifdef _WIN32
+    // Parameter values as "%g" strings under the subkey named by GetName.
+    void SaveParameters(HKEY parent) const;
+    // Values that cannot be read, are not strings, lack their terminating
+    // zero, do not parse or fall outside the bounds are skipped.
+    void LoadParameters(HKEY parent);
+#endif
+
+protected:
+    VDistribution() = default;
+    VDistribution(const VDistribution&) = default;
+    VDistribution& operator=(const VDistribution&) = default;
+
+    // The record of a class's table, or std::out_of_range.
+    static const ParameterInfo& InfoAt(const ParameterInfo* table, unsigned count, unsigned index);
+    // The value at index among the listed ones, or NaN.
+    static double ParameterAt(unsigned index, std::initializer_list<double> values);
+    // Stores value in the listed member at index; other indexes are ignored.
+    static void StoreParameter(unsigned index, double value, std::initializer_list<double*> members);
+};
+
+// The thumbnail bitmaps are numbered in the alphabetical order of the
+// distributions from 11894; GetBitmapId reports them with 65536 added.
+constexpr unsigned BitmapIdOf(unsigned alphabeticalIndex)
+{
+    return 65536u + 11894u + alphabeticalIndex;
+}
+
+} // namespace qdists

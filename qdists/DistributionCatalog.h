@@ -1,0 +1,16 @@
+#pragma once
+#include <memory>
+
+#include "qdists/Distribution.h"
+
+namespace qdists {
+
+constexpr unsigned kDistributionCount = 16;
+
+// The distributions in alphabetical order of their names (the chooser's
+// order, which also numbers the bitmaps), each with its initial parameters:
+// index 0 is Bernoulli with p = 0.5, index 15 Weibull with tau = theta = 1.
+// Null for an index at or beyond the count.
+std::unique_ptr<VDistribution> CreateInitialDistribution(unsigned index);
+
+} // namespace qdists

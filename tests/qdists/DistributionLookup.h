@@ -1,0 +1,14 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "qdists/ContinuousDistribution.h"
+#include "qdists/DiscreteDistribution.h"
+
+// Test helpers: a distribution of the catalog by its name without spaces
+// ("NegativeBinomial"), with the given parameters in index order.
+std::unique_ptr<qdists::VDistribution> MakeDistribution(const std::string& compactName,
+                                                         const std::vector<double>& parameters);
+
+std::string CompactName(const qdists::VDistribution& distribution);

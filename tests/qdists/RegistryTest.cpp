@@ -1,0 +1,107 @@
+// Saving and loading parameters in the real registry (under wine in the
+// cross build).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "qdists/DistBernoulli.h"
+#include "qdists/DistTriangular.h"
+
+namespace {
+
+// A scratch parent key under HKEY_CURRENT_USER, deleted with its subkeys.
+class Registry : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kPath);
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &parent, nullptr),
+                  ERROR_SUCCESS);
+    }
+    void TearDown() override
+    {
+        RegCloseKey(parent);
+        RegDeleteTreeA(HKEY_CURRENT_USER, kPath);
+    }
+
+    void Write(const char* subkey, const char* name, DWORD type, const void* data, DWORD size)
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(parent, subkey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        ASSERT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+    void WriteString(const char* subkey, const char* name, const std::string& text)
+    {
+        Write(subkey, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+    }
+
+    std::string ReadString(const char* subkey, const char* name, DWORD& type)
+    {
+        char buffer[64] = {};
+        DWORD size = sizeof buffer;
+        EXPECT_EQ(RegGetValueA(parent, subkey, name, RRF_RT_ANY | RRF_NOEXPAND, &type, buffer, &size), ERROR_SUCCESS);
+        return std::string(buffer, size);
+    }
+
+    static constexpr const char* kPath = "Software\\Vextor\\StochalTests";
+    HKEY parent = nullptr;
+};
+
+} // namespace
+
+TEST_F(Registry, SavedValuesAreSixDigitStringsNamedBySymbol)
+{
+    qdists::CDistTriangular(0.123456789, 5, 2).SaveParameters(parent);
+    DWORD type = REG_NONE;
+    EXPECT_EQ(ReadString("Triangular", "min", type), std::string("0.123457", 9)); // with its terminating zero
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(ReadString("Triangular", "peak", type), std::string("2", 2));
+
+    qdists::CDistTriangular loaded(0, 1, 0.5);
+    loaded.LoadParameters(parent);
+    EXPECT_EQ(loaded.GetParameter(0), 0.123457);
+    EXPECT_EQ(loaded.GetParameter(1), 5.0);
+    EXPECT_EQ(loaded.GetParameter(2), 2.0);
+}
+
+TEST_F(Registry, UnusableValuesAreSkippedAndTheCurrentOnesStay)
+{
+    const DWORD number = 7;
+    WriteString("Triangular", "min", "abc");
+    Write("Triangular", "max", REG_DWORD, &number, sizeof number);
+    Write("Triangular", "peak", REG_SZ, "3", 1); // no terminating zero
+    qdists::CDistTriangular triangular(0, 1, 0.5);
+    triangular.LoadParameters(parent);
+    EXPECT_EQ(triangular.GetParameter(0), 0.0);
+    EXPECT_EQ(triangular.GetParameter(1), 1.0);
+    EXPECT_EQ(triangular.GetParameter(2), 0.5);
+
+    WriteString("Bernoulli", "p", "2"); // out of bounds
+    qdists::CDistBernoulli bernoulli(0.5);
+    bernoulli.LoadParameters(parent);
+    EXPECT_EQ(bernoulli.GetParameter(0), 0.5);
+
+    WriteString("Bernoulli", "p", "0.25" + std::string(200, ' ')); // longer than the buffer
+    bernoulli.LoadParameters(parent);
+    EXPECT_EQ(bernoulli.GetParameter(0), 0.5);
+
+    Write("Bernoulli", "p", REG_EXPAND_SZ, "0.25", 5);
+    bernoulli.LoadParameters(parent);
+    EXPECT_EQ(bernoulli.GetParameter(0), 0.25);
+}
+
+TEST_F(Registry, LoadingWithoutASubkeyKeepsEverything)
+{
+    qdists::CDistTriangular triangular(0, 1, 0.5);
+    triangular.LoadParameters(parent);
+    EXPECT_EQ(triangular.GetParameter(2), 0.5);
+    // Cross-parameter rules are not applied on loading.
+    qdists::CDistTriangular(5, 1, 0.5).SaveParameters(parent);
+    triangular.LoadParameters(parent);
+    EXPECT_EQ(triangular.GetParameter(0), 5.0);
+    EXPECT_FALSE(triangular.IsValid());
+}

@@ -1,0 +1,60 @@
+#include <cmath>
+#include <limits>
+
+#include "tests/worksheet/WorksheetFixture.h"
+
+using DistributionFunctionsTest = WorksheetTest;
+
+TEST_F(DistributionFunctionsTest, ResultKindsOfValidCalls)
+{
+    const XLOPER* flag = xllQBERNOULLI(0.5);
+    ASSERT_NE(flag, nullptr);
+    EXPECT_EQ(flag->xltype, xltype::Bool);
+    XLOPER missing = Missing();
+    const XLOPER* numbers[] = {
+        xllQPOISSON(3),          xllQBINOMIAL(10, 0.3),    xllQNEGBIN(3, 0.5),
+        xllQGEOMETRIC(0.4),      xllQHYPERGEOMETRIC(5, 7, 4), xllQNORMAL(0, 1),
+        xllQLOGNORMAL(0, 1),     xllQUNIFORM(1, 2),        xllQTRIANGULAR(0, 10, &missing),
+        xllQBETA(2, 3),          xllQPARETO(3, 2),         xllQBURR(2, 3, 4),
+        xllQGAMMA(2, 3),         xllQWEIBULL(2, 3),        xllQEXPONENTIAL(2),
+    };
+    for (const XLOPER* result : numbers) {
+        ASSERT_NE(result, nullptr);
+        EXPECT_EQ(result->xltype, xltype::Num);
+        EXPECT_TRUE(std::isfinite(result->val.num));
+    }
+}
+
+TEST_F(DistributionFunctionsTest, InvalidParametersGiveValueError)
+{
+    const double nan = std::nan("");
+    const XLOPER* results[] = {
+        xllQBERNOULLI(1.5), xllQPOISSON(-1),  xllQBINOMIAL(-1, 0.5), xllQNEGBIN(3, 1.5),
+        xllQGEOMETRIC(0),   xllQNORMAL(0, -1), xllQLOGNORMAL(0, nan), xllQUNIFORM(2, 1),
+        xllQBETA(-1, 1),    xllQPARETO(0, 1), xllQBURR(1, 1, -1),     xllQGAMMA(1, 0),
+        xllQWEIBULL(-2, 1), xllQEXPONENTIAL(-1),
+    };
+    for (const XLOPER* result : results) {
+        EXPECT_TRUE(IsValueError(result));
+    }
+}
+
+TEST_F(DistributionFunctionsTest, OmittedPeakIsHalfwayBetweenTheBounds)
+{
+    const CInternalGenerator before = g_generator;
+    XLOPER missing = Missing();
+    const double omitted = NumberOf(xllQTRIANGULAR(0, 10, &missing));
+    g_generator = before;
+    XLOPER five = Num(5);
+    EXPECT_EQ(NumberOf(xllQTRIANGULAR(0, 10, &five)), omitted);
+    XLOPER text = Text("peak");
+    EXPECT_TRUE(IsValueError(xllQTRIANGULAR(0, 10, &text)));
+}
+
+TEST_F(DistributionFunctionsTest, EachCallDrawsFromTheSharedDistributionStream)
+{
+    CInternalGenerator expected = g_generator;
+    EXPECT_EQ(NumberOf(xllQNORMAL(3, 2)), expected.NextNormal(3, 2));
+    EXPECT_EQ(NumberOf(xllQNORMAL(3, 2)), expected.NextNormal(3, 2));
+    EXPECT_EQ(NumberOf(xllQHYPERGEOMETRIC(5, 7, 4)), expected.NextHypergeometric(5, 7, 4));
+}

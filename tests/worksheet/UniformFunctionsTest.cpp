@@ -1,0 +1,126 @@
+#include <cmath>
+#include <limits>
+
+#include "engine/UniformMapping.h"
+#include "tests/worksheet/WorksheetFixture.h"
+#include "worksheet/SeedArgument.h"
+
+using UniformFunctionsTest = WorksheetTest;
+
+namespace {
+constexpr double kFirstOfSeedOne = 0.9738211021758616;
+}
+
+TEST_F(UniformFunctionsTest, SeededQRandOverThreeByTwoGivesSixDrawsRowByRow)
+{
+    SetCaller(0, 2, 0, 1);
+    XLOPER seed = Num(1);
+    const XLOPER* result = xllQRAND(&seed);
+    ASSERT_NE(result, nullptr);
+    ASSERT_EQ(result->xltype, xltype::Multi);
+    EXPECT_EQ(result->val.array.rows, 3);
+    EXPECT_EQ(result->val.array.columns, 2);
+    CMersenneTwister reference(1);
+    const auto cells = Cells(result);
+    EXPECT_EQ(cells[0].val.num, kFirstOfSeedOne);
+    for (const XLOPER& cell : cells) {
+        ASSERT_EQ(cell.xltype, xltype::Num);
+        EXPECT_EQ(cell.val.num, UniformUnit(reference));
+    }
+}
+
+TEST_F(UniformFunctionsTest, SeededCallsRepeatAndLeaveTheSharedStreamAlone)
+{
+    XLOPER seed = Num(1.9); // truncated to 1
+    const CInternalGenerator before = g_generator;
+    EXPECT_EQ(NumberOf(xllQRAND(&seed)), kFirstOfSeedOne);
+    EXPECT_EQ(NumberOf(xllQRAND(&seed)), kFirstOfSeedOne);
+    XLOPER between = Num(7);
+    EXPECT_EQ(NumberOf(xllQRANDBETWEEN(1, 6, &between)), CInternalGenerator(7).NextBetween(1, 6));
+    CInternalGenerator expected = before;
+    XLOPER missing = Missing();
+    EXPECT_EQ(NumberOf(xllQRAND(&missing)), expected.Next());
+    EXPECT_EQ(NumberOf(xllQRAND(&missing)), expected.Next()); // the shared stream advances
+    EXPECT_EQ(NumberOf(xllQRANDBETWEEN(-3, 3, &missing)), expected.NextBetween(-3, 3));
+}
+
+TEST_F(UniformFunctionsTest, SeedsReduceToTheirLowThirtyTwoBits)
+{
+    EXPECT_EQ(SeedFromNumber(1.9), 1u);
+    EXPECT_EQ(SeedFromNumber(0.9), 0u);
+    EXPECT_EQ(SeedFromNumber(0), 0u);
+    EXPECT_EQ(SeedFromNumber(-5), 0u);
+    EXPECT_EQ(SeedFromNumber(2147483647.0), 2147483647u);
+    EXPECT_EQ(SeedFromNumber(2147483648.0), 0u); // negative as a signed integer
+    EXPECT_EQ(SeedFromNumber(4294967296.0 + 5), 5u);
+    EXPECT_EQ(SeedFromNumber(-4294967296.0 + 3), 3u);
+    EXPECT_EQ(SeedFromNumber(-1.0), 0u);
+    EXPECT_EQ(SeedFromNumber(4503599627370496.0 + 7), 7u); // 2^52 + 7
+    EXPECT_EQ(SeedFromNumber(1e300), 0u);                   // a multiple of 2^32
+    EXPECT_EQ(SeedFromNumber(std::nan("")), 0u);
+    EXPECT_EQ(SeedFromNumber(std::numeric_limits<double>::infinity()), 0u);
+    EXPECT_EQ(SeedFromNumber(-std::numeric_limits<double>::infinity()), 0u);
+}
+
+TEST_F(UniformFunctionsTest, RefusedSeedsAndBoundsGiveValueError)
+{
+    for (double bad : {0.0, -5.0, 0.9, std::nan(""), std::numeric_limits<double>::infinity(), 2147483648.0}) {
+        XLOPER seed = Num(bad);
+        EXPECT_TRUE(IsValueError(xllQRAND(&seed))) << bad;
+        EXPECT_TRUE(IsValueError(xllQRANDBETWEEN(1, 6, &seed))) << bad;
+    }
+    XLOPER missing = Missing();
+    EXPECT_TRUE(IsValueError(xllQRANDBETWEEN(5, 5, &missing)));
+    EXPECT_TRUE(IsValueError(xllQRANDBETWEEN(6, 1, &missing)));
+    XLOPER text = Text("abc");
+    EXPECT_TRUE(IsValueError(xllQRAND(&text)));
+    XLOPER flag = Bool(true); // coerced to 1
+    EXPECT_EQ(NumberOf(xllQRAND(&flag)), kFirstOfSeedOne);
+}
+
+TEST_F(UniformFunctionsTest, RangeTouchingTheLastRowFillsEveryCell)
+{
+    SetCaller(1, 65535, 1, 1); // B2:B65536
+    XLOPER missing = Missing();
+    const XLOPER* result = xllQRAND(&missing);
+    ASSERT_NE(result, nullptr);
+    ASSERT_EQ(result->xltype, xltype::Multi);
+    EXPECT_EQ(result->val.array.rows, 65535);
+    EXPECT_EQ(result->val.array.columns, 1);
+    SetCaller(0, 65535, 0, 0); // a whole column does not fit the array counts
+    const CInternalGenerator before = g_generator;
+    EXPECT_TRUE(IsValueError(xllQRAND(&missing)));
+    CInternalGenerator expected = before;
+    SetCaller(0, 0, 0, 0);
+    EXPECT_EQ(NumberOf(xllQRAND(&missing)), expected.Next()); // nothing drawn for the refused one
+}
+
+TEST_F(UniformFunctionsTest, QRandBetweenGivesWholeNumbersWithBothEnds)
+{
+    SetCaller(0, 19, 0, 9);
+    XLOPER missing = Missing();
+    bool seen[7] = {};
+    const XLOPER* result = xllQRANDBETWEEN(1, 6, &missing);
+    ASSERT_NE(result, nullptr);
+    ASSERT_EQ(result->xltype, xltype::Multi);
+    const XLOPER* cells = result->val.array.lparray;
+    for (int i = 0; i < 200; ++i) {
+        const XLOPER& cell = cells[i];
+        ASSERT_EQ(cell.xltype, xltype::Num);
+        ASSERT_EQ(cell.val.num, std::floor(cell.val.num));
+        ASSERT_GE(cell.val.num, 1);
+        ASSERT_LE(cell.val.num, 6);
+        seen[static_cast<int>(cell.val.num)] = true;
+    }
+    EXPECT_TRUE(seen[1] && seen[6]);
+}
+
+TEST_F(UniformFunctionsTest, ExcelReturnCodesGiveNullOrValueError)
+{
+    XLOPER missing = Missing();
+    Excel().ForceCode(XlFunction::Caller, xlret::Uncalced);
+    EXPECT_EQ(xllQRAND(&missing), nullptr);
+    Excel().ForceCode(XlFunction::Caller, xlret::Failed);
+    EXPECT_TRUE(IsValueError(xllQRAND(&missing)));
+    EXPECT_EQ(Excel().Outstanding(), 0u);
+}

@@ -1,0 +1,24 @@
+#include "tests/xlhost/TestBinding.h"
+
+#include "tests/xlhost/TestExcel.h"
+
+namespace {
+std::string TestModuleFileName(void*)
+{
+    return "C:\\Stochal\\Stochal.dll";
+}
+} // namespace
+
+XlfBinding TestExcelBinding()
+{
+    XlfBinding binding;
+    binding.excel4 = &TestExcel4;
+    binding.excel4v = &TestExcel4v;
+    binding.moduleFileName = &TestModuleFileName;
+    return binding;
+}
+
+void UseTestExcel()
+{
+    SetXlfBinder(&TestExcelBinding);
+}

@@ -1,0 +1,189 @@
+#include "tests/xlhost/TestExcel.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+TestExcel& TestExcel::Instance()
+{
+    static TestExcel instance;
+    return instance;
+}
+
+void TestExcel::Reset()
+{
+    m_sheet.clear();
+    m_caller = XLREF{};
+    m_dllName = kDefaultDllName;
+    m_forced.clear();
+    m_registrations.clear();
+    m_owned.clear();
+    m_hostOwned.clear();
+    m_coerceCalls = 0;
+    m_freeCalls = 0;
+}
+
+char* TestExcel::OwnedText(const std::string& text, std::vector<std::unique_ptr<char[]>>& parts)
+{
+    const std::size_t length = text.size() > 255 ? 255 : text.size();
+    char* counted = Allocate<char>(length + 2, parts);
+    counted[0] = static_cast<char>(static_cast<unsigned char>(length));
+    std::memcpy(counted + 1, text.data(), length);
+    return counted;
+}
+
+XLOPER TestExcel::Reference(const XLREF& rectangle)
+{
+    XLMREF* list = Allocate<XLMREF>(1, m_hostOwned);
+    list->count = 1;
+    list->reftbl[0] = rectangle;
+    XLOPER value{};
+    value.xltype = xltype::Ref;
+    value.val.mref.lpmref = list;
+    value.val.mref.idSheet = kSheetId;
+    return value;
+}
+
+int TestExcel::Call(int function, XLOPER* result, int count, XLOPER** arguments)
+{
+    const auto forced = m_forced.find(function);
+    if (forced != m_forced.end()) {
+        return forced->second;
+    }
+    switch (static_cast<XlFunction>(function)) {
+    case XlFunction::Register:
+        return Register(count, arguments);
+    case XlFunction::Caller:
+        if (result == nullptr || count != 0) {
+            return xlret::InvCount;
+        }
+        result->xltype = xltype::SRef;
+        result->val.sref.count = 1;
+        result->val.sref.ref = m_caller;
+        return xlret::Success;
+    case XlFunction::GetName: {
+        if (result == nullptr) {
+            return xlret::Failed;
+        }
+        std::vector<std::unique_ptr<char[]>> parts;
+        result->xltype = xltype::Str;
+        result->val.str = OwnedText(m_dllName, parts);
+        m_owned[result->val.str] = std::move(parts);
+        return xlret::Success;
+    }
+    case XlFunction::Coerce:
+        ++m_coerceCalls;
+        if (result == nullptr || count != 2 || arguments[1]->xltype != xltype::Int) {
+            return xlret::InvXloper;
+        }
+        return Coerce(*arguments[0], static_cast<XlWord>(arguments[1]->val.w), *result);
+    case XlFunction::Free:
+        ++m_freeCalls;
+        for (int i = 0; i < count; ++i) {
+            const int code = Free(*arguments[i]);
+            if (code != xlret::Success) {
+                return code;
+            }
+        }
+        return xlret::Success;
+    default:
+        return xlret::InvXlfn;
+    }
+}
+
+int TestExcel::Register(int count, XLOPER** arguments)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < count; ++i) {
+        const XLOPER& value = *arguments[i];
+        if (value.xltype != xltype::Str && value.xltype != xltype::Num) {
+            return xlret::InvXloper;
+        }
+        texts.push_back(FormatValue(value));
+    }
+    m_registrations.push_back(texts);
+    return count >= 10 ? xlret::Success : xlret::InvCount;
+}
+
+int TestExcel::Free(const XLOPER& value)
+{
+    const void* key = nullptr;
+    switch (value.xltype) {
+    case xltype::Str:
+        key = value.val.str;
+        break;
+    case xltype::Ref:
+        key = value.val.mref.lpmref;
+        break;
+    case xltype::Multi:
+        key = value.val.array.lparray;
+        break;
+    default:
+        return xlret::Success; // nothing of Excel's in it
+    }
+    // Freeing what Excel never handed out (or twice) is the caller's fault.
+    return m_owned.erase(key) == 1 ? xlret::Success : xlret::Failed;
+}
+
+int XLL_CALL TestExcel4v(int function, XLOPER* result, int count, XLOPER** arguments)
+{
+    return TestExcel::Instance().Call(function, result, count, arguments);
+}
+
+int TestExcel4(int function, XLOPER* result, int count, ...)
+{
+    std::vector<XLOPER*> arguments(count > 0 ? static_cast<std::size_t>(count) : 0);
+    va_list list;
+    va_start(list, count);
+    for (auto& argument : arguments) {
+        argument = va_arg(list, XLOPER*);
+    }
+    va_end(list);
+    return TestExcel4v(function, result, count, arguments.data());
+}
+
+std::string ErrorName(XlWord code)
+{
+    switch (code) {
+    case xlerr::Null:
+        return "#NULL!";
+    case xlerr::Div0:
+        return "#DIV/0!";
+    case xlerr::Value:
+        return "#VALUE!";
+    case xlerr::Ref:
+        return "#REF!";
+    case xlerr::Name:
+        return "#NAME?";
+    case xlerr::Num:
+        return "#NUM!";
+    case xlerr::NA:
+        return "#N/A";
+    default:
+        return "#ERR" + std::to_string(code);
+    }
+}
+
+std::string FormatValue(const XLOPER& value)
+{
+    char number[32];
+    switch (value.xltype & ~xltype::FreeLater) {
+    case xltype::Num:
+        std::snprintf(number, sizeof number, "%.17g", value.val.num);
+        return number;
+    case xltype::Int:
+        return std::to_string(value.val.w);
+    case xltype::Bool:
+        return value.val.xbool ? "TRUE" : "FALSE";
+    case xltype::Err:
+        return ErrorName(value.val.err);
+    case xltype::Str:
+        return value.val.str == nullptr ? std::string()
+                                        : std::string(value.val.str + 1, static_cast<unsigned char>(value.val.str[0]));
+    case xltype::Nil:
+    case xltype::Missing:
+        return std::string();
+    default:
+        return "#KIND" + std::to_string(value.xltype);
+    }
+}

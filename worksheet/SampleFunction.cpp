@@ -1,0 +1,144 @@
+#include <cmath>
+#include <new>
+
+#include "engine/InternalGenerator.h"
+#include "engine/Sampling.h"
+#include "worksheet/EntryPoints.h"
+#include "worksheet/WorksheetFrame.h"
+
+namespace {
+struct DataArray {
+    const XLOPER* cells;
+    std::uint32_t rows;
+    std::uint32_t columns;
+
+    const XLOPER& At(std::uint32_t row, std::uint32_t column) const
+    {
+        return cells[static_cast<std::size_t>(row) * columns + column];
+    }
+};
+
+// The weight column, 1 to columns; 0 when the argument refuses.
+std::uint32_t WeightColumn(const XLOPER* weight, std::uint32_t columns)
+{
+    const double column = XlfOper(const_cast<XLOPER*>(weight)).ReadDouble();
+    // Compared before truncating, so that NaN and huge values are refused
+    // without an overflowing conversion.
+    if (!(column >= 1.0 && column < static_cast<double>(columns) + 1.0)) {
+        return 0;
+    }
+    return static_cast<std::uint32_t>(column);
+}
+
+WeightList ReadWeights(const DataArray& data, std::uint32_t column)
+{
+    WeightList weights;
+    weights.reserve(data.rows);
+    for (std::uint32_t r = 0; r < data.rows; ++r) {
+        weights.push_back(XlfOper(const_cast<XLOPER*>(&data.At(r, column - 1))).ReadDouble());
+    }
+    return weights;
+}
+
+ElementList DrawRows(std::uint32_t rows, const WeightList* weights, bool unique, std::uint32_t count)
+{
+    ElementList elements;
+    FillSequence(elements, rows, 0);
+    ElementList drawn;
+    CUnitStream& stream = g_generator.DistributionStream();
+    if (weights != nullptr && !weights->empty()) {
+        if (unique) {
+            SampleWeightedUnique(elements, *weights, count, drawn, stream);
+        } else {
+            SampleWeightedWithReplacement(elements, *weights, count, drawn, stream);
+        }
+    } else if (unique) {
+        // More rows asked than there are: every row once, then blanks.
+        SampleUnique(elements, count < rows ? count : rows, drawn, stream);
+    } else {
+        SampleWithReplacement(elements, count, drawn, stream);
+    }
+    return drawn;
+}
+
+// A copy of a data cell that keeps its kind; other kinds become "".
+void CopyCell(const XLOPER& source, XLOPER* target)
+{
+    XlfOper cell(target);
+    switch (source.xltype & ~xltype::FreeLater) {
+    case xltype::Num:
+        cell.SetNumber(source.val.num);
+        break;
+    case xltype::Int:
+        cell.SetInt(source.val.w);
+        break;
+    case xltype::Str:
+        cell.SetText(CountedText(source.val.str));
+        break;
+    case xltype::Bool:
+        cell.SetBool(source.val.xbool != 0);
+        break;
+    case xltype::Err:
+        cell.SetError(source.val.err);
+        break;
+    default:
+        cell.SetText("");
+        break;
+    }
+    if (cell.IsEmpty()) {
+        throw std::bad_alloc(); // no pool memory for the text
+    }
+}
+
+void FillResult(XLOPER* target, const XlfRange& caller, const DataArray& data, const ElementList& drawn)
+{
+    static const XLOPER blank = [] {
+        XLOPER value{};
+        value.xltype = xltype::Nil;
+        return value;
+    }();
+    for (std::uint32_t r = 0; r < caller.Rows(); ++r) {
+        for (std::uint32_t c = 0; c < caller.Columns(); ++c) {
+            const bool copied = r < drawn.size() && c < data.columns;
+            CopyCell(copied ? data.At(drawn[r], c) : blank, target++);
+        }
+    }
+}
+} // namespace
+
+XLOPER* xllQSAMPLE(XLOPER* data, XLOPER* weight, XLOPER* unique)
+{
+    return WorksheetFrame([=] {
+        const XlfRange caller = CallerRange();
+        XlfOwnedOper array;
+        if (XlfOper(data).CoerceTo(xltype::Multi, *array.Get()) != xlret::Success
+            || array.Type() != xltype::Multi) {
+            return ValueError();
+        }
+        const DataArray cells{array.Value().val.array.lparray, array.Value().val.array.rows,
+                              array.Value().val.array.columns};
+        if (cells.cells == nullptr || cells.rows == 0 || cells.columns == 0) {
+            return ValueError();
+        }
+        WeightList weights;
+        const bool weighted = !IsMissing(weight);
+        if (weighted) {
+            const std::uint32_t column = WeightColumn(weight, cells.columns);
+            if (column == 0) {
+                return ValueError();
+            }
+            weights = ReadWeights(cells, column);
+        }
+        const bool isUnique = !IsMissing(unique) && XlfOper(unique).ReadBool();
+        XlfOper result;
+        XLOPER* target = result.SetMulti(caller.Rows(), caller.Columns());
+        if (target == nullptr) {
+            return result;
+        }
+        const ElementList drawn = DrawRows(cells.rows, weighted ? &weights : nullptr, isUnique, caller.Rows());
+        // The data array is released (by its owner) only after its cells
+        // are copied into the result.
+        FillResult(target, caller, cells, drawn);
+        return result;
+    });
+}

@@ -1,0 +1,172 @@
+#include <cstring>
+
+#include "xlw/XlfException.h"
+#include "xlw/XlfExcel.h"
+#include "xlw/XlfOper.h"
+
+int XlfOper::CoerceTo(XlWord type, XLOPER& result) const
+{
+    if (m_value == nullptr) {
+        return xlret::InvXloper;
+    }
+    XlfOper wanted;
+    if (wanted.IsEmpty()) {
+        return xlret::InvXloper;
+    }
+    wanted.SetInt(static_cast<std::int16_t>(type));
+    return XlfExcel::Instance().CallExcel(XlFunction::Coerce, &result, {m_value, wanted.Get()});
+}
+
+namespace {
+// Coerces to the type; a success whose result has another kind is treated
+// as a malformed value rather than read as the wrong union member.
+int CoerceChecked(const XlfOper& value, XlWord type, XlfOwnedOper& result)
+{
+    const int code = value.CoerceTo(type, *result.Get());
+    if (code == xlret::Success && result.Type() != type) {
+        return xlret::InvXloper;
+    }
+    return code;
+}
+
+template <class T, class Reader>
+T Raising(Reader reader)
+{
+    int code = xlret::Success;
+    T value = reader(code);
+    RaiseForCode(code);
+    return value;
+}
+} // namespace
+
+double XlfOper::ReadDouble(int& code) const
+{
+    code = xlret::Success;
+    switch (Type()) {
+    case 0:
+        code = xlret::InvXloper;
+        return 0.0;
+    case xltype::Int:
+        return m_value->val.w;
+    case xltype::Num:
+        return m_value->val.num;
+    default: {
+        XlfOwnedOper result;
+        code = CoerceChecked(*this, xltype::Num, result);
+        return code == xlret::Success ? result.Value().val.num : 0.0;
+    }
+    }
+}
+
+bool XlfOper::ReadBool(int& code) const
+{
+    code = xlret::Success;
+    switch (Type()) {
+    case 0:
+        code = xlret::InvXloper;
+        return false;
+    case xltype::Bool:
+        return m_value->val.xbool != 0;
+    default: {
+        XlfOwnedOper result;
+        code = CoerceChecked(*this, xltype::Bool, result);
+        return code == xlret::Success && result.Value().val.xbool != 0;
+    }
+    }
+}
+
+namespace {
+const char* CopyToPool(const char* counted, int& code)
+{
+    const std::size_t length = counted == nullptr ? 0 : static_cast<unsigned char>(counted[0]);
+    auto* text = static_cast<char*>(XlfExcel::Instance().GetTempMemory(length + 1));
+    if (text == nullptr) {
+        code = xlret::InvXloper;
+        return "";
+    }
+    if (length > 0) {
+        std::memcpy(text, counted + 1, length);
+    }
+    text[length] = '\0';
+    return text;
+}
+} // namespace
+
+const char* XlfOper::ReadText(int& code) const
+{
+    code = xlret::Success;
+    switch (Type()) {
+    case 0:
+        code = xlret::InvXloper;
+        return "";
+    case xltype::Str:
+        return CopyToPool(m_value->val.str, code);
+    default: {
+        XlfOwnedOper result;
+        code = CoerceChecked(*this, xltype::Str, result);
+        return code == xlret::Success ? CopyToPool(result.Value().val.str, code) : "";
+    }
+    }
+}
+
+namespace {
+// The first rectangle of a multiple reference; a reference without one,
+// or with reversed ends, is malformed.
+XlfRange FirstRectangle(const XLOPER& reference, int& code)
+{
+    const XLMREF* list = reference.val.mref.lpmref;
+    if (list == nullptr || list->count == 0) {
+        code = xlret::InvXloper;
+        return XlfRange();
+    }
+    const XLREF& ref = list->reftbl[0];
+    if (ref.rwLast < ref.rwFirst || ref.colLast < ref.colFirst) {
+        code = xlret::InvXloper;
+        return XlfRange();
+    }
+    XlfRange range;
+    range.firstRow = ref.rwFirst;
+    range.endRow = static_cast<std::uint32_t>(ref.rwLast) + 1;
+    range.firstColumn = ref.colFirst;
+    range.endColumn = static_cast<std::uint32_t>(ref.colLast) + 1;
+    range.sheetId = reference.val.mref.idSheet;
+    return range;
+}
+} // namespace
+
+XlfRange XlfOper::ReadRange(int& code) const
+{
+    code = xlret::Success;
+    switch (Type()) {
+    case 0:
+        code = xlret::InvXloper;
+        return XlfRange();
+    case xltype::Ref:
+        return FirstRectangle(*m_value, code);
+    default: {
+        XlfOwnedOper result;
+        code = CoerceChecked(*this, xltype::Ref, result);
+        return code == xlret::Success ? FirstRectangle(result.Value(), code) : XlfRange();
+    }
+    }
+}
+
+double XlfOper::ReadDouble() const
+{
+    return Raising<double>([this](int& code) { return ReadDouble(code); });
+}
+
+bool XlfOper::ReadBool() const
+{
+    return Raising<bool>([this](int& code) { return ReadBool(code); });
+}
+
+const char* XlfOper::ReadText() const
+{
+    return Raising<const char*>([this](int& code) { return ReadText(code); });
+}
+
+XlfRange XlfOper::ReadRange() const
+{
+    return Raising<XlfRange>([this](int& code) { return ReadRange(code); });
+}
