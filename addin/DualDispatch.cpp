@@ -1,35 +1,9 @@
 #include "addin/DualDispatch.h"
 
+#include "addin/ComRef.h"
 #include "addin/StochalModule.h"
 
 namespace {
-
-// Holds the type information of one interface for the length of a call.
-class CTypeInfoRef {
-public:
-    explicit CTypeInfoRef(REFIID dual) : m_status(g_module.GetTypeInfo(dual, &m_info)) {}
-    ~CTypeInfoRef()
-    {
-        if (m_info)
-            m_info->Release();
-    }
-    CTypeInfoRef(const CTypeInfoRef&) = delete;
-    CTypeInfoRef& operator=(const CTypeInfoRef&) = delete;
-
-    HRESULT Status() const { return m_status; }
-    ITypeInfo* operator->() const { return m_info; }
-    ITypeInfo* Get() const { return m_info; }
-    ITypeInfo* Detach()
-    {
-        ITypeInfo* info = m_info;
-        m_info = nullptr;
-        return info;
-    }
-
-private:
-    ITypeInfo* m_info = nullptr;
-    HRESULT m_status;
-};
 
 // Named arguments make sense only for the value of a property assignment.
 bool HasUnsupportedNamedArguments(const DISPPARAMS& params)
@@ -100,20 +74,17 @@ HRESULT DualGetTypeInfo(REFIID dual, UINT index, ITypeInfo** info)
     *info = nullptr;
     if (index != 0)
         return DISP_E_BADINDEX;
-    CTypeInfoRef typeInfo(dual);
-    if (FAILED(typeInfo.Status()))
-        return typeInfo.Status();
-    *info = typeInfo.Detach();
-    return S_OK;
+    return g_module.GetTypeInfo(dual, info);
 }
 
 HRESULT DualGetIDsOfNames(REFIID dual, REFIID reserved, LPOLESTR* names, UINT count, DISPID* ids)
 {
     if (!InlineIsEqualGUID(reserved, IID_NULL))
         return DISP_E_UNKNOWNINTERFACE;
-    CTypeInfoRef typeInfo(dual);
-    if (FAILED(typeInfo.Status()))
-        return typeInfo.Status();
+    CComRef<ITypeInfo> typeInfo;
+    const HRESULT found = g_module.GetTypeInfo(dual, typeInfo.Out());
+    if (FAILED(found))
+        return found;
     return typeInfo->GetIDsOfNames(names, count, ids);
 }
 
@@ -126,9 +97,10 @@ HRESULT DualInvoke(REFIID dual, IDispatch* object, DISPID member, REFIID reserve
         return E_INVALIDARG;
     if (HasUnsupportedNamedArguments(*params))
         return DISP_E_NONAMEDARGS;
-    CTypeInfoRef typeInfo(dual);
-    if (FAILED(typeInfo.Status()))
-        return typeInfo.Status();
+    CComRef<ITypeInfo> typeInfo;
+    const HRESULT found = g_module.GetTypeInfo(dual, typeInfo.Out());
+    if (FAILED(found))
+        return found;
     const HRESULT hr =
         typeInfo->Invoke(object, member, flags, params, result, exception, argumentError);
     if (hr == DISP_E_TYPEMISMATCH && argumentError)

@@ -2,7 +2,10 @@
 
 #include <oleauto.h>
 
+#include <initializer_list>
+
 #include "Stochal_h.h"
+#include "addin/ComRef.h"
 
 namespace {
 
@@ -59,27 +62,10 @@ std::wstring DirectoryOf(const std::wstring& path)
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
-class CTypeLibrary {
-public:
-    explicit CTypeLibrary(const std::wstring& modulePath)
-        : m_status(LoadTypeLibEx(modulePath.c_str(), REGKIND_NONE, &m_library))
-    {
-    }
-    ~CTypeLibrary()
-    {
-        if (m_library)
-            m_library->Release();
-    }
-    CTypeLibrary(const CTypeLibrary&) = delete;
-    CTypeLibrary& operator=(const CTypeLibrary&) = delete;
-
-    HRESULT Status() const { return m_status; }
-    ITypeLib* Get() const { return m_library; }
-
-private:
-    ITypeLib* m_library = nullptr;
-    HRESULT m_status;
-};
+HRESULT LoadOwnTypeLibrary(const std::wstring& modulePath, CComRef<ITypeLib>& library)
+{
+    return LoadTypeLibEx(modulePath.c_str(), REGKIND_NONE, library.Out());
+}
 
 } // namespace
 
@@ -123,9 +109,10 @@ HRESULT UnregisterClassKeys(const CClassEntry& entry)
 
 HRESULT RegisterTypeLibrary(const std::wstring& modulePath)
 {
-    CTypeLibrary library(modulePath);
-    if (FAILED(library.Status()))
-        return library.Status();
+    CComRef<ITypeLib> library;
+    const HRESULT loaded = LoadOwnTypeLibrary(modulePath, library);
+    if (FAILED(loaded))
+        return loaded;
     std::wstring path = modulePath;
     std::wstring helpDirectory = DirectoryOf(modulePath);
     return RegisterTypeLib(library.Get(), &path[0], &helpDirectory[0]);
@@ -133,11 +120,12 @@ HRESULT RegisterTypeLibrary(const std::wstring& modulePath)
 
 HRESULT UnregisterTypeLibrary(const std::wstring& modulePath)
 {
-    CTypeLibrary library(modulePath);
-    if (FAILED(library.Status()))
-        return library.Status();
+    CComRef<ITypeLib> library;
+    HRESULT hr = LoadOwnTypeLibrary(modulePath, library);
+    if (FAILED(hr))
+        return hr;
     TLIBATTR* attributes = nullptr;
-    HRESULT hr = library.Get()->GetLibAttr(&attributes);
+    hr = library->GetLibAttr(&attributes);
     if (FAILED(hr))
         return hr;
     // A library that is not registered has nothing left to remove.
@@ -149,6 +137,6 @@ HRESULT UnregisterTypeLibrary(const std::wstring& modulePath)
                     : UnRegisterTypeLib(attributes->guid, attributes->wMajorVerNum,
                                         attributes->wMinorVerNum, attributes->lcid,
                                         attributes->syskind);
-    library.Get()->ReleaseTLibAttr(attributes);
+    library->ReleaseTLibAttr(attributes);
     return hr;
 }

@@ -15,10 +15,7 @@ CStochalModule::~CStochalModule()
 
 void CStochalModule::Detach()
 {
-    if (m_typeLib) {
-        m_typeLib->Release();
-        m_typeLib = nullptr;
-    }
+    m_typeLib.Reset();
 }
 
 std::wstring CStochalModule::ModulePath() const
@@ -45,7 +42,7 @@ HRESULT CStochalModule::LoadTypeLibrary()
     if (path.empty())
         return HRESULT_FROM_WIN32(GetLastError());
     // The library is resource TYPELIB 1 of this DLL; loading registers nothing.
-    return LoadTypeLibEx(path.c_str(), REGKIND_NONE, &m_typeLib);
+    return LoadTypeLibEx(path.c_str(), REGKIND_NONE, m_typeLib.Out());
 }
 
 HRESULT CStochalModule::GetTypeInfo(REFGUID guid, ITypeInfo** info)

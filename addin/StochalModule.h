@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "addin/ComRef.h"
+
 // The one module object of the DLL: the lock count behind DllCanUnloadNow,
 // the module handle, and the type library loaded from the DLL's own
 // resource, shared by every object that answers IDispatch from it.
@@ -39,7 +41,7 @@ private:
     bool m_failed = false;
     CRITICAL_SECTION m_section;
     HINSTANCE m_instance = nullptr;
-    ITypeLib* m_typeLib = nullptr;
+    CComRef<ITypeLib> m_typeLib;
 };
 
 extern CStochalModule g_module;

@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include "cli/DistributionCommands.h"
+
 namespace cli {
 
 const std::vector<Command>& AllCommands()
@@ -24,6 +26,33 @@ const std::vector<Command>& AllCommands()
          "stochal shuffle FILE [--seed S]\n"
          "  Every row of FILE (\"-\" for stdin), printed as read, in shuffled order.\n",
          RunShuffle},
+        {"draw", "variates of a distribution from the distribution stream",
+         "stochal draw DIST ARGS... [-n N] [--seed S]\n"
+         "  N variates (default 1) of DIST (see stochal list) with ARGS in the order of its\n"
+         "  worksheet function, as that function draws them: bernoulli TRUE/FALSE, the\n"
+         "  discrete ones whole numbers, the others with 17 significant digits. Parameters\n"
+         "  that fail validation print the message and exit 1.\n",
+         RunDraw},
+        {"pdf", "density, or mass, of a distribution at each X",
+         "stochal pdf DIST ARGS... X...\n"
+         "  The density (the mass for a discrete DIST) at each X. Every argument of DIST is\n"
+         "  needed here, the triangular's peak included.\n",
+         RunPdf},
+        {"cdf", "cumulative distribution function at each X",
+         "stochal cdf DIST ARGS... X...\n"
+         "  The cumulative function at each X (for a discrete DIST the sum of the masses\n"
+         "  up to X). Every argument of DIST is needed here, the triangular's peak included.\n",
+         RunCdf},
+        {"quantile", "quantile of a distribution at each probability P",
+         "stochal quantile DIST ARGS... P...\n"
+         "  The quantile at each P in [0, 1] (for a discrete DIST the smallest k whose\n"
+         "  cumulative function reaches P). Every argument of DIST is needed here.\n",
+         RunQuantile},
+        {"list", "the distributions, their arguments and parameters",
+         "stochal list\n"
+         "  Each DIST name with its arguments in worksheet order, then its parameters:\n"
+         "  symbol, description, bounds, initial value.\n",
+         RunList},
     };
     return commands;
 }

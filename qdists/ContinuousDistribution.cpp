@@ -20,6 +20,15 @@ double VContinuousDistribution::Sample(CUnitStream& stream) const
     return Quantile(stream.NextUnit());
 }
 
+bool VContinuousDistribution::CheckMaximumAboveMinimum(double min, double max, std::string& message)
+{
+    if (min < max) {
+        return true;
+    }
+    message = "The maximum has to be greater than the minimum.";
+    return false;
+}
+
 void VContinuousDistribution::AddGraphPoints(std::vector<double>&) const {}
 
 void VContinuousDistribution::GraphRangesFromSupport(Interval& x, Interval& y) const

@@ -22,6 +22,9 @@ public:
     virtual void AddGraphPoints(std::vector<double>& xs) const;
 
 protected:
+    // The rule the uniform and triangular share: min strictly below max.
+    static bool CheckMaximumAboveMinimum(double min, double max, std::string& message);
+
     // x from the support, with an open or MAX end replaced by the 2% or 98%
     // quantile; y from the density range, or [0, 5] when that is unbounded.
     void GraphRangesFromSupport(Interval& x, Interval& y) const;

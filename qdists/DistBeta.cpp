@@ -21,6 +21,16 @@ const ParameterInfo* Parameters()
 // The gamma function overflows a little above 171; these keep it finite.
 constexpr double kMaxShape = 150.0;
 
+// cdfbet takes every argument by reference; Q = 1 - P and Y = 1 - X here.
+int SolveBeta(int which, double& p, double& x, double a, double b, double& bound)
+{
+    double q = 1.0 - p;
+    double y = 1.0 - x;
+    int status = 0;
+    cdfbet(which, p, q, x, y, a, b, status, bound);
+    return status;
+}
+
 constexpr double kSteepShape = 100.0;
 constexpr double kGraphTopForPole = 3.0;   // a shape below 1 makes an end infinite
 constexpr double kGraphTopForSteep = 40.0; // a shape above 100 makes a tall peak
@@ -77,15 +87,9 @@ double CDistBeta::Quantile(double p) const
     if (p == 1.0) {
         return m_theta;
     }
-    double q = 1.0 - p;
     double x = 0.0;
-    double y = 1.0;
-    double a = m_alpha;
-    double b = m_beta;
-    int status = 0;
     double bound = 0.0;
-    cdfbet(2, p, q, x, y, a, b, status, bound);
-    return m_theta * (status == 0 ? x : bound);
+    return m_theta * (SolveBeta(2, p, x, m_alpha, m_beta, bound) == 0 ? x : bound);
 }
 
 // f(x) = Gamma(alpha + beta) / (Gamma(alpha) Gamma(beta)) (x/theta)^alpha (1 - x/theta)^(beta - 1) / x
@@ -116,15 +120,9 @@ double CDistBeta::Cumulative(double x) const
         return 1.0;
     }
     double p = 0.5;
-    double q = 0.5;
     double t = x / m_theta;
-    double y = 1.0 - t;
-    double a = m_alpha;
-    double b = m_beta;
-    int status = 0;
     double bound = 0.0;
-    cdfbet(1, p, q, t, y, a, b, status, bound);
-    return status == 0 ? p : bound;
+    return SolveBeta(1, p, t, m_alpha, m_beta, bound) == 0 ? p : bound;
 }
 
 void CDistBeta::GetGraphRanges(Interval& x, Interval& y) const

@@ -18,6 +18,17 @@ const ParameterInfo* Parameters()
 }
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// cdfgam takes every argument by reference; Q is always 1 - P here. The
+// solver's bound is not used: a failure gives NaN.
+bool SolveGamma(int which, double& p, double& x, double shape, double rate)
+{
+    double q = 1.0 - p;
+    int status = 0;
+    double bound = 0.0;
+    cdfgam(which, p, q, x, shape, rate, status, bound);
+    return status == 0;
+}
 } // namespace
 
 Interval CDistGamma::GetSupport() const
@@ -57,14 +68,8 @@ double CDistGamma::Quantile(double p) const
     if (p == 1.0) {
         return kInfinity;
     }
-    double q = 1.0 - p;
     double x = 0.0;
-    double shape = m_alpha;
-    double rate = 1.0 / m_theta;
-    int status = 0;
-    double bound = 0.0;
-    cdfgam(2, p, q, x, shape, rate, status, bound);
-    return status == 0 ? x : kNaN;
+    return SolveGamma(2, p, x, m_alpha, 1.0 / m_theta) ? x : kNaN;
 }
 
 // f(x) = x^(alpha - 1) exp(-x / theta) / (Gamma(alpha) theta^alpha), in logarithms;
@@ -89,13 +94,7 @@ double CDistGamma::Cumulative(double x) const
         return 0.0;
     }
     double p = 0.5;
-    double q = 0.5;
-    double shape = m_alpha;
-    double rate = 1.0 / m_theta;
-    int status = 0;
-    double bound = 0.0;
-    cdfgam(1, p, q, x, shape, rate, status, bound);
-    return status == 0 ? p : kNaN;
+    return SolveGamma(1, p, x, m_alpha, 1.0 / m_theta) ? p : kNaN;
 }
 
 void CDistGamma::GetGraphRanges(Interval& x, Interval& y) const

@@ -18,6 +18,15 @@ const ParameterInfo* Parameters()
 }
 
 constexpr double kTwoPi = 6.283185307;
+
+// cdfnor takes every argument by reference; Q is always 1 - P here.
+int SolveNormal(int which, double& p, double& x, double mean, double sd, double& bound)
+{
+    double q = 1.0 - p;
+    int status = 0;
+    cdfnor(which, p, q, x, mean, sd, status, bound);
+    return status;
+}
 constexpr double kGraphTail = 0.001;
 } // namespace
 
@@ -54,14 +63,9 @@ double CDistNormal::Quantile(double p) const
     if (p == 1.0) {
         return kInfinity;
     }
-    double q = 1.0 - p;
     double x = 0.0;
-    double mean = m_mu;
-    double sd = m_sigma;
-    int status = 0;
     double bound = 0.0;
-    cdfnor(2, p, q, x, mean, sd, status, bound);
-    return status == 0 ? x : bound;
+    return SolveNormal(2, p, x, m_mu, m_sigma, bound) == 0 ? x : bound;
 }
 
 // f(x) = exp(-(x - mu)^2 / (2 sigma^2)) / (sqrt(2 pi) sigma)
@@ -74,13 +78,8 @@ double CDistNormal::Density(double x) const
 double CDistNormal::Cumulative(double x) const
 {
     double p = 0.5;
-    double q = 0.5;
-    double mean = m_mu;
-    double sd = m_sigma;
-    int status = 0;
     double bound = 0.0;
-    cdfnor(1, p, q, x, mean, sd, status, bound);
-    return status == 0 ? p : std::numeric_limits<double>::quiet_NaN();
+    return SolveNormal(1, p, x, m_mu, m_sigma, bound) == 0 ? p : std::numeric_limits<double>::quiet_NaN();
 }
 
 void CDistNormal::GetGraphRanges(Interval& x, Interval& y) const

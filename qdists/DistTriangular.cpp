@@ -20,8 +20,7 @@ constexpr double kGraphFromZeroRatio = 1.5; // near enough to 0 to start there
 
 bool CDistTriangular::Validate(std::string& message) const
 {
-    if (!(m_min < m_max)) {
-        message = "The maximum has to be greater than the minimum.";
+    if (!CheckMaximumAboveMinimum(m_min, m_max, message)) {
         return false;
     }
     if (!(m_peak > m_min)) {

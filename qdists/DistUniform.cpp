@@ -21,11 +21,7 @@ constexpr double kJumpOffset = 0.0001;      // of the width, either side of each
 
 bool CDistUniform::Validate(std::string& message) const
 {
-    if (!(m_min < m_max)) {
-        message = "The maximum has to be greater than the minimum.";
-        return false;
-    }
-    return VDistribution::Validate(message);
+    return CheckMaximumAboveMinimum(m_min, m_max, message) && VDistribution::Validate(message);
 }
 
 Interval CDistUniform::GetSupport() const

@@ -35,27 +35,13 @@ double powerSeriesFactor(double a, double b, double x)
             return 0.0;
         }
         const double apb = a + b;
-        const double z = apb > 1.0 ? (1.0 + reciprocalGammaOnePlusMinusOne(apb - 1.0)) / apb
-                                   : 1.0 + reciprocalGammaOnePlusMinusOne(apb);
-        const double c = (1.0 + reciprocalGammaOnePlusMinusOne(a)) * (1.0 + reciprocalGammaOnePlusMinusOne(b)) / z;
+        const double c = reciprocalGammaOnePlus(a) * reciprocalGammaOnePlus(b) / reciprocalGammaOnePlus(apb);
         return power * c * (b / apb);
     }
-    double u = lnGammaOnePlus(a0);
-    const int m = static_cast<int>(b0 - 1.0);
-    if (m >= 1) {
-        double c = 1.0;
-        for (int i = 0; i < m; ++i) {
-            b0 -= 1.0;
-            c *= b0 / (a0 + b0);
-        }
-        u += std::log(c);
-    }
+    const double u = lnGammaOnePlus(a0) + lnLowerShape(a0, b0);
     const double z = a * std::log(x) - u;
     b0 -= 1.0;
-    const double apb = a0 + b0;
-    const double t = apb > 1.0 ? (1.0 + reciprocalGammaOnePlusMinusOne(apb - 1.0)) / apb
-                               : 1.0 + reciprocalGammaOnePlusMinusOne(apb);
-    return std::exp(z) * (a0 / a) * (1.0 + reciprocalGammaOnePlusMinusOne(b0)) / t;
+    return std::exp(z) * (a0 / a) * reciprocalGammaOnePlus(b0) / reciprocalGammaOnePlus(a0 + b0);
 }
 
 } // namespace

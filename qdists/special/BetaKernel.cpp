@@ -13,15 +13,6 @@ namespace {
 
 constexpr double kInvSqrt2Pi = .398942280401433e0;
 
-// 1/Gamma(1 + a + b) times (a + b) or 1, as 1/(1 + gam1) forms (TOMS 708).
-double reciprocalGammaSum(double apb)
-{
-    if (apb > 1.0) {
-        return (1.0 + reciprocalGammaOnePlusMinusOne(apb - 1.0)) / apb;
-    }
-    return 1.0 + reciprocalGammaOnePlusMinusOne(apb);
-}
-
 // Both shapes >= 8: the form in lambda = a - (a + b) x of TOMS 708 BRCMP1.
 double largeShapes(int mu, double a, double b, double x, double y)
 {
@@ -73,25 +64,14 @@ double betaKernel(int mu, double a, double b, double x, double y)
         if (kernel == 0.0) {
             return 0.0;
         }
-        const double c = (1.0 + reciprocalGammaOnePlusMinusOne(a)) * (1.0 + reciprocalGammaOnePlusMinusOne(b)) /
-                         reciprocalGammaSum(a + b);
+        const double c = reciprocalGammaOnePlus(a) * reciprocalGammaOnePlus(b) / reciprocalGammaOnePlus(a + b);
         return kernel * (a0 * c) / (1.0 + a0 / b0);
     }
     // a0 < 1 < b0 < 8: reduce b0 below 2 by the recurrence.
-    double u = lnGammaOnePlus(a0);
-    const int n = static_cast<int>(b0 - 1.0);
-    if (n >= 1) {
-        double c = 1.0;
-        for (int i = 0; i < n; ++i) {
-            b0 -= 1.0;
-            c *= b0 / (a0 + b0);
-        }
-        u += std::log(c);
-    }
-    z -= u;
+    z -= lnGammaOnePlus(a0) + lnLowerShape(a0, b0);
     b0 -= 1.0;
-    const double t = reciprocalGammaSum(a0 + b0);
-    return a0 * expOfSum(mu, z) * (1.0 + reciprocalGammaOnePlusMinusOne(b0)) / t;
+    const double t = reciprocalGammaOnePlus(a0 + b0);
+    return a0 * expOfSum(mu, z) * reciprocalGammaOnePlus(b0) / t;
 }
 
 } // namespace qdists

@@ -44,9 +44,7 @@ void solveForX(double p, double q, double& x, double& y, double a, double b, int
 
 void cdfbet(int which, double& p, double& q, double& x, double& y, double& a, double& b, int& status, double& bound)
 {
-    status = 0;
-    bound = 0.0;
-    if (!checkSolverMode(which, status, bound) || !checkImplementedMode(which, status, bound)) {
+    if (!beginSolve(which, status, bound)) {
         return;
     }
     if (which == 1) {

@@ -1,6 +1,7 @@
 #include "qdists/special/ErrorFunction.h"
 
 #include "qdists/special/MachineConstants.h"
+#include "qdists/special/Polynomial.h"
 
 #include <array>
 #include <cmath>
@@ -28,16 +29,6 @@ constexpr std::array<double, 5> kTailNum = {2.10144126479064e+00, 2.623701416751
 constexpr std::array<double, 4> kTailDen = {9.41537750555460e+01, 1.87114811799590e+02, 9.90191814623914e+01,
                                             1.80124575948747e+01};
 constexpr double kInvSqrtPi = .564189583547756e0;
-
-template <std::size_t N>
-double horner(const std::array<double, N>& c, double t)
-{
-    double sum = c[0];
-    for (std::size_t i = 1; i < N; ++i) {
-        sum = sum * t + c[i];
-    }
-    return sum;
-}
 
 // x (1 + A(x^2))/B(x^2): erf(x) for |x| <= 0.5.
 double smallErf(double x)

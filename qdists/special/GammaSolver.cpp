@@ -8,9 +8,7 @@ namespace qdists {
 
 void cdfgam(int which, double& p, double& q, double& x, double& shape, double& scale, int& status, double& bound)
 {
-    status = 0;
-    bound = 0.0;
-    if (!checkSolverMode(which, status, bound) || !checkImplementedMode(which, status, bound)) {
+    if (!beginSolve(which, status, bound)) {
         return;
     }
     if (which == 1) {

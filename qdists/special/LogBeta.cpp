@@ -141,6 +141,28 @@ double lnBeta(double a0, double b0)
     return b < 8.0 ? reduceB(a, b, w) : w + gamln(a) + lnGammaRatio(a, b);
 }
 
+double lnLowerShape(double a, double& b)
+{
+    const int n = static_cast<int>(b - 1.0);
+    if (n < 1) {
+        return 0.0;
+    }
+    double c = 1.0;
+    for (int i = 0; i < n; ++i) {
+        b -= 1.0;
+        c *= b / (a + b);
+    }
+    return std::log(c);
+}
+
+double reciprocalGammaOnePlus(double t)
+{
+    if (t > 1.0) {
+        return (1.0 + reciprocalGammaOnePlusMinusOne(t - 1.0)) / t;
+    }
+    return 1.0 + reciprocalGammaOnePlusMinusOne(t);
+}
+
 double digamma(double x)
 {
     // psi(x) = psi(x + 1) - 1/x moves small arguments to [0.5, 3].

@@ -1,6 +1,7 @@
 #include "qdists/special/LogGamma.h"
 
 #include "qdists/special/MachineConstants.h"
+#include "qdists/special/Polynomial.h"
 #include "qdists/special/SpecialFunctions.h"
 
 #include <array>
@@ -50,17 +51,6 @@ constexpr std::array<double, 7> kGammaDen = {-.832979206704073e-03, .47005948586
 constexpr std::array<double, 5> kGammaStirling = {.820756370353826e-03, -.595156336428591e-03, .793650663183693e-03,
                                                   -.277777777770481e-02, .833333333333333e-01};
 constexpr double kHalfLn2PiMore = .41893853320467274178e0;
-
-// Polynomial with the coefficients listed from the highest power down.
-template <std::size_t N>
-double horner(const std::array<double, N>& c, double t)
-{
-    double sum = c[0];
-    for (std::size_t i = 1; i < N; ++i) {
-        sum = sum * t + c[i];
-    }
-    return sum;
-}
 
 } // namespace
 

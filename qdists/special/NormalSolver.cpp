@@ -7,9 +7,7 @@ namespace qdists {
 
 void cdfnor(int which, double& p, double& q, double& x, double& mean, double& sd, int& status, double& bound)
 {
-    status = 0;
-    bound = 0.0;
-    if (!checkSolverMode(which, status, bound) || !checkImplementedMode(which, status, bound)) {
+    if (!beginSolve(which, status, bound)) {
         return;
     }
     if (which == 1) {

@@ -25,6 +25,13 @@ bool checkSolverMode(int which, int& status, double& bound)
     return fail(-1, which < 1 ? 1.0 : 4.0, status, bound);
 }
 
+bool beginSolve(int which, int& status, double& bound)
+{
+    status = 0;
+    bound = 0.0;
+    return checkSolverMode(which, status, bound) && checkImplementedMode(which, status, bound);
+}
+
 bool checkImplementedMode(int which, int& status, double& bound)
 {
     if (which <= 2) {

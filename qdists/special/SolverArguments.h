@@ -8,6 +8,9 @@ namespace qdists {
 // The mode must be 1 to 4; status -1 with bound 1 or 4.
 bool checkSolverMode(int which, int& status, double& bound);
 
+// Starts a solver call: status 0 and bound 0, then the two mode checks.
+bool beginSolve(int which, int& status, double& bound);
+
 // Of the four modes only 1 (P from X) and 2 (X from P) are provided;
 // modes 3 and 4 give status -1 with bound 2, the highest mode provided.
 bool checkImplementedMode(int which, int& status, double& bound);

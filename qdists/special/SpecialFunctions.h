@@ -2,7 +2,8 @@
 
 // The numerical solvers beneath the normal, lognormal, gamma and beta
 // distributions. Each solver is asked for P and Q given X (which = 1) or for
-// X given P and Q (which = 2), and reports through status and bound:
+// X given P and Q (which = 2); modes 3 and 4 (solving for a parameter) are
+// not provided and give status -1 with bound 2. Results through status and bound:
 //   0 success; -k argument k out of range; 1 answer below the search range;
 //   2 answer above it; 3 P + Q differs from 1; 4 X + Y differs from 1 (beta);
 //   10 the gamma inverse failed. bound is the violated end or search limit.

@@ -123,15 +123,10 @@ TEST_F(GeneratorDispatch, TypeLibraryDescribesEveryMethod)
     ASSERT_EQ(S_OK, dispatch->GetTypeInfo(0, LOCALE_USER_DEFAULT, &info));
     ComPtr<ITypeInfo> none;
     EXPECT_EQ(DISP_E_BADINDEX, dispatch->GetTypeInfo(1, LOCALE_USER_DEFAULT, &none));
-    BSTR name = nullptr;
-    BSTR help = nullptr;
-    DWORD context = 0;
-    ASSERT_EQ(S_OK, info->GetDocumentation(MEMBERID_NIL, &name, &help, &context, nullptr));
-    EXPECT_STREQ(L"IGenerator", name);
-    EXPECT_STREQ(L"IGenerator Interface", help);
-    EXPECT_EQ(7703u, context);
-    SysFreeString(name);
-    SysFreeString(help);
+    const CDocumentation documentation = Documentation(info.Get(), MEMBERID_NIL);
+    EXPECT_EQ(L"IGenerator", documentation.name);
+    EXPECT_EQ(L"IGenerator Interface", documentation.help);
+    EXPECT_EQ(7703u, documentation.context);
 
     // The interface itself, behind its dispatch view, lists every parameter.
     HREFTYPE vtableView = 0;
@@ -141,12 +136,10 @@ TEST_F(GeneratorDispatch, TypeLibraryDescribesEveryMethod)
     DISPID id = 1;
     for (const CMember& member : kMembers) {
         SCOPED_TRACE(id);
-        ASSERT_EQ(S_OK, info->GetDocumentation(id, &name, &help, &context, nullptr));
-        EXPECT_STREQ(member.name, name);
-        EXPECT_STREQ(member.help, help);
-        EXPECT_EQ(member.context, context);
-        SysFreeString(name);
-        SysFreeString(help);
+        const CDocumentation documentation = Documentation(info.Get(), id);
+        EXPECT_EQ(member.name, documentation.name);
+        EXPECT_EQ(member.help, documentation.help);
+        EXPECT_EQ(member.context, documentation.context);
         BSTR names[8] = {};
         UINT count = 0;
         ASSERT_EQ(S_OK, vtableInfo->GetNames(id, names, 8, &count));

@@ -78,15 +78,10 @@ TEST(GeneratorObject, ClassInfoDescribesTheGeneratorCoclass)
     EXPECT_TRUE(IsEqualGUID(CLSID_Generator, attributes->guid));
     EXPECT_EQ(1, attributes->cImplTypes);
     info->ReleaseTypeAttr(attributes);
-    BSTR name = nullptr;
-    BSTR help = nullptr;
-    DWORD context = 0;
-    ASSERT_EQ(S_OK, info->GetDocumentation(MEMBERID_NIL, &name, &help, &context, nullptr));
-    EXPECT_STREQ(L"Generator", name);
-    EXPECT_STREQ(L"Generator Class", help);
-    EXPECT_EQ(7703u, context);
-    SysFreeString(name);
-    SysFreeString(help);
+    const CDocumentation documentation = Documentation(info.Get(), MEMBERID_NIL);
+    EXPECT_EQ(L"Generator", documentation.name);
+    EXPECT_EQ(L"Generator Class", documentation.help);
+    EXPECT_EQ(7703u, documentation.context);
 }
 
 // A minimal outer object: it owns the inner Generator's identity and hands

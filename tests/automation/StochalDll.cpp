@@ -75,3 +75,16 @@ CVariant::CVariant(Missing) : CVariant()
     V_VT(&m_value) = VT_ERROR;
     V_ERROR(&m_value) = DISP_E_PARAMNOTFOUND;
 }
+
+CDocumentation Documentation(ITypeInfo* info, MEMBERID member)
+{
+    BSTR name = nullptr;
+    BSTR help = nullptr;
+    CDocumentation documentation;
+    EXPECT_EQ(S_OK, info->GetDocumentation(member, &name, &help, &documentation.context, nullptr));
+    documentation.name = name ? name : L"";
+    documentation.help = help ? help : L"";
+    SysFreeString(name);
+    SysFreeString(help);
+    return documentation;
+}

@@ -26,6 +26,16 @@ private:
     decltype(&DllCanUnloadNow) m_canUnloadNow;
 };
 
+#include <string>
+
+// The name, help string and help context of a type or member.
+struct CDocumentation {
+    std::wstring name;
+    std::wstring help;
+    DWORD context = 0;
+};
+CDocumentation Documentation(ITypeInfo* info, MEMBERID member);
+
 // A VARIANT that clears itself.
 class CVariant {
 public:

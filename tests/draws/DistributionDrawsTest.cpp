@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <type_traits>
 
 #include "engine/InternalGenerator.h"
 #include "qdists/DistBeta.h"
+#include "qdists/DistBinomial.h"
 #include "qdists/DistBurr.h"
 #include "qdists/DistHypergeometric.h"
 #include "qdists/DistNegativeBinomial.h"
-#include "qdists/DistBinomial.h"
 
 namespace {
 

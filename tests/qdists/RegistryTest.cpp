@@ -73,7 +73,9 @@ TEST_F(Registry, UnusableValuesAreSkippedAndTheCurrentOnesStay)
     const DWORD number = 7;
     WriteString("Triangular", "min", "abc");
     Write("Triangular", "max", REG_DWORD, &number, sizeof number);
-    Write("Triangular", "peak", REG_SZ, "3", 1); // no terminating zero
+    // No terminating zero. The byte after the counted ones must not be zero
+    // either, or the system counts the zero in, taking it for forgotten.
+    Write("Triangular", "peak", REG_SZ, "3x", 1);
     qdists::CDistTriangular triangular(0, 1, 0.5);
     triangular.LoadParameters(parent);
     EXPECT_EQ(triangular.GetParameter(0), 0.0);

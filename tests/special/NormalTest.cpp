@@ -1,30 +1,17 @@
 #include "qdists/special/NormalFunctions.h"
 #include "qdists/special/SpecialFunctions.h"
+#include "tests/special/SolverCall.h"
 #include "tests/special/Tolerances.h"
 
 #include <cmath>
-#include <limits>
 
 using namespace special_test;
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-struct NormalCall {
-    int status = 0;
-    double bound = -99.0;
-    double p = 0.0;
-    double q = 0.0;
-    double x = 0.0;
-};
-
-NormalCall callCdfnor(int which, double p, double q, double x, double mean, double sd)
+SolverCall callCdfnor(int which, double p, double q, double x, double mean, double sd)
 {
-    NormalCall c;
-    c.p = p;
-    c.q = q;
-    c.x = x;
+    SolverCall c = withInputs(p, q, x);
     qdists::cdfnor(which, c.p, c.q, c.x, mean, sd, c.status, c.bound);
     return c;
 }
@@ -60,30 +47,30 @@ TEST(Normal, CdfnorModesAgreeWithReferenceThroughMeanAndSd)
 {
     WorstError quantile(kDinvnrTolerance);
     for (const Row& row : readTable("normal_quantile.txt")) {
-        const NormalCall c = callCdfnor(2, row[0], row[1], 0.0, 0.0, 1.0);
+        const SolverCall c = callCdfnor(2, row[0], row[1], 0.0, 0.0, 1.0);
         ASSERT_EQ(c.status, 0);
         quantile.record(c.x, row[2], row);
     }
     quantile.check("cdfnor mode 2");
     // Shifting and scaling: x = mean + sd z exactly for a power-of-two sd.
-    const NormalCall shifted = callCdfnor(2, 0.975, 0.025, 0.0, 10.0, 4.0);
+    const SolverCall shifted = callCdfnor(2, 0.975, 0.025, 0.0, 10.0, 4.0);
     EXPECT_NEAR(shifted.x, 10.0 + 4.0 * 1.959963984540054, 1e-13);
-    const NormalCall back = callCdfnor(1, 0.0, 0.0, shifted.x, 10.0, 4.0);
+    const SolverCall back = callCdfnor(1, 0.0, 0.0, shifted.x, 10.0, 4.0);
     EXPECT_NEAR(back.p, 0.975, 1e-15);
     EXPECT_NEAR(back.q, 0.025, 1e-16);
 }
 
 TEST(Normal, EdgeCases)
 {
-    const NormalCall z = callCdfnor(2, 0.975, 0.025, 0.0, 0.0, 1.0);
+    const SolverCall z = callCdfnor(2, 0.975, 0.025, 0.0, 0.0, 1.0);
     EXPECT_EQ(z.status, 0);
     EXPECT_NEAR(z.x, 1.959963984540054, 4e-16);
-    const NormalCall half = callCdfnor(1, 0.0, 0.0, 0.0, 0.0, 1.0);
+    const SolverCall half = callCdfnor(1, 0.0, 0.0, 0.0, 0.0, 1.0);
     EXPECT_EQ(half.p, 0.5);
     EXPECT_EQ(half.q, 0.5);
     EXPECT_NEAR(callCdfnor(2, 0.5, 0.5, 1.0, 0.0, 1.0).x, 0.0, 1e-16);
     // Past about -37.5 the lower tail is below the normalised doubles.
-    const NormalCall far = callCdfnor(1, 1.0, 1.0, -38.0, 0.0, 1.0);
+    const SolverCall far = callCdfnor(1, 1.0, 1.0, -38.0, 0.0, 1.0);
     EXPECT_EQ(far.p, 0.0);
     EXPECT_EQ(far.q, 1.0);
     EXPECT_NEAR(qdists::stvaln(0.025), -1.96, 2e-3);
@@ -105,7 +92,7 @@ TEST(Normal, StatusesAndBounds)
         {2, 0.3, 0.3, 1.0, 3, 1.0},     {2, 0.5, 0.5 + 1e-15, 1.0, 3, 1.0},
     };
     for (const Case& c : cases) {
-        const NormalCall r = callCdfnor(c.which, c.p, c.q, 0.0, 0.0, c.sd);
+        const SolverCall r = callCdfnor(c.which, c.p, c.q, 0.0, 0.0, c.sd);
         EXPECT_EQ(r.status, c.status) << c.which << ' ' << c.p << ' ' << c.q << ' ' << c.sd;
         EXPECT_EQ(r.bound, c.bound) << c.which << ' ' << c.p << ' ' << c.q << ' ' << c.sd;
     }

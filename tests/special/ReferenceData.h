@@ -48,9 +48,10 @@ class WorstError {
 public:
     explicit WorstError(Tolerance tolerance) : tolerance_(tolerance) {}
 
-    void record(double got, double expected, const Row& row)
+    // scaleFloor raises the floor for this row alone.
+    void record(double got, double expected, const Row& row, double scaleFloor = 0.0)
     {
-        const double scale = std::fmax(std::fabs(expected), tolerance_.floor);
+        const double scale = std::fmax(std::fmax(std::fabs(expected), tolerance_.floor), scaleFloor);
         double error = std::fabs(got - expected) / scale / DBL_EPSILON;
         if (std::isnan(got) != std::isnan(expected) || (std::isinf(got) && got != expected)) {
             error = INFINITY;

@@ -16,6 +16,13 @@ bool IsNumber(const std::string& text)
     return !text.empty() && end == text.c_str() + text.size();
 }
 
+HostRun RunWithSheet(const std::vector<std::string>& calls)
+{
+    std::vector<std::string> arguments = {"--sheet", STOCHAL_SOURCE_DIR "/tests/xlhost/data/sample.csv"};
+    arguments.insert(arguments.end(), calls.begin(), calls.end());
+    return RunHost(arguments);
+}
+
 bool IsError(const std::string& text)
 {
     return !text.empty() && text[0] == '#' && text != "#NULL-RESULT";
@@ -52,12 +59,12 @@ const Function kFunctions[] = {
 
 TEST(HostFunctions, ValidCallsGiveNumbersAndQBernoulliALogical)
 {
-    std::vector<std::string> calls = {"--sheet", STOCHAL_SOURCE_DIR "/tests/xlhost/data/sample.csv"};
+    std::vector<std::string> calls;
     for (const Function& function : kFunctions) {
         calls.push_back(function.valid);
     }
     calls.push_back("QTRIANGULAR(0,10,5)");
-    const HostRun run = RunHost(calls);
+    const HostRun run = RunWithSheet(calls);
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     ASSERT_EQ(run.lines.size(), 20u);
     for (std::size_t i = 0; i < run.lines.size(); ++i) {
@@ -82,9 +89,7 @@ TEST(HostFunctions, InvalidArgumentsGiveValueError)
         "QGAMMA(1,0)",        "QWEIBULL(-2,1)",     "QEXPONENTIAL(-1)",    "QSAMPLE(A1:C4,0)",
         "QSAMPLE(A1:C4,4)",   "QSAMPLE(A1:C4,NAN)", "QSAMPLE(A1:C4,1)",    "QSAMPLE(A1:C4,-1)",
     };
-    std::vector<std::string> arguments = {"--sheet", STOCHAL_SOURCE_DIR "/tests/xlhost/data/sample.csv"};
-    arguments.insert(arguments.end(), calls.begin(), calls.end());
-    const HostRun run = RunHost(arguments);
+    const HostRun run = RunWithSheet(calls);
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     ASSERT_EQ(run.lines.size(), calls.size());
     for (std::size_t i = 0; i < calls.size(); ++i) {
@@ -114,9 +119,7 @@ TEST(HostFunctions, AwkwardArgumentsNeverCrash)
             called.push_back(&function);
         }
     }
-    std::vector<std::string> arguments = {"--sheet", STOCHAL_SOURCE_DIR "/tests/xlhost/data/sample.csv"};
-    arguments.insert(arguments.end(), calls.begin(), calls.end());
-    const HostRun run = RunHost(arguments);
+    const HostRun run = RunWithSheet(calls);
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     ASSERT_EQ(run.lines.size(), calls.size());
     for (std::size_t i = 0; i < calls.size(); ++i) {

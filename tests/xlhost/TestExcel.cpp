@@ -130,16 +130,22 @@ int XLL_CALL TestExcel4v(int function, XLOPER* result, int count, XLOPER** argum
     return TestExcel::Instance().Call(function, result, count, arguments);
 }
 
-int TestExcel4(int function, XLOPER* result, int count, ...)
+int TestExcel4List(int function, XLOPER* result, int count, std::va_list list)
 {
     std::vector<XLOPER*> arguments(count > 0 ? static_cast<std::size_t>(count) : 0);
-    va_list list;
-    va_start(list, count);
     for (auto& argument : arguments) {
         argument = va_arg(list, XLOPER*);
     }
-    va_end(list);
     return TestExcel4v(function, result, count, arguments.data());
+}
+
+int TestExcel4(int function, XLOPER* result, int count, ...)
+{
+    va_list list;
+    va_start(list, count);
+    const int code = TestExcel4List(function, result, count, list);
+    va_end(list);
+    return code;
 }
 
 std::string ErrorName(XlWord code)

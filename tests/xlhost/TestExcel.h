@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdarg>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -89,6 +90,8 @@ private:
 
 TEST_EXCEL_API int XLL_CALL TestExcel4v(int function, XLOPER* result, int count, XLOPER** arguments);
 TEST_EXCEL_API int TestExcel4(int function, XLOPER* result, int count, ...);
+// Excel4's argument list already started.
+TEST_EXCEL_API int TestExcel4List(int function, XLOPER* result, int count, std::va_list list);
 
 // Text of a value as the host prints it: numbers with 17 significant
 // digits, TRUE/FALSE, #VALUE! and the other error names, texts as they are.

@@ -20,6 +20,8 @@ Files (one row per line, '#' starts a comment):
   beta_quantile.txt    a b P Q x
   log_gamma.txt        a lnGamma(a)
   gamma_function.txt   x Gamma(x)
+  log_beta.txt         a b lnB(a, b)
+  digamma.txt          x psi(x)
 """
 import os
 import sys
@@ -51,9 +53,9 @@ def pairs_from_tails(smalls):
     return out
 
 
-def tail_values(lowest_exponent):
+def tail_values(lowest_exponent, step=1):
     vals = []
-    for e in range(-1, lowest_exponent - 1, -1):
+    for e in range(-1, lowest_exponent - 1, -step):
         for m in (1.0, 2.5, 7.3):
             vals.append(float(mp.mpf(m) * mp.mpf(10) ** e))
     vals += [0.5, 0.49, 0.3, 0.2, 0.17]
@@ -91,7 +93,7 @@ def gamma_q(a, x):
     return mp.gammainc(a, x, mp.inf, regularized=True)
 
 
-GAMMA_SHAPES = [1e-3, 0.01, 0.1, 0.5, 0.9, 1.0, 1.5, 2.0, 3.7, 10.0, 12.5, 20.0, 33.3, 100.0, 350.0, 1000.0, 2000.0]
+GAMMA_SHAPES = [1e-3, 0.01, 0.1, 0.5, 0.9, 1.0, 1.5, 2.0, 3.7, 10.0, 12.5, 17.5, 20.0, 33.3, 100.0, 350.0, 1000.0, 2000.0]
 
 
 def gamma_inverse(a, p, q):
@@ -110,7 +112,7 @@ def gamma_rows():
     cdf, quant = [], []
     for a in GAMMA_SHAPES:
         # Below P = 1e10 * DBL_MIN (2.2e-298) the published inverse stops.
-        for p, q in pairs_from_tails(tail_values(-297)):
+        for p, q in pairs_from_tails(tail_values(-297, 4)):
             x = gamma_inverse(a, p, q)
             if x is None or not (mp.mpf("1e-300") < x < mp.mpf("1e300")):
                 continue
@@ -122,32 +124,59 @@ def gamma_rows():
 
 
 BETA_SHAPES = [(0.1, 0.1), (0.5, 0.5), (1.0, 1.0), (0.2, 3.0), (3.0, 0.2), (2.0, 5.0), (7.5, 7.5), (1.0, 40.0),
-               (20.0, 0.7), (30.0, 60.0), (75.0, 75.0), (149.5, 0.5), (0.5, 149.5), (140.0, 10.0), (100.0, 50.0)]
+               (20.0, 0.7), (30.0, 60.0), (75.0, 75.0), (149.5, 0.5), (0.5, 149.5), (140.0, 10.0), (100.0, 50.0),
+               (8.5, 12.0), (0.5, 9.0), (15.0, 9.5)]
+# Shapes far below machine precision take the ratio's own small-shape
+# expansions; they get a fixed grid of x instead of quantiles.
+TINY_BETA_SHAPES = [(1e-20, 0.5), (0.5, 1e-20), (1e-20, 3.0), (3.0, 1e-20)]
+TINY_BETA_X = [1e-5, 0.01, 0.3, 0.7, 0.99]
+
+
+def beta_inverse(a, b, p, q):
+    """X with I_X(a, b) = p (p <= q) or 1 - I_X(a, b) = q, by Newton's method
+    on the logarithm of the smaller tail, started from scipy."""
+    lower = p <= q
+    small = mp.mpf(p if lower else q)
+    # Work in the variable of the smaller tail (x, or y = 1 - x with the
+    # shapes swapped) so that quantiles near 1 keep their precision.
+    sa, sb = (a, b) if lower else (b, a)
+    guess = special.betaincinv(sa, sb, float(small))
+    if not 0 < guess < 1:
+        return None
+    t = mp.mpf(guess)
+    lnb = mp.log(mp.beta(sa, sb))
+    for _ in range(200):
+        tail = mp.betainc(sa, sb, 0, t, regularized=True)
+        dens = mp.exp((sa - 1) * mp.log(t) + (sb - 1) * mp.log(1 - t) - lnb)
+        step = (mp.log(tail) - mp.log(small)) * tail / dens
+        new = t - step
+        if new <= 0:
+            new = t / 2
+        t = new
+        if abs(step) < abs(t) * mp.mpf(10) ** -35:
+            break
+    assert abs(mp.betainc(sa, sb, 0, t, regularized=True) / small - 1) < mp.mpf(10) ** -25
+    return t if lower else 1 - t
 
 
 def beta_rows():
     cdf, quant = [], []
     for a, b in BETA_SHAPES:
         for p, q in pairs_from_tails(tail_values(-100)):
-            lower = p <= q
-            small = p if lower else q
-            guess = special.betaincinv(a, b, p) if lower else 1 - special.betaincinv(b, a, q)
-            if lower:
-                f = lambda t: mp.log(mp.betainc(a, b, 0, t, regularized=True)) - mp.log(small)
-            else:
-                f = lambda t: mp.log(mp.betainc(a, b, t, 1, regularized=True)) - mp.log(small)
-            try:
-                x = mp.findroot(f, (mp.mpf(guess) * (1 - mp.mpf("1e-6")), mp.mpf(guess) * (1 + mp.mpf("1e-7"))),
-                                solver="anderson")
-            except (ValueError, ZeroDivisionError):
-                continue
-            if not (mp.mpf("1e-290") < x < 1 - mp.mpf("1e-15")):
+            x = beta_inverse(a, b, p, q)
+            if x is None or not (mp.mpf("1e-290") < x < 1 - mp.mpf("1e-15")):
                 continue
             quant.append((a, b, p, q, x))
             xd = float(x)
-            y = float(1 - mp.mpf(xd))
-            cdf.append((a, b, xd, mp.betainc(a, b, 0, xd, regularized=True), mp.betainc(a, b, xd, 1, regularized=True)))
-            del y
+            # Q by the symmetry 1 - I_x(a, b) = I_(1-x)(b, a), free of
+            # cancellation, with 1 - x held exactly.
+            with mp.workdps(400):
+                q_exact = mp.betainc(b, a, 0, 1 - mp.mpf(xd), regularized=True)
+            cdf.append((a, b, xd, mp.betainc(a, b, 0, xd, regularized=True), q_exact))
+    for a, b in TINY_BETA_SHAPES:
+        for xd in TINY_BETA_X:
+            cdf.append((a, b, xd, mp.betainc(a, b, 0, xd, regularized=True),
+                        mp.betainc(b, a, 0, 1 - mp.mpf(xd), regularized=True)))
     return cdf, quant
 
 
@@ -166,6 +195,16 @@ def gamma_function_rows():
     return rows
 
 
+def log_beta_rows():
+    shapes = [1e-3, 0.3, 1.0, 1.7, 2.5, 7.9, 8.0, 8.5, 12.0, 40.0, 149.5, 1200.0]
+    return [(a, b, mp.log(mp.beta(a, b))) for a in shapes for b in shapes]
+
+
+def digamma_rows():
+    return [(x, mp.digamma(x)) for x in [1e-20, 1e-3, 0.3, 0.5, 1.0, 1.4616321449683622, 2.0, 2.9, 3.0, 3.5,
+                                          7.0, 30.0, 1000.0, 1e10]]
+
+
 def main(folder):
     cdf, quant = normal_rows()
     write(folder, "normal_cdf.txt", "x P Q", cdf)
@@ -178,6 +217,8 @@ def main(folder):
     write(folder, "beta_quantile.txt", "a b P Q x", quant)
     write(folder, "log_gamma.txt", "a lnGamma(a)", log_gamma_rows())
     write(folder, "gamma_function.txt", "x Gamma(x)", gamma_function_rows())
+    write(folder, "log_beta.txt", "a b lnB(a, b)", log_beta_rows())
+    write(folder, "digamma.txt", "x psi(x)", digamma_rows())
 
 
 if __name__ == "__main__":
