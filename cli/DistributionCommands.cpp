@@ -12,28 +12,28 @@ namespace cli {
 
 namespace {
 
-const DistributionSpec& SpecNamed(const std::vector<std::string>& positionals)
+const DistributionForm& SpecNamed(const std::vector<std::string>& positionals)
 {
     if (positionals.empty()) {
         throw UsageError("no distribution given (see stochal list)");
     }
-    const DistributionSpec* spec = FindDistribution(positionals[0]);
-    if (!spec) {
+    const DistributionForm* form = FindDistribution(positionals[0]);
+    if (!form) {
         throw UsageError("unknown distribution " + positionals[0] + " (see stochal list)");
     }
-    return *spec;
+    return *form;
 }
 
 // The distribution's arguments from positionals[1 .. count], each parsed
 // as its worksheet function reads it.
-std::vector<double> ParseArguments(const DistributionSpec& spec, const std::vector<std::string>& positionals,
+std::vector<double> ParseArguments(const DistributionForm& form, const std::vector<std::string>& positionals,
                                    std::size_t count)
 {
     std::vector<double> values;
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& text = positionals[i + 1];
-        values.push_back(spec.wholeArguments[i] ? ParseInt32(text, spec.arguments[i])
-                                                : ParseDouble(text, spec.arguments[i]));
+        values.push_back(form.wholeArguments[i] ? ParseInt32(text, form.arguments[i])
+                                                : ParseDouble(text, form.arguments[i]));
     }
     return values;
 }
@@ -89,13 +89,13 @@ int RunFunction(const std::vector<std::string>& words, std::ostream& out, Functi
 {
     const Arguments args(words, {}, {});
     const std::vector<std::string>& positionals = args.Positionals();
-    const DistributionSpec& spec = SpecNamed(positionals);
-    const std::size_t count = spec.arguments.size();
+    const DistributionForm& form = SpecNamed(positionals);
+    const std::size_t count = form.arguments.size();
     if (positionals.size() < count + 2) {
-        throw UsageError(std::string(spec.name) + " takes " + std::to_string(count) + " argument(s) (" +
-                         ArgumentList(spec) + ", all of them here) and then at least one X");
+        throw UsageError(std::string(form.name) + " takes " + std::to_string(count) + " argument(s) (" +
+                         ArgumentList(form) + ", all of them here) and then at least one X");
     }
-    const auto distribution = spec.make(ParseArguments(spec, positionals, count));
+    const auto distribution = form.make(ParseArguments(form, positionals, count));
     std::vector<double> xs;
     for (std::size_t i = count + 1; i < positionals.size(); ++i) {
         xs.push_back(ParseDouble(positionals[i], "X"));
@@ -117,21 +117,21 @@ int RunDraw(const std::vector<std::string>& words, std::ostream& out)
 {
     const Arguments args(words, {"-n", "--seed"}, {});
     const std::vector<std::string>& positionals = args.Positionals();
-    const DistributionSpec& spec = SpecNamed(positionals);
+    const DistributionForm& form = SpecNamed(positionals);
     const std::size_t given = positionals.size() - 1;
-    const std::size_t most = spec.arguments.size();
-    if (given > most || given + spec.optionalArguments < most) {
-        throw UsageError(std::string(spec.name) + " takes " + ArgumentList(spec));
+    const std::size_t most = form.arguments.size();
+    if (given > most || given + form.optionalArguments < most) {
+        throw UsageError(std::string(form.name) + " takes " + ArgumentList(form));
     }
-    const std::vector<double> values = ParseArguments(spec, positionals, given);
+    const std::vector<double> values = ParseArguments(form, positionals, given);
     const std::uint32_t count = args.Count();
-    if (!Validated(*spec.make(values))) {
+    if (!Validated(*form.make(values))) {
         return 1;
     }
     CInternalGenerator generator = args.Generator();
     std::ostringstream text;
     for (std::uint32_t i = count; i > 0; --i) {
-        text << FormatDraw(spec.kind, spec.draw(generator, values)) << '\n';
+        text << FormatDraw(form.kind, form.draw(generator, values)) << '\n';
     }
     out << text.str();
     return 0;

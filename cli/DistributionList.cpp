@@ -14,7 +14,7 @@ namespace cli {
 namespace {
 
 // The catalog's object with the initial parameters, matched by name.
-std::unique_ptr<qdists::VDistribution> InitialDistribution(const DistributionSpec& spec)
+std::unique_ptr<qdists::VDistribution> InitialDistribution(const DistributionForm& form)
 {
     for (unsigned i = 0; i < qdists::kDistributionCount; ++i) {
         auto distribution = qdists::CreateInitialDistribution(i);
@@ -24,19 +24,19 @@ std::unique_ptr<qdists::VDistribution> InitialDistribution(const DistributionSpe
                 name += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
             }
         }
-        if (name == spec.name) {
+        if (name == form.name) {
             return distribution;
         }
     }
     return nullptr;
 }
 
-void ListOne(const DistributionSpec& spec, std::ostream& out)
+void ListOne(const DistributionForm& form, std::ostream& out)
 {
-    const auto distribution = InitialDistribution(spec);
-    out << spec.name << " (" << distribution->GetName() << "): " << ArgumentList(spec);
-    if (*spec.note) {
-        out << "   " << spec.note;
+    const auto distribution = InitialDistribution(form);
+    out << form.name << " (" << distribution->GetName() << "): " << ArgumentList(form);
+    if (*form.note) {
+        out << "   " << form.note;
     }
     out << '\n';
     for (unsigned i = 0; i < distribution->GetParameterCount(); ++i) {
@@ -57,8 +57,8 @@ int RunList(const std::vector<std::string>& words, std::ostream& out)
         throw UsageError("list takes no arguments");
     }
     std::ostringstream text;
-    for (const DistributionSpec& spec : AllDistributionSpecs()) {
-        ListOne(spec, text);
+    for (const DistributionForm& form : AllDistributionForms()) {
+        ListOne(form, text);
     }
     out << text.str();
     return 0;

@@ -47,10 +47,10 @@ std::unique_ptr<VDistribution> Make(Parameters... parameters)
 
 } // namespace
 
-const std::vector<DistributionSpec>& AllDistributionSpecs()
+const std::vector<DistributionForm>& AllDistributionForms()
 {
     using G = CInternalGenerator;
-    static const std::vector<DistributionSpec> specs = {
+    static const std::vector<DistributionForm> specs = {
         {"normal", {"mean", "stddev"}, {false, false}, 0, DrawKind::Real,
          [](const Args& a) { return Make<qdists::CDistNormal>(a[0], a[1]); },
          [](G& g, const Args& a) { return g.NextNormal(a[0], a[1]); }, "mu = mean, sigma = stddev"},
@@ -110,24 +110,24 @@ const std::vector<DistributionSpec>& AllDistributionSpecs()
     return specs;
 }
 
-std::string ArgumentList(const DistributionSpec& spec)
+std::string ArgumentList(const DistributionForm& form)
 {
     std::string text;
-    for (std::size_t i = 0; i < spec.arguments.size(); ++i) {
-        const bool optional = i + spec.optionalArguments >= spec.arguments.size();
-        text += std::string(i ? " " : "") + (optional ? "[" : "") + spec.arguments[i] + (optional ? "]" : "");
+    for (std::size_t i = 0; i < form.arguments.size(); ++i) {
+        const bool optional = i + form.optionalArguments >= form.arguments.size();
+        text += std::string(i ? " " : "") + (optional ? "[" : "") + form.arguments[i] + (optional ? "]" : "");
     }
     return text;
 }
 
-const DistributionSpec* FindDistribution(const std::string& name)
+const DistributionForm* FindDistribution(const std::string& name)
 {
     std::string lower = name;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    for (const DistributionSpec& spec : AllDistributionSpecs()) {
-        if (lower == spec.name) {
-            return &spec;
+    for (const DistributionForm& form : AllDistributionForms()) {
+        if (lower == form.name) {
+            return &form;
         }
     }
     return nullptr;

@@ -14,7 +14,7 @@ enum class DrawKind { Logical, Whole, Real };
 // One distribution as the command line names it: the worksheet function's
 // name without its Q, its arguments in the worksheet function's order, the
 // distribution object they build and the engine operation that draws it.
-struct DistributionSpec {
+struct DistributionForm {
     const char* name;                    // "hypergeometric"
     std::vector<const char*> arguments;  // worksheet order: "n", "m", "s"
     std::vector<bool> wholeArguments;    // taken as 32-bit integers
@@ -25,12 +25,12 @@ struct DistributionSpec {
     const char* note;                    // how the arguments meet the parameters
 };
 
-const std::vector<DistributionSpec>& AllDistributionSpecs();
+const std::vector<DistributionForm>& AllDistributionForms();
 
 // The arguments in order, the optional ones in brackets: "min max [peak]".
-std::string ArgumentList(const DistributionSpec& spec);
+std::string ArgumentList(const DistributionForm& form);
 
-// The spec named, in any case; null if there is none.
-const DistributionSpec* FindDistribution(const std::string& name);
+// The distribution named, in any case; null if there is none.
+const DistributionForm* FindDistribution(const std::string& name);
 
 } // namespace cli

@@ -9,15 +9,18 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTOCHAL_TESTS=OFF -DST
 cmake --build "$build" -j2 --target stochal >/dev/null
 stochal="$build/cli/stochal"
 
-show() { echo "\$ stochal $*"; "$stochal" "$@"; echo; }
+show() { echo "\$ stochal $*" | sed "s|$dir/||"; "$stochal" "$@"; echo; }
 show rand --seed 1 -n 6
 show randbetween 1 6 -n 10 --seed 1
-data=$(mktemp)
+dir=$(mktemp -d)
+data="$dir/regions.csv"
 printf 'North,120\nSouth,80\nEast,0\nWest,200\n' > "$data"
 show sample "$data" -n 5 --weights 2 --seed 7
 show sample "$data" -n 3 --weights 2 --unique --seed 7
 show shuffle "$data" --seed 3
-rm -f "$data"
-for extra in list "draw normal 0 1 -n 5 --seed 1" "quantile normal 0 1 0.975"; do
-  if "$stochal" ${extra%% *} --help >/dev/null 2>&1; then show $extra; fi
-done
+rm -rf "$dir"
+show draw normal 0 1 -n 5 --seed 1
+show draw poisson 4 -n 5 --seed 1
+show quantile normal 0 1 0.975 0.999
+show cdf gamma 2 3 1 5 10
+show list
