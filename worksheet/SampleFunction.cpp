@@ -40,24 +40,15 @@ WeightList ReadWeights(const DataArray& data, std::uint32_t column)
     return weights;
 }
 
-ElementList DrawRows(std::uint32_t rows, const WeightList* weights, bool unique, std::uint32_t count)
+// The routine is the one the shared sampling rule picks; an equal-weight
+// unique sample larger than the data takes every row once, then blanks.
+ElementList DrawRows(std::uint32_t rows, const WeightList& weights, bool unique, std::uint32_t count)
 {
     ElementList elements;
     FillSequence(elements, rows, 0);
+    const bool allRowsOnce = unique && weights.empty() && count > rows;
     ElementList drawn;
-    CUnitStream& stream = g_generator.DistributionStream();
-    if (weights != nullptr && !weights->empty()) {
-        if (unique) {
-            SampleWeightedUnique(elements, *weights, count, drawn, stream);
-        } else {
-            SampleWeightedWithReplacement(elements, *weights, count, drawn, stream);
-        }
-    } else if (unique) {
-        // More rows asked than there are: every row once, then blanks.
-        SampleUnique(elements, count < rows ? count : rows, drawn, stream);
-    } else {
-        SampleWithReplacement(elements, count, drawn, stream);
-    }
+    SampleByRule(elements, weights, unique, allRowsOnce ? rows : count, drawn, g_generator.DistributionStream());
     return drawn;
 }
 
@@ -135,7 +126,7 @@ XLOPER* xllQSAMPLE(XLOPER* data, XLOPER* weight, XLOPER* unique)
         if (target == nullptr) {
             return result;
         }
-        const ElementList drawn = DrawRows(cells.rows, weighted ? &weights : nullptr, isUnique, caller.Rows());
+        const ElementList drawn = DrawRows(cells.rows, weights, isUnique, caller.Rows());
         // The data array is released (by its owner) only after its cells
         // are copied into the result.
         FillResult(target, caller, cells, drawn);
