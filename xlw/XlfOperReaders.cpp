@@ -37,45 +37,26 @@ T Raising(Reader reader)
     RaiseForCode(code);
     return value;
 }
-} // namespace
 
-double XlfOper::ReadDouble(int& code) const
+// The shape every reader shares: an empty or kindless value is malformed, a value of
+// the wanted kind is read as it is, anything else is read from its
+// coercion to that kind, which is released before the reader returns.
+template <class T, class Extract>
+T ReadAs(const XlfOper& value, XlWord wanted, int& code, T none, Extract extract)
 {
     code = xlret::Success;
-    switch (Type()) {
-    case 0:
+    if (value.Type() == 0) {
         code = xlret::InvXloper;
-        return 0.0;
-    case xltype::Int:
-        return m_value->val.w;
-    case xltype::Num:
-        return m_value->val.num;
-    default: {
-        XlfOwnedOper result;
-        code = CoerceChecked(*this, xltype::Num, result);
-        return code == xlret::Success ? result.Value().val.num : 0.0;
+        return none;
     }
+    if (value.Type() == wanted) {
+        return extract(*value.Get(), code);
     }
+    XlfOwnedOper result;
+    code = CoerceChecked(value, wanted, result);
+    return code == xlret::Success ? extract(result.Value(), code) : none;
 }
 
-bool XlfOper::ReadBool(int& code) const
-{
-    code = xlret::Success;
-    switch (Type()) {
-    case 0:
-        code = xlret::InvXloper;
-        return false;
-    case xltype::Bool:
-        return m_value->val.xbool != 0;
-    default: {
-        XlfOwnedOper result;
-        code = CoerceChecked(*this, xltype::Bool, result);
-        return code == xlret::Success && result.Value().val.xbool != 0;
-    }
-    }
-}
-
-namespace {
 const char* CopyToPool(const char* counted, int& code)
 {
     const std::size_t length = counted == nullptr ? 0 : static_cast<unsigned char>(counted[0]);
@@ -90,26 +71,7 @@ const char* CopyToPool(const char* counted, int& code)
     text[length] = '\0';
     return text;
 }
-} // namespace
 
-const char* XlfOper::ReadText(int& code) const
-{
-    code = xlret::Success;
-    switch (Type()) {
-    case 0:
-        code = xlret::InvXloper;
-        return "";
-    case xltype::Str:
-        return CopyToPool(m_value->val.str, code);
-    default: {
-        XlfOwnedOper result;
-        code = CoerceChecked(*this, xltype::Str, result);
-        return code == xlret::Success ? CopyToPool(result.Value().val.str, code) : "";
-    }
-    }
-}
-
-namespace {
 // The first rectangle of a multiple reference; a reference without one,
 // or with reversed ends, is malformed.
 XlfRange FirstRectangle(const XLOPER& reference, int& code)
@@ -134,21 +96,29 @@ XlfRange FirstRectangle(const XLOPER& reference, int& code)
 }
 } // namespace
 
+double XlfOper::ReadDouble(int& code) const
+{
+    if (Type() == xltype::Int) {
+        code = xlret::Success;
+        return m_value->val.w;
+    }
+    return ReadAs(*this, xltype::Num, code, 0.0, [](const XLOPER& v, int&) { return v.val.num; });
+}
+
+bool XlfOper::ReadBool(int& code) const
+{
+    return ReadAs(*this, xltype::Bool, code, false, [](const XLOPER& v, int&) { return v.val.xbool != 0; });
+}
+
+const char* XlfOper::ReadText(int& code) const
+{
+    return ReadAs(*this, xltype::Str, code, "",
+                  [](const XLOPER& v, int& c) { return CopyToPool(v.val.str, c); });
+}
+
 XlfRange XlfOper::ReadRange(int& code) const
 {
-    code = xlret::Success;
-    switch (Type()) {
-    case 0:
-        code = xlret::InvXloper;
-        return XlfRange();
-    case xltype::Ref:
-        return FirstRectangle(*m_value, code);
-    default: {
-        XlfOwnedOper result;
-        code = CoerceChecked(*this, xltype::Ref, result);
-        return code == xlret::Success ? FirstRectangle(result.Value(), code) : XlfRange();
-    }
-    }
+    return ReadAs(*this, xltype::Ref, code, XlfRange(), FirstRectangle);
 }
 
 double XlfOper::ReadDouble() const

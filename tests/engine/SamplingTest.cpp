@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <numeric>
 
 #include "engine/InternalGenerator.h"
 #include "engine/Sampling.h"
-#include "tests/engine/ChiSquare.h"
 #include "tests/engine/ScriptedSources.h"
+#include "tests/support/GoodnessOfFit.h"
 
 namespace {
 
@@ -114,15 +113,19 @@ TEST(SamplingChoices, FillSequenceAppendsConsecutiveRows)
     EXPECT_EQ(out, (ElementList{5, 100, 101, 102}));
 }
 
-// Statistical checks at fixed seeds: counts against the exact probabilities.
-void ExpectFits(const std::vector<double>& observed, const std::vector<double>& probabilities, double draws)
+// Statistical checks at fixed seeds: outcomes, numbered 0 to k - 1, against
+// their exact probabilities.
+void ExpectFits(const std::vector<double>& outcomes, const std::vector<double>& probabilities)
 {
-    std::vector<double> expected;
-    for (double p : probabilities) {
-        expected.push_back(p * draws);
-    }
-    const double statistic = ChiSquareStatistic(observed, expected);
-    EXPECT_LT(statistic, ChiSquareCritical(static_cast<double>(observed.size() - 1)));
+    const FitResult fit = ChiSquare(
+        outcomes, [&](int k) { return probabilities[static_cast<std::size_t>(k)]; }, 0,
+        static_cast<int>(probabilities.size()) - 1);
+    EXPECT_TRUE(fit.passes()) << fit.statistic << " > " << fit.critical;
+}
+
+std::vector<double> AsOutcomes(const ElementList& elements)
+{
+    return std::vector<double>(elements.begin(), elements.end());
 }
 
 TEST(SamplingStatistics, WithReplacementIsUniformAndWeightedFollowsTheWeights)
@@ -131,73 +134,63 @@ TEST(SamplingStatistics, WithReplacementIsUniformAndWeightedFollowsTheWeights)
     const ElementList elements = {0, 1, 2, 3, 4};
     ElementList out;
     SampleWithReplacement(elements, 100000, out, generator.DistributionStream());
-    std::vector<double> counts(5, 0.0);
-    for (auto e : out) {
-        counts[e] += 1;
-    }
-    ExpectFits(counts, std::vector<double>(5, 0.2), 100000);
+    ExpectFits(AsOutcomes(out), std::vector<double>(5, 0.2));
 
     out.clear();
     SampleWeightedWithReplacement(elements, {1, 2, 3, 4, 0}, 100000, out, generator.DistributionStream());
-    std::vector<double> weighted(5, 0.0);
-    for (auto e : out) {
-        weighted[e] += 1;
-    }
-    EXPECT_EQ(weighted[4], 0.0);
-    weighted.pop_back();
-    ExpectFits(weighted, {0.1, 0.2, 0.3, 0.4}, 100000);
+    EXPECT_EQ(std::count(out.begin(), out.end(), 4u), 0);
+    ExpectFits(AsOutcomes(out), {0.1, 0.2, 0.3, 0.4, 0.0});
 }
 
 TEST(SamplingStatistics, UniquePairsAreEquallyLikelyAndWeightedPairsFollowSuccessiveWeights)
 {
     CInternalGenerator generator(77);
-    std::map<std::pair<int, int>, double> equal;
-    std::map<std::pair<int, int>, double> weighted;
     const ElementList three = {0, 1, 2};
     const WeightList weights = {1, 2, 3};
-    constexpr int trials = 60000;
-    for (int t = 0; t < trials; ++t) {
+    std::vector<double> equal;
+    std::vector<double> weighted;
+    const auto pairNumber = [](const ElementList& pair) { return static_cast<double>(pair[0] * 3 + pair[1]); };
+    for (int t = 0; t < 60000; ++t) {
         ElementList out;
         SampleUnique(three, 2, out, generator.DistributionStream());
-        equal[{static_cast<int>(out[0]), static_cast<int>(out[1])}] += 1;
+        equal.push_back(pairNumber(out));
         out.clear();
         SampleWeightedUnique(three, weights, 2, out, generator.DistributionStream());
-        weighted[{static_cast<int>(out[0]), static_cast<int>(out[1])}] += 1;
+        weighted.push_back(pairNumber(out));
     }
-    std::vector<double> equalCounts, weightedCounts, equalP, weightedP;
+    std::vector<double> equalP(9, 0.0);
+    std::vector<double> weightedP(9, 0.0);
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
-            if (i == j) {
-                continue;
+            if (i != j) {
+                equalP[i * 3 + j] = 1.0 / 6.0;
+                weightedP[i * 3 + j] = weights[i] / 6.0 * weights[j] / (6.0 - weights[i]);
             }
-            equalCounts.push_back(equal[{i, j}]);
-            equalP.push_back(1.0 / 6.0);
-            weightedCounts.push_back(weighted[{i, j}]);
-            weightedP.push_back(weights[i] / 6.0 * weights[j] / (6.0 - weights[i]));
         }
     }
-    ExpectFits(equalCounts, equalP, trials);
-    ExpectFits(weightedCounts, weightedP, trials);
+    ExpectFits(equal, equalP);
+    ExpectFits(weighted, weightedP);
 }
 
 TEST(SamplingStatistics, ShuffleGivesEveryPermutationOfFourEqually)
 {
+    std::vector<std::vector<std::uint32_t>> permutations;
+    std::vector<std::uint32_t> order = {0, 1, 2, 3};
+    do {
+        permutations.push_back(order);
+    } while (std::next_permutation(order.begin(), order.end()));
+
     const CInternalGenerator saved = g_generator;
     g_generator = CInternalGenerator(4242);
-    std::map<std::vector<std::uint32_t>, double> seen;
-    constexpr int trials = 48000;
-    for (int t = 0; t < trials; ++t) {
+    std::vector<double> outcomes;
+    for (int t = 0; t < 48000; ++t) {
         std::vector<std::uint32_t> rows = {0, 1, 2, 3};
         ShuffleRows(rows.data(), rows.data() + rows.size());
-        seen[rows] += 1;
+        const auto rank = std::lower_bound(permutations.begin(), permutations.end(), rows) - permutations.begin();
+        outcomes.push_back(static_cast<double>(rank));
     }
     g_generator = saved;
-    ASSERT_EQ(seen.size(), 24u);
-    std::vector<double> counts;
-    for (const auto& entry : seen) {
-        counts.push_back(entry.second);
-    }
-    ExpectFits(counts, std::vector<double>(24, 1.0 / 24.0), trials);
+    ExpectFits(outcomes, std::vector<double>(24, 1.0 / 24.0));
 }
 
 TEST(SamplingStatistics, UniqueWithCountNIsAPermutation)

@@ -7,7 +7,7 @@
 #include "qdists/DistNormal.h"
 #include "qdists/DistPoisson.h"
 #include "tests/qdists/DistributionLookup.h"
-#include "tests/qdists/GoodnessOfFit.h"
+#include "tests/support/GoodnessOfFit.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/qdists/GoodnessOfFit.h"
+#include "tests/support/GoodnessOfFit.h"
 
 #include <algorithm>
 #include <cmath>
