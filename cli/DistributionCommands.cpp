@@ -12,7 +12,7 @@ namespace cli {
 
 namespace {
 
-const DistributionForm& SpecNamed(const std::vector<std::string>& positionals)
+const DistributionForm& FormNamed(const std::vector<std::string>& positionals)
 {
     if (positionals.empty()) {
         throw UsageError("no distribution given (see stochal list)");
@@ -89,7 +89,7 @@ int RunFunction(const std::vector<std::string>& words, std::ostream& out, Functi
 {
     const Arguments args(words, {}, {});
     const std::vector<std::string>& positionals = args.Positionals();
-    const DistributionForm& form = SpecNamed(positionals);
+    const DistributionForm& form = FormNamed(positionals);
     const std::size_t count = form.arguments.size();
     if (positionals.size() < count + 2) {
         throw UsageError(std::string(form.name) + " takes " + std::to_string(count) + " argument(s) (" +
@@ -117,7 +117,7 @@ int RunDraw(const std::vector<std::string>& words, std::ostream& out)
 {
     const Arguments args(words, {"-n", "--seed"}, {});
     const std::vector<std::string>& positionals = args.Positionals();
-    const DistributionForm& form = SpecNamed(positionals);
+    const DistributionForm& form = FormNamed(positionals);
     const std::size_t given = positionals.size() - 1;
     const std::size_t most = form.arguments.size();
     if (given > most || given + form.optionalArguments < most) {

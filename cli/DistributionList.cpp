@@ -1,6 +1,4 @@
 // stochal list: the distributions with their arguments and parameters.
-#include <algorithm>
-#include <cctype>
 #include <iomanip>
 #include <sstream>
 
@@ -13,27 +11,9 @@ namespace cli {
 
 namespace {
 
-// The catalog's object with the initial parameters, matched by name.
-std::unique_ptr<qdists::VDistribution> InitialDistribution(const DistributionForm& form)
-{
-    for (unsigned i = 0; i < qdists::kDistributionCount; ++i) {
-        auto distribution = qdists::CreateInitialDistribution(i);
-        std::string name;
-        for (const char* c = distribution->GetName(); *c; ++c) {
-            if (*c != ' ') {
-                name += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
-            }
-        }
-        if (name == form.name) {
-            return distribution;
-        }
-    }
-    return nullptr;
-}
-
 void ListOne(const DistributionForm& form, std::ostream& out)
 {
-    const auto distribution = InitialDistribution(form);
+    const auto distribution = qdists::CreateInitialDistribution(form.name);
     out << form.name << " (" << distribution->GetName() << "): " << ArgumentList(form);
     if (*form.note) {
         out << "   " << form.note;

@@ -1,5 +1,7 @@
 #include "qdists/DistributionCatalog.h"
 
+#include <cctype>
+
 #include "qdists/DistBernoulli.h"
 #include "qdists/DistBeta.h"
 #include "qdists/DistBinomial.h"
@@ -40,6 +42,31 @@ std::unique_ptr<VDistribution> CreateInitialDistribution(unsigned index)
     case 15: return std::make_unique<CDistWeibull>(1.0, 1.0);
     default: return nullptr;
     }
+}
+
+namespace {
+std::string Folded(const std::string& name)
+{
+    std::string folded;
+    for (char c : name) {
+        if (c != ' ') {
+            folded += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    return folded;
+}
+} // namespace
+
+std::unique_ptr<VDistribution> CreateInitialDistribution(const std::string& name)
+{
+    const std::string wanted = Folded(name);
+    for (unsigned i = 0; i < kDistributionCount; ++i) {
+        auto distribution = CreateInitialDistribution(i);
+        if (Folded(distribution->GetName()) == wanted) {
+            return distribution;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace qdists

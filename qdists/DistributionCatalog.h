@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "qdists/Distribution.h"
 
@@ -12,5 +13,9 @@ constexpr unsigned kDistributionCount = 16;
 // index 0 is Bernoulli with p = 0.5, index 15 Weibull with tau = theta = 1.
 // Null for an index at or beyond the count.
 std::unique_ptr<VDistribution> CreateInitialDistribution(unsigned index);
+
+// The same by name, ignoring case and blanks ("negativebinomial" finds
+// "Negative Binomial"); null when no distribution has that name.
+std::unique_ptr<VDistribution> CreateInitialDistribution(const std::string& name);
 
 } // namespace qdists

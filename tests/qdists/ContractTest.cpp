@@ -1,3 +1,4 @@
+#include <cctype>
 // What every distribution of the catalog promises, at its initial values.
 #include <gtest/gtest.h>
 
@@ -66,6 +67,20 @@ TEST_P(Contract, DescribesItselfAsTabled)
         EXPECT_EQ(distribution->GetParameter(i), entry.initial[i]);
     }
     EXPECT_TRUE(distribution->IsValid());
+}
+
+TEST_P(Contract, IsFoundByItsNameInAnyCaseAndWithoutBlanks)
+{
+    std::string folded;
+    for (const char* c = entry.name; *c; ++c) {
+        if (*c != ' ') {
+            folded += static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
+        }
+    }
+    const auto found = qdists::CreateInitialDistribution(folded);
+    ASSERT_NE(found, nullptr) << folded;
+    EXPECT_STREQ(found->GetName(), entry.name);
+    EXPECT_EQ(qdists::CreateInitialDistribution(folded + "x"), nullptr);
 }
 
 TEST_P(Contract, ParametersRoundTripAndIndexesBeyondTheCountAreHarmless)

@@ -15,15 +15,12 @@ std::string CompactName(const qdists::VDistribution& distribution)
 std::unique_ptr<qdists::VDistribution> MakeDistribution(const std::string& compactName,
                                                          const std::vector<double>& parameters)
 {
-    for (unsigned i = 0; i < qdists::kDistributionCount; ++i) {
-        auto distribution = qdists::CreateInitialDistribution(i);
-        if (CompactName(*distribution) != compactName) {
-            continue;
-        }
-        for (unsigned k = 0; k < parameters.size(); ++k) {
-            distribution->SetParameter(k, parameters[k]);
-        }
-        return distribution;
+    auto distribution = qdists::CreateInitialDistribution(compactName);
+    if (!distribution) {
+        throw std::invalid_argument("no distribution named " + compactName);
     }
-    throw std::invalid_argument("no distribution named " + compactName);
+    for (unsigned k = 0; k < parameters.size(); ++k) {
+        distribution->SetParameter(k, parameters[k]);
+    }
+    return distribution;
 }
