@@ -1,9 +1,10 @@
 #pragma once
 #include <cstdint>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/DataLines.h"
 
 // Rows of tests/engine/data/sequences.txt (made by make_reference.py there).
 struct WordRow {
@@ -28,12 +29,7 @@ struct EngineReference {
 inline EngineReference LoadEngineReference()
 {
     EngineReference data;
-    std::ifstream in(STOCHAL_SOURCE_DIR "/tests/engine/data/sequences.txt");
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
+    for (const std::string& line : ReadDataLines("engine/data/sequences.txt")) {
         std::istringstream fields(line);
         if (line.compare(0, 4, "int ") == 0) {
             std::string tag;

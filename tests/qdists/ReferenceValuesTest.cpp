@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <sstream>
 
 #include "tests/qdists/DistributionLookup.h"
+#include "tests/support/DataLines.h"
 
 namespace {
 
@@ -22,10 +22,8 @@ struct ReferenceRow {
 
 std::vector<ReferenceRow> ReadReference()
 {
-    std::ifstream in(STOCHAL_SOURCE_DIR "/tests/qdists/data/reference.txt");
     std::vector<ReferenceRow> rows;
-    std::string line;
-    while (std::getline(in, line)) {
+    for (const std::string& line : ReadDataLines("qdists/data/reference.txt")) {
         std::istringstream fields(line);
         ReferenceRow row;
         unsigned count = 0;

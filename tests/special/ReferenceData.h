@@ -3,12 +3,13 @@
 // Reading the reference tables and measuring errors against them.
 #include <cfloat>
 #include <cmath>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "tests/support/DataLines.h"
 
 namespace special_test {
 
@@ -17,13 +18,8 @@ using Row = std::vector<double>;
 // The rows of tests/special/data/<name>; '#' lines are comments.
 inline std::vector<Row> readTable(const std::string& name)
 {
-    std::ifstream in(std::string(STOCHAL_SOURCE_DIR) + "/tests/special/data/" + name);
     std::vector<Row> rows;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
+    for (const std::string& line : ReadDataLines("special/data/" + name)) {
         std::istringstream fields(line);
         Row row;
         double value = 0.0;
