@@ -1,4 +1,5 @@
 #include "qdists/special/NormalFunctions.h"
+#include "qdists/special/Polynomial.h"
 
 #include "qdists/special/MachineConstants.h"
 
@@ -72,16 +73,11 @@ double upperTail(double y)
 
 // Odeh and Evans, "The percentage points of the normal distribution",
 // Appl. Statist. 23 (1974) 96-97, algorithm AS 70: numerator and
-// denominator of the correction to y = sqrt(-2 ln p).
-constexpr std::array<double, 5> kStartNum = {-0.322232431088, -1.0, -0.342242088547, -0.0204231210245,
-                                             -0.453642210148e-4};
-constexpr std::array<double, 5> kStartDen = {0.099348462606, 0.588581570495, 0.531103462366, 0.10353775285,
-                                             0.38560700634e-2};
-
-double polynomial(const std::array<double, 5>& c, double y)
-{
-    return (((c[4] * y + c[3]) * y + c[2]) * y + c[1]) * y + c[0];
-}
+// denominator of the correction to y = sqrt(-2 ln p), highest power first.
+constexpr std::array<double, 5> kStartNum = {-0.453642210148e-4, -0.0204231210245, -0.342242088547, -1.0,
+                                             -0.322232431088};
+constexpr std::array<double, 5> kStartDen = {0.38560700634e-2, 0.10353775285, 0.531103462366, 0.588581570495,
+                                             0.099348462606};
 
 constexpr int kNewtonLimit = 100;
 constexpr double kNewtonTolerance = 1.0e-13;
@@ -125,7 +121,7 @@ double stvaln(double p)
     const bool lower = p <= 0.5;
     const double z = lower ? p : 1.0 - p;
     const double y = std::sqrt(-2.0 * std::log(z));
-    const double value = y + polynomial(kStartNum, y) / polynomial(kStartDen, y);
+    const double value = y + horner(kStartNum, y) / horner(kStartDen, y);
     return lower ? -value : value;
 }
 
