@@ -96,7 +96,7 @@ double expMinusOne(double x)
     if (x <= 0.0) {
         return w - 0.5 - 0.5;
     }
-    return w * (0.5 + (1.0 - 1.0 / w));
+    return w * (0.5 + (0.5 - 1.0 / w));
 }
 
 double expOfSum(int mu, double x)

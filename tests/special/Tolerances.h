@@ -30,6 +30,7 @@ constexpr Tolerance kCdfbetTolerance{1.0e-8 / DBL_EPSILON, kBetaSearchFloor};
 constexpr Tolerance kLogBetaTolerance{16.0, 1.0};
 constexpr Tolerance kDigammaTolerance{16.0, 1.0};
 constexpr Tolerance kGamlnTolerance{4.0, 1.0};
+constexpr Tolerance kExpMinusOneTolerance{2.0, 0.0};
 // The seven-term Lanczos form is good to about 2e-10 relative.
 constexpr Tolerance kLanczosTolerance{1.0e6, 0.0};
 
