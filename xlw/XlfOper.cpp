@@ -84,7 +84,6 @@ XlfOper& XlfOper::SetText(const std::string& text)
     if (m_value == nullptr) {
         return *this;
     }
-    m_value->xltype = xltype::Str;
     std::size_t length = text.size();
     if (length > kMaxTextLength) {
         XlfDiagnostic(".\\xlw\\XlfOper(513): ", "String too long is truncated");
@@ -92,12 +91,14 @@ XlfOper& XlfOper::SetText(const std::string& text)
     }
     auto* counted = static_cast<char*>(XlfExcel::Instance().GetTempMemory(length + 2));
     if (counted == nullptr) {
+        // The XLOPER keeps its old kind and value; only this wrapper lets go of it.
         m_value = nullptr;
         return *this;
     }
     counted[0] = static_cast<char>(static_cast<unsigned char>(length));
     std::memcpy(counted + 1, text.data(), length);
     counted[length + 1] = '\0';
+    m_value->xltype = xltype::Str;
     m_value->val.str = counted;
     return *this;
 }

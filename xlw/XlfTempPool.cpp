@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <new>
+#include <utility>
 
 namespace {
 // Values are XLOPERs and counted strings; keep every block double-aligned.
@@ -15,15 +16,14 @@ std::size_t RoundUp(std::size_t bytes)
 
 bool XlfTempPool::AddBuffer(std::size_t size)
 {
-    unsigned char* data = new (std::nothrow) unsigned char[size];
-    if (data == nullptr) {
+    std::unique_ptr<unsigned char[]> data(new (std::nothrow) unsigned char[size]);
+    if (!data) {
         return false;
     }
     try {
-        m_buffers.push_back({std::unique_ptr<unsigned char[]>(data), size});
+        m_buffers.push_back({std::move(data), size});
     } catch (const std::bad_alloc&) {
-        delete[] data;
-        return false;
+        return false; // the new buffer was freed with the element that failed to go in
     }
     m_offset = 0;
     return true;
