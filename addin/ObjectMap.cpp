@@ -6,13 +6,13 @@
 
 namespace {
 
-// "Apartment": instances are called only on the thread that created them,
-// directly, without marshalling, which is what single-threaded clients such
-// as Excel's macros and script hosts expect; the engine they share takes no
-// locks, so no freer model may be offered.
+// ThreadingModel "" (the main apartment): every instance lives on the one
+// thread that first initialised COM, so calls into the lock-free shared
+// engine never overlap; "Apartment" would let two single-threaded
+// apartments draw from it at once.
 const CClassEntry kClasses[] = {
     {&CLSID_Generator, &CreateComInstance<CGenerator>,
-     {L"Stochal.Generator.1", L"Stochal.Generator", L"Generator Object", L"Apartment"}},
+     {L"Stochal.Generator.1", L"Stochal.Generator", L"Generator Object", L""}},
 };
 
 } // namespace

@@ -32,4 +32,4 @@ xvfb-run -a ctest --test-dir "$build/mingw64" -j$jobs --output-on-failure
 
 step "Windows i686 product build"
 configure_and_build "$build/mingw32" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
-ctest --test-dir "$build/mingw32" --output-on-failure --no-tests=ignore
+ctest --test-dir "$build/mingw32" --output-on-failure --no-tests=error

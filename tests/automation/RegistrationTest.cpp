@@ -93,7 +93,7 @@ TEST_F(Registration, WritesTheClassKeysAndTheTypeLibrary)
     EXPECT_EQ(L"Stochal.Generator", Value(kClassKey + L"\\VersionIndependentProgID"));
     EXPECT_TRUE(Names(kClassKey + L"\\Programmable", false).empty());
     EXPECT_EQ(dll, Value(kClassKey + L"\\InprocServer32"));
-    EXPECT_EQ(L"Apartment", Value(kClassKey + L"\\InprocServer32", L"ThreadingModel"));
+    EXPECT_EQ(L"", Value(kClassKey + L"\\InprocServer32", L"ThreadingModel"));
     EXPECT_EQ(kLibraryId, Value(kClassKey + L"\\TypeLib"));
 
     const std::wstring library = L"TypeLib\\" + kLibraryId + L"\\1.0";
