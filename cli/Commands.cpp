@@ -31,7 +31,7 @@ const std::vector<Command>& AllCommands()
          "  N variates (default 1) of DIST (see stochal list) with ARGS in the order of its\n"
          "  worksheet function, as that function draws them: bernoulli TRUE/FALSE, the\n"
          "  discrete ones whole numbers, the others with 17 significant digits. Parameters\n"
-         "  that fail validation print the message and exit 1.\n",
+         "  that fail validation are refused with the message, like any bad argument.\n",
          RunDraw},
         {"pdf", "density, or mass, of a distribution at each X",
          "stochal pdf DIST ARGS... X...\n"

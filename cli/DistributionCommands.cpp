@@ -38,16 +38,14 @@ std::vector<double> ParseArguments(const DistributionForm& form, const std::vect
     return values;
 }
 
-// False, with the message on stderr as the system words it, when the
-// parameters fail validation.
-bool Validated(const qdists::VDistribution& distribution)
+// Parameters that fail validation are refused like any other bad argument,
+// with the message as the system words it.
+void Validate(const qdists::VDistribution& distribution)
 {
     std::string message;
-    if (distribution.Validate(message)) {
-        return true;
+    if (!distribution.Validate(message)) {
+        throw UsageError(message);
     }
-    std::cerr << message << '\n';
-    return false;
 }
 
 std::string FormatDraw(DrawKind kind, double value)
@@ -100,9 +98,7 @@ int RunFunction(const std::vector<std::string>& words, std::ostream& out, Functi
     for (std::size_t i = count + 1; i < positionals.size(); ++i) {
         xs.push_back(ParseDouble(positionals[i], "X"));
     }
-    if (!Validated(*distribution)) {
-        return 1;
-    }
+    Validate(*distribution);
     std::ostringstream text;
     for (double x : xs) {
         text << Evaluate(*distribution, function, x) << '\n';
@@ -125,9 +121,7 @@ int RunDraw(const std::vector<std::string>& words, std::ostream& out)
     }
     const std::vector<double> values = ParseArguments(form, positionals, given);
     const std::uint32_t count = args.Count();
-    if (!Validated(*form.make(values))) {
-        return 1;
-    }
+    Validate(*form.make(values));
     CInternalGenerator generator = args.Generator();
     std::ostringstream text;
     for (std::uint32_t i = count; i > 0; --i) {

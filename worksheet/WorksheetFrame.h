@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 #include <new>
 
 #include "engine/InternalGenerator.h"
@@ -35,8 +36,13 @@ inline XlfOper ValueError()
     return XlfOper::Error(xlerr::Value);
 }
 
+// A cell cannot hold an infinity or a NaN: a draw that overflowed (for
+// instance a lognormal with a huge mu) shows as #NUM!.
 inline XlfOper Number(double value)
 {
+    if (!std::isfinite(value)) {
+        return XlfOper::Error(xlerr::Num);
+    }
     return XlfOper().SetNumber(value);
 }
 

@@ -21,6 +21,10 @@ expect 2 bogus
 expect 2 rand -n x
 expect 2 randbetween 5 5
 expect 2 sample /no/such/file
+expect 2 draw poisson 2000
+[ "$(cat /tmp/stochal-err.$$)" = "stochal draw: lambda needs to be smaller than 1000" ] ||
+    fail "a refused parameter: $(cat /tmp/stochal-err.$$)"
+expect 2 pdf normal 0 -1 0
 printf 'a\nb\n' | "$tool" sample - -n 2 --unique --seed 4 >/dev/null || fail "sample from stdin"
 rm -f /tmp/stochal-out.$$ /tmp/stochal-err.$$
 echo "exit codes ok"

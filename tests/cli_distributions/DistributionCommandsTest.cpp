@@ -3,6 +3,8 @@
 
 #include <iostream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "cli/CommandLine.h"
 #include "cli/DistributionCommands.h"
@@ -71,17 +73,34 @@ TEST(DistributionCommands, DrawGivesTheEngineOperationsVariates)
     EXPECT_EQ(Invoke(cli::RunDraw, {"bernoulli", "0.5", "-n", "4", "--seed", "1"}).out, Lines(logical));
 }
 
-TEST(DistributionCommands, InvalidParametersPrintTheMessageAndExitOne)
+// A refused parameter is a usage error like the others (the tool prints it
+// after "stochal draw: " and exits 2), carrying the validation message.
+TEST(DistributionCommands, InvalidParametersAreRefusedWithTheMessage)
 {
-    const Outcome poisson = Invoke(cli::RunDraw, {"poisson", "2000", "-n", "0"});
-    EXPECT_EQ(poisson.code, 1);
-    EXPECT_EQ(poisson.err, "lambda needs to be smaller than 1000\n");
-    EXPECT_EQ(poisson.out, "");
-    const Outcome hyper = Invoke(cli::RunCdf, {"hypergeometric", "20", "10", "11", "3"});
-    EXPECT_EQ(hyper.code, 1);
-    EXPECT_EQ(hyper.err, "Sample size should be smaller than the number of elements in each group.\n");
-    const Outcome triangle = Invoke(cli::RunPdf, {"triangular", "0", "1", "1", "0.5"});
-    EXPECT_EQ(triangle.err, "The most likely value has to be less than the maximum.\n");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"poisson", "2000", "-n", "0"}, "lambda needs to be smaller than 1000"},
+        {{"normal", "0", "-1"}, "The value of sigma is invalid."},
+    };
+    for (const auto& c : cases) {
+        try {
+            Invoke(cli::RunDraw, c.first);
+            ADD_FAILURE() << c.second;
+        } catch (const cli::UsageError& error) {
+            EXPECT_EQ(std::string(error.what()), c.second);
+        }
+    }
+    try {
+        Invoke(cli::RunCdf, {"hypergeometric", "20", "10", "11", "3"});
+        ADD_FAILURE() << "hypergeometric";
+    } catch (const cli::UsageError& error) {
+        EXPECT_EQ(std::string(error.what()), "Sample size should be smaller than the number of elements in each group.");
+    }
+    try {
+        Invoke(cli::RunPdf, {"triangular", "0", "1", "1", "0.5"});
+        ADD_FAILURE() << "triangular";
+    } catch (const cli::UsageError& error) {
+        EXPECT_EQ(std::string(error.what()), "The most likely value has to be less than the maximum.");
+    }
 }
 
 TEST(DistributionCommands, BadUsageThrows)

@@ -39,6 +39,26 @@ TEST_F(DistributionFunctionsTest, InvalidParametersGiveValueError)
     }
 }
 
+// Parameters that pass validation but whose variate overflows: the cell
+// gets #NUM!, never an infinity or a NaN, and the draw still advances the
+// stream as any other.
+TEST_F(DistributionFunctionsTest, NonFiniteVariatesGiveNumError)
+{
+    g_generator = CInternalGenerator(1);
+    CInternalGenerator expected = g_generator;
+    const XLOPER* lognormal = xllQLOGNORMAL(2147483647, 1);
+    ASSERT_NE(lognormal, nullptr);
+    EXPECT_EQ(lognormal->xltype, xltype::Err);
+    EXPECT_EQ(lognormal->val.err, xlerr::Num);
+    EXPECT_TRUE(std::isinf(expected.NextLognormal(2147483647, 1)));
+    const XLOPER* pareto = xllQPARETO(1e-300, 1); // (1 - u)^(-1e300) overflows
+    ASSERT_NE(pareto, nullptr);
+    EXPECT_EQ(pareto->xltype, xltype::Err);
+    EXPECT_EQ(pareto->val.err, xlerr::Num);
+    EXPECT_FALSE(std::isfinite(expected.NextPareto(1e-300, 1)));
+    EXPECT_EQ(NumberOf(xllQNORMAL(0, 1)), expected.NextNormal(0, 1));
+}
+
 TEST_F(DistributionFunctionsTest, OmittedPeakIsHalfwayBetweenTheBounds)
 {
     const CInternalGenerator before = g_generator;
