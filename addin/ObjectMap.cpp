@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "addin/AddIn.h"
 #include "automation/Generator.h"
 
 namespace {
@@ -11,6 +12,8 @@ namespace {
 // engine never overlap; "Apartment" would let two single-threaded
 // apartments draw from it at once.
 const CClassEntry kClasses[] = {
+    {&CLSID_CAddIn, &CreateComInstance<CAddIn>,
+     {L"Stochal.AddIn.1", L"Stochal.AddIn", L"CAddIn Object", L"apartment"}},
     {&CLSID_Generator, &CreateComInstance<CGenerator>,
      {L"Stochal.Generator.1", L"Stochal.Generator", L"Generator Object", L""}},
 };

@@ -6,6 +6,7 @@
 
 #include "Stochal_h.h"
 #include "addin/ComRef.h"
+#include "addin/KeySnapshot.h"
 
 namespace {
 
@@ -62,6 +63,22 @@ std::wstring DirectoryOf(const std::wstring& path)
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
+// Our library describes Office's button event interface under Office's own
+// id, so that the click sinks' interface is in a library of ours; Office's
+// registration of that interface must survive ours, whichever way.
+const wchar_t kOfficeButtonEventsKey[] = L"Interface\\{000C0351-0000-0000-C000-000000000046}";
+
+// True when the interface key names library as its type library.
+bool InterfaceOfLibrary(const wchar_t* interfaceKey, REFGUID library)
+{
+    wchar_t text[40] = {};
+    LONG size = sizeof text;
+    const std::wstring path = std::wstring(interfaceKey) + L"\\TypeLib";
+    if (RegQueryValueW(HKEY_CLASSES_ROOT, path.c_str(), text, &size) != ERROR_SUCCESS)
+        return false;
+    return lstrcmpiW(text, GuidText(library).c_str()) == 0;
+}
+
 HRESULT LoadOwnTypeLibrary(const std::wstring& modulePath, CComRef<ITypeLib>& library)
 {
     return LoadTypeLibEx(modulePath.c_str(), REGKIND_NONE, library.Out());
@@ -115,7 +132,8 @@ HRESULT RegisterTypeLibrary(const std::wstring& modulePath)
         return loaded;
     std::wstring path = modulePath;
     std::wstring helpDirectory = DirectoryOf(modulePath);
-    return RegisterTypeLib(library.Get(), &path[0], &helpDirectory[0]);
+    return PreservingKey(HKEY_CLASSES_ROOT, kOfficeButtonEventsKey,
+                         [&] { return RegisterTypeLib(library.Get(), &path[0], &helpDirectory[0]); });
 }
 
 HRESULT UnregisterTypeLibrary(const std::wstring& modulePath)
@@ -133,10 +151,17 @@ HRESULT UnregisterTypeLibrary(const std::wstring& modulePath)
     hr = QueryPathOfRegTypeLib(attributes->guid, attributes->wMajorVerNum,
                                attributes->wMinorVerNum, attributes->lcid, &registeredPath);
     SysFreeString(registeredPath);
-    hr = FAILED(hr) ? S_OK
-                    : UnRegisterTypeLib(attributes->guid, attributes->wMajorVerNum,
-                                        attributes->wMinorVerNum, attributes->lcid,
-                                        attributes->syskind);
+    const auto unregister = [&] {
+        return UnRegisterTypeLib(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum,
+                                 attributes->lcid, attributes->syskind);
+    };
+    // The key goes with our library only if our registration made it.
+    if (FAILED(hr))
+        hr = S_OK;
+    else if (InterfaceOfLibrary(kOfficeButtonEventsKey, attributes->guid))
+        hr = unregister();
+    else
+        hr = PreservingKey(HKEY_CLASSES_ROOT, kOfficeButtonEventsKey, unregister);
     library->ReleaseTLibAttr(attributes);
     return hr;
 }

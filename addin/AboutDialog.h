@@ -1,0 +1,20 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "commands/ModalDialog.h"
+
+// "About Stochal": the picture, the product name and the version of this
+// DLL's version resource.
+class CAboutDialog : public CModalDialog {
+public:
+    CAboutDialog();
+
+private:
+    bool OnInit() override;
+};
+
+// The product version of a module's version resource as "%d.%d.%d.%d", or
+// "" when it cannot be read.
+std::wstring ProductVersionText(HMODULE module);

@@ -1,0 +1,155 @@
+#include "addin/AddIn.h"
+
+#include <exception>
+
+#include "addin/StochalModule.h"
+#include "commands/ComError.h"
+
+namespace {
+
+// The control of a collection by caption, or an empty reference.
+CDispatch FindByCaption(const CDispatch& controls, const wchar_t* caption)
+{
+    try {
+        return controls.GetChild(L"Item", {CVariant::Text(caption)});
+    } catch (const CComError&) {
+        return CDispatch();
+    }
+}
+
+// A new temporary control at the end of the collection.
+CDispatch AddTemporary(const CDispatch& controls, long type)
+{
+    return controls.GetChild(L"Add", {CVariant::Long(type), CVariant::Missing(), CVariant::Missing(),
+                                      CVariant::Missing(), CVariant::Bool(true)});
+}
+
+void SetTexts(const CDispatch& control, const wchar_t* caption, const wchar_t* tooltip)
+{
+    control.Put(L"Caption", CVariant::Text(caption));
+    control.Put(L"TooltipText", CVariant::Text(tooltip));
+}
+
+// The interface iid of an object, or CComError(E_NOINTERFACE).
+CDispatch AskFor(const CDispatch& object, REFIID iid)
+{
+    IDispatch* found = nullptr;
+    if (!object || FAILED(object.Object()->QueryInterface(iid, reinterpret_cast<void**>(&found))) || !found)
+        throw CComError(E_NOINTERFACE, L"");
+    CDispatch result(found);
+    found->Release();
+    return result;
+}
+
+} // namespace
+
+CAddIn::~CAddIn()
+{
+    RemoveMenu();
+}
+
+IUnknown* CAddIn::FindInterface(REFIID iid)
+{
+    static const CInterfaceEntry<CAddIn> kInterfaces[] = {
+        {&IID_IAddIn, &InterfaceOf<CAddIn, IAddIn>},
+        {&IID_IDispatch, &InterfaceOf<CAddIn, IAddIn>},
+        {&IID_IDTExtensibility2, &InterfaceOf<CAddIn, _IDTExtensibility2>},
+    };
+    return FindInTable(this, kInterfaces, iid);
+}
+
+STDMETHODIMP CAddIn::OnConnection(IDispatch* Application, ext_ConnectMode, IDispatch*, SAFEARRAY**)
+{
+    try {
+        m_application = CExcelApplication(AskFor(CDispatch(Application), IID_ExcelApplication));
+        BuildMenu();
+        RegisterAsXll();
+        return S_OK;
+    } catch (const CComError& error) {
+        return error.Code();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+void CAddIn::BuildMenu()
+{
+    const CDispatch tools = AskFor(
+        m_application.CommandBars().GetChild(L"FindControl", {CVariant::Missing(), CVariant::Long(kToolsMenuId)}),
+        IID_CommandBarPopup);
+    const CDispatch toolsControls = tools.GetChild(L"Controls");
+    if (const CDispatch leftover = FindByCaption(toolsControls, kPopupCaption)) {
+        try {
+            leftover.Call(L"Delete");
+        } catch (const CComError&) {
+            // A leftover that cannot be deleted stays; the new menu still goes in.
+        }
+    }
+    m_popup = AskFor(AddTemporary(toolsControls, msoControlPopup), IID_CommandBarPopup);
+    SetTexts(m_popup, kPopupCaption, kPopupTooltip);
+    const CDispatch popupControls = m_popup.GetChild(L"Controls");
+    for (int i = 0; i < kMenuButtons; ++i) {
+        m_buttons[i] = AskFor(AddTemporary(popupControls, msoControlButton), IID_CommandBarButton);
+        SetTexts(m_buttons[i], kMenu[i].caption, kMenu[i].tooltip);
+        if (kMenu[i].beginGroup)
+            m_buttons[i].Put(L"BeginGroup", CVariant::Bool(true));
+    }
+    for (int i = 0; i < kMenuButtons; ++i)
+        m_connections[i].Connect(m_buttons[i], [this, i] { RunCommand(i); });
+}
+
+void CAddIn::RegisterAsXll() const
+{
+    const std::wstring path = g_module.ModulePath();
+    if (path.empty() || path.size() > MAX_PATH)
+        return;
+    try {
+        m_application.RegisterXLL(path);
+    } catch (const CComError&) {
+        // Without the XLL the menu still works; see ExcelMainWindow.
+    }
+}
+
+void CAddIn::RunCommand(int index) const
+{
+    if (kMenu[index].command)
+        kMenu[index].command(m_application);
+}
+
+void CAddIn::RemoveMenu()
+{
+    if (m_popup) {
+        for (CButtonConnection& connection : m_connections)
+            connection.Disconnect();
+        try {
+            m_popup.Call(L"Delete");
+        } catch (const CComError&) {
+            // Excel may be past removing controls; the popup is temporary anyway.
+        }
+    }
+    m_popup.Reset();
+    for (CDispatch& button : m_buttons)
+        button.Reset();
+    m_application = CExcelApplication();
+}
+
+STDMETHODIMP CAddIn::OnDisconnection(ext_DisconnectMode, SAFEARRAY**)
+{
+    return S_OK;
+}
+
+STDMETHODIMP CAddIn::OnAddInsUpdate(SAFEARRAY**)
+{
+    return S_OK;
+}
+
+STDMETHODIMP CAddIn::OnStartupComplete(SAFEARRAY**)
+{
+    return S_OK;
+}
+
+STDMETHODIMP CAddIn::OnBeginShutdown(SAFEARRAY**)
+{
+    RemoveMenu();
+    return S_OK;
+}

@@ -1,0 +1,42 @@
+#pragma once
+#include <windows.h>
+#include <oaidl.h>
+
+#include "Stochal_h.h"
+#include "addin/ButtonSink.h"
+#include "addin/DualDispatch.h"
+#include "addin/MenuCommand.h"
+#include "addin/OfficeInterfaces.h"
+#include "commands/ExcelObjects.h"
+
+// The Office COM add-in: on connection it puts the "&Stochal" menu with its
+// six buttons at the end of Excel's Tools menu and loads this DLL as an
+// XLL; at shutdown it removes the menu and lets go of every Excel object.
+class CAddIn : public CDualObject<CAddIn, IAddIn, _IDTExtensibility2> {
+public:
+    explicit CAddIn(IUnknown* outer) : CDualObject(outer) {}
+    ~CAddIn() override;
+
+    // _IDTExtensibility2
+    STDMETHODIMP OnConnection(IDispatch* Application, ext_ConnectMode ConnectMode, IDispatch* AddInInst,
+                              SAFEARRAY** custom) override;
+    STDMETHODIMP OnDisconnection(ext_DisconnectMode RemoveMode, SAFEARRAY** custom) override;
+    STDMETHODIMP OnAddInsUpdate(SAFEARRAY** custom) override;
+    STDMETHODIMP OnStartupComplete(SAFEARRAY** custom) override;
+    STDMETHODIMP OnBeginShutdown(SAFEARRAY** custom) override;
+
+    const CExcelApplication& Application() const { return m_application; }
+    // Runs the command of menu button index (0-based) on m_application.
+    void RunCommand(int index) const;
+
+private:
+    IUnknown* FindInterface(REFIID iid) override;
+    void BuildMenu();
+    void RemoveMenu();
+    void RegisterAsXll() const;
+
+    CExcelApplication m_application;
+    CDispatch m_popup;
+    CDispatch m_buttons[kMenuButtons];
+    CButtonConnection m_connections[kMenuButtons];
+};

@@ -1,0 +1,76 @@
+#include "addin/HelpCommand.h"
+
+#include "commands/ModalDialog.h"
+
+namespace {
+
+constexpr WORD kHtmlHelpAOrdinal = 14;
+constexpr UINT kDisplayTopic = 0; // HH_DISPLAY_TOPIC
+
+std::string RegisteredHtmlHelpLibrary()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32", 0,
+                      KEY_READ, &key)
+        != ERROR_SUCCESS)
+        return std::string();
+    char path[MAX_PATH + 1] = {};
+    DWORD size = MAX_PATH;
+    DWORD type = 0;
+    const LONG status = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(path), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
+        return std::string();
+    return std::string(path, strnlen(path, size));
+}
+
+HMODULE LoadNamed(const char* name)
+{
+    return LoadLibraryA(name);
+}
+
+FARPROC LookUpOrdinal(HMODULE module, WORD ordinal)
+{
+    return GetProcAddress(module, MAKEINTRESOURCEA(ordinal));
+}
+
+} // namespace
+
+CHelpLoaderSystem WindowsHelpLoader()
+{
+    return {&RegisteredHtmlHelpLibrary, &LoadNamed, &LookUpOrdinal};
+}
+
+CHtmlHelpLoader::CHtmlHelpLoader(const CHelpLoaderSystem& system) : m_system(system) {}
+
+HtmlHelpProc CHtmlHelpLoader::Get()
+{
+    if (m_tried)
+        return m_proc;
+    m_tried = true;
+    const std::string registered = m_system.registeredLibrary();
+    HMODULE library = registered.empty() ? nullptr : m_system.load(registered.c_str());
+    if (!library)
+        library = m_system.load("hhctrl.ocx");
+    if (library) {
+        FARPROC address = m_system.lookUp(library, kHtmlHelpAOrdinal);
+        m_proc = reinterpret_cast<HtmlHelpProc>(reinterpret_cast<void (*)()>(address));
+    }
+    return m_proc;
+}
+
+std::string HelpTopicPath(HMODULE module)
+{
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
+    std::string directory(path, length < MAX_PATH ? length : 0);
+    directory.erase(directory.find_last_of('\\') + 1);
+    return directory + "StochalHelp.chm::/index.htm";
+}
+
+void ShowHelpIndex()
+{
+    static CHtmlHelpLoader loader(WindowsHelpLoader());
+    if (HtmlHelpProc htmlHelp = loader.Get())
+        htmlHelp(GetDesktopWindow(), HelpTopicPath(ResourceModule()).c_str(), kDisplayTopic, 0);
+}

@@ -1,0 +1,46 @@
+// The "&Stochal" menu: its captions, tooltips and the command of each
+// button.
+#include "addin/AboutDialog.h"
+#include "addin/HelpCommand.h"
+#include "addin/MenuCommand.h"
+#include "commands/ComError.h"
+#include "commands/ExcelCApi.h"
+
+namespace {
+
+// About and Help leave Excel as every command does, and say nothing of
+// Excel's errors.
+void RestoreQuietly(const CExcelApplication& application)
+{
+    try {
+        application.RestoreInteraction();
+    } catch (const CComError&) {
+    }
+}
+
+void RunAbout(const CExcelApplication& application)
+{
+    CAboutDialog dialog;
+    dialog.DoModal(ExcelMainWindow());
+    RestoreQuietly(application);
+}
+
+void RunHelp(const CExcelApplication& application)
+{
+    ShowHelpIndex();
+    RestoreQuietly(application);
+}
+
+} // namespace
+
+extern const wchar_t kPopupCaption[] = L"&Stochal";
+extern const wchar_t kPopupTooltip[] = L"Stochal Addin";
+
+extern const CMenuEntry kMenu[kMenuButtons] = {
+    {L"&Fill Simple...", L"Generate random numbers.", false, nullptr},
+    {L"Fill from &Distribution...", L"Generate random numbers from a probability distribution.", false, nullptr},
+    {L"S&ample...", L"Sample items.", false, nullptr},
+    {L"&Sort...", L"Random sort of the selection.", false, nullptr},
+    {L"&About...", L"About Stochal", true, &RunAbout},
+    {L"&Help...", L"Documentation", false, &RunHelp},
+};
