@@ -1,8 +1,11 @@
-// Words per second of our engine beside libstdc++'s std::mt19937, and the
-// cost of the two main-stream mappings.
+// Words per second of our engine beside libstdc++'s std::mt19937 and
+// Boost's boost::random::mt19937, and the cost of the two main-stream
+// mappings.
 #include <benchmark/benchmark.h>
 
 #include <random>
+
+#include <boost/random/mersenne_twister.hpp>
 
 #include "engine/MersenneTwister.h"
 #include "engine/UniformMapping.h"
@@ -29,6 +32,16 @@ void BM_StdMt19937Word(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_StdMt19937Word);
+
+void BM_BoostMt19937Word(benchmark::State& state)
+{
+    boost::random::mt19937 engine(1u);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(engine());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_BoostMt19937Word);
 
 void BM_NextUnit(benchmark::State& state)
 {

@@ -18,13 +18,31 @@ void CMersenneTwister::SeedFromMultiplier(std::uint32_t s)
     m_position = kStateSize;
 }
 
+namespace {
+// One step of the twist from the words k, k + 1 and k + 397 (mod 624). The
+// matrix term is selected by a mask rather than a branch, so that the
+// loops below vectorise.
+inline std::uint32_t Twist(std::uint32_t current, std::uint32_t next, std::uint32_t middle)
+{
+    const std::uint32_t y = (current & kUpperMask) | (next & kLowerMask);
+    return middle ^ (y >> 1) ^ ((0u - (y & 1u)) & kTwistMatrix);
+}
+} // namespace
+
 void CMersenneTwister::Regenerate()
 {
-    // The standard twist, in place: words already rewritten in this pass
-    // are used as they now stand (k + 1 and k + 397 wrap around).
-    for (unsigned k = 0; k < kStateSize; ++k) {
-        const std::uint32_t y = (m_state[k] & kUpperMask) | (m_state[(k + 1) % kStateSize] & kLowerMask);
-        m_state[k] = m_state[(k + kMiddle) % kStateSize] ^ (y >> 1) ^ ((y & 1u) ? kTwistMatrix : 0u);
+    // The standard twist in place, split where k + 1 and k + 397 wrap: the
+    // first 227 words read words not yet rewritten in this pass, the next
+    // 396 read words 0 to 395 as just rewritten, and the last one reads the
+    // new word 0. Each loop has no dependence shorter than a vector.
+    constexpr unsigned kFirstPart = kStateSize - kMiddle;
+    std::uint32_t* const w = m_state.data();
+    for (unsigned k = 0; k < kFirstPart; ++k) {
+        w[k] = Twist(w[k], w[k + 1], w[k + kMiddle]);
     }
+    for (unsigned k = kFirstPart; k < kStateSize - 1; ++k) {
+        w[k] = Twist(w[k], w[k + 1], w[k - kFirstPart]);
+    }
+    w[kStateSize - 1] = Twist(w[kStateSize - 1], w[0], w[kMiddle - 1]);
     m_position = 0;
 }
