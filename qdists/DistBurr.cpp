@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "qdists/FormulaRegions.h"
+
 namespace qdists {
 
 namespace {
@@ -49,15 +51,25 @@ void CDistBurr::SetParameter(unsigned index, double value)
     StoreParameter(index, value, {&m_alpha, &m_gamma, &m_theta});
 }
 
-// theta ((1 - p)^(-1/alpha) - 1)^(1/gamma), with expm1 and log1p keeping small p exact.
+// theta (-(1 - p)^(-1/alpha) ((1 - p)^(1/alpha) - 1))^(1/gamma). It loses
+// its result where 1 - p is not exact or (1 - p)^(1/alpha) lies within 2^-8
+// of 1: there (1 - p)^(-1/alpha) - 1 is formed with expm1 and log1p instead.
 double CDistBurr::Quantile(double p) const
 {
+    if (ComplementIsExact(p)) {
+        const double root = std::pow(1.0 - p, 1.0 / m_alpha);
+        const double inner = -std::pow(1.0 - p, -1.0 / m_alpha) * (root - 1.0);
+        if (KeepsPrecision(1.0 - root)) {
+            return m_theta * std::pow(inner, 1.0 / m_gamma);
+        }
+    }
     return m_theta * std::pow(std::expm1(-std::log1p(-p) / m_alpha), 1.0 / m_gamma);
 }
 
-// f(x) = alpha gamma z / (x (1 + z)^(alpha + 1)) with z = (x / theta)^gamma,
-// evaluated as (alpha gamma / x) (1 / (1 + 1/z)) (1 + z)^-alpha so a huge z
-// gives 0 rather than infinity over infinity.
+// f(x) = alpha gamma z / (x (1 + z)^(alpha + 1)) with z = (x / theta)^gamma.
+// Where the numerator or the denominator overflows or underflows (a huge
+// or tiny z), it is evaluated as (alpha gamma / x) (1 / (1 + 1/z))
+// (1 + z)^-alpha, which gives 0 rather than infinity over infinity.
 double CDistBurr::Density(double x) const
 {
     if (x < 0.0) {
@@ -70,16 +82,27 @@ double CDistBurr::Density(double x) const
         return m_gamma < 1.0 ? kInfinity : 0.0;
     }
     const double z = std::pow(x / m_theta, m_gamma);
+    const double numerator = m_alpha * m_gamma * z;
+    const double denominator = x * std::pow(1.0 + z, m_alpha + 1.0);
+    if (IsFullPrecision(numerator) && IsFullPrecision(denominator)) {
+        return numerator / denominator;
+    }
     return m_alpha * m_gamma / x / (1.0 + 1.0 / z) * std::pow(1.0 + z, -m_alpha);
 }
 
-// F(x) = 1 - (1 + z)^-alpha
+// F(x) = 1 - (1/(1 + z))^alpha. Where (1/(1 + z))^alpha lies within 2^-8
+// of 1 (x small) the subtraction would lose the result: there
+// -expm1(-alpha ln(1 + z)).
 double CDistBurr::Cumulative(double x) const
 {
     if (x <= 0.0) {
         return 0.0;
     }
     const double z = std::pow(x / m_theta, m_gamma);
+    const double survival = std::pow(1.0 / (1.0 + z), m_alpha);
+    if (KeepsPrecision(1.0 - survival)) {
+        return 1.0 - survival;
+    }
     return -std::expm1(-m_alpha * std::log1p(z));
 }
 

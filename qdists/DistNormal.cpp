@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "qdists/FormulaRegions.h"
+
 #include "qdists/special/SpecialFunctions.h"
 
 namespace qdists {
@@ -68,11 +70,20 @@ double CDistNormal::Quantile(double p) const
     return SolveNormal(2, p, x, m_mu, m_sigma, bound) == 0 ? x : bound;
 }
 
-// f(x) = exp(-(x - mu)^2 / (2 sigma^2)) / (sqrt(2 pi) sigma)
+// f(x) = exp(-(x - mu)^2 / (2 sigma^2)) / (sqrt(2 pi) sigma). Where (x - mu)^2
+// overflows or 2 sigma^2 overflows or underflows (sigma beyond about 1e154
+// or below about 1e-154), the exponent is formed from z = (x - mu)/sigma.
 double CDistNormal::Density(double x) const
 {
-    const double z = (x - m_mu) / m_sigma;
-    return std::exp(-0.5 * z * z) / (std::sqrt(kTwoPi) * m_sigma);
+    const double deviation = x - m_mu;
+    const double square = deviation * deviation;
+    const double twiceVariance = 2.0 * m_sigma * m_sigma;
+    const double scale = std::sqrt(kTwoPi) * m_sigma;
+    if (std::isfinite(square) && IsFullPrecision(twiceVariance)) {
+        return std::exp(-square / twiceVariance) / scale;
+    }
+    const double z = deviation / m_sigma;
+    return std::exp(-0.5 * z * z) / scale;
 }
 
 double CDistNormal::Cumulative(double x) const

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "qdists/FormulaRegions.h"
+
 namespace qdists {
 
 namespace {
@@ -42,18 +44,35 @@ void CDistPareto::SetParameter(unsigned index, double value)
     StoreParameter(index, value, {&m_alpha, &m_theta});
 }
 
-// theta ((1 - p)^(-1/alpha) - 1), with expm1 and log1p keeping small p exact.
+// theta (1 - (1 - p)^(1/alpha)) (1 - p)^(-1/alpha). It loses its result
+// where 1 - p is not exact, or where (1 - p)^(1/alpha) lies within 2^-8 of 1
+// (p small beside alpha, p = 0 included): there theta ((1 - p)^(-1/alpha) - 1)
+// is formed with expm1 and log1p instead. (Where (1 - p)^(-1/alpha)
+// overflows, both forms do.)
 double CDistPareto::Quantile(double p) const
 {
+    if (ComplementIsExact(p)) {
+        const double root = std::pow(1.0 - p, 1.0 / m_alpha);
+        const double written = m_theta * (1.0 - root) * std::pow(1.0 - p, -1.0 / m_alpha);
+        if (KeepsPrecision(1.0 - root)) {
+            return written;
+        }
+    }
     return m_theta * std::expm1(-std::log1p(-p) / m_alpha);
 }
 
-// f(x) = alpha theta^alpha / (x + theta)^(alpha + 1), written as
-// (alpha / theta) (theta / (x + theta))^(alpha + 1) so large theta cannot overflow.
+// f(x) = alpha theta^alpha / (x + theta)^(alpha + 1). Where theta^alpha or
+// (x + theta)^(alpha + 1) overflows or underflows, the same value is
+// formed as (alpha / theta) (theta / (x + theta))^(alpha + 1).
 double CDistPareto::Density(double x) const
 {
     if (x < 0.0) {
         return 0.0;
+    }
+    const double numerator = std::pow(m_theta, m_alpha);
+    const double denominator = std::pow(x + m_theta, m_alpha + 1.0);
+    if (IsFullPrecision(numerator) && IsFullPrecision(denominator)) {
+        return m_alpha * numerator / denominator;
     }
     return m_alpha / m_theta * std::pow(m_theta / (x + m_theta), m_alpha + 1.0);
 }

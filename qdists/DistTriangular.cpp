@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "qdists/FormulaRegions.h"
+
 namespace qdists {
 
 namespace {
@@ -71,12 +73,21 @@ double CDistTriangular::Quantile(double p) const
     if (p == f) {
         return m_peak;
     }
-    // Square roots taken apart so that wide ranges do not overflow the product.
-    const double width = std::sqrt(m_max - m_min);
+    // a + sqrt(p (b - a)(c - a)) below f, b - sqrt((1 - p)(b - a)(b - c))
+    // above. Where the product overflows (wide ranges) or underflows (narrow
+    // ones), the square roots are taken apart.
     if (p < f) {
-        return m_min + std::sqrt(p) * width * std::sqrt(m_peak - m_min);
+        const double product = p * (m_max - m_min) * (m_peak - m_min);
+        if (IsFullPrecision(product)) {
+            return m_min + std::sqrt(product);
+        }
+        return m_min + std::sqrt(p) * std::sqrt(m_max - m_min) * std::sqrt(m_peak - m_min);
     }
-    return m_max - std::sqrt(1.0 - p) * width * std::sqrt(m_max - m_peak);
+    const double product = (1.0 - p) * (m_max - m_min) * (m_max - m_peak);
+    if (IsFullPrecision(product)) {
+        return m_max - std::sqrt(product);
+    }
+    return m_max - std::sqrt(1.0 - p) * std::sqrt(m_max - m_min) * std::sqrt(m_max - m_peak);
 }
 
 // f(x) = 2 (x - a) / ((c - a)(b - a)) on (a, c], 2 (b - x) / ((b - c)(b - a)) on (c, b)

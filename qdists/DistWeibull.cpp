@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "qdists/FormulaRegions.h"
+
 namespace qdists {
 
 namespace {
@@ -46,10 +48,11 @@ void CDistWeibull::SetParameter(unsigned index, double value)
     StoreParameter(index, value, {&m_tau, &m_theta});
 }
 
-// theta (-ln(1 - p))^(1/tau)
+// theta (-ln(1 - p))^(1/tau); log1p only where 1 - p is not exact.
 double CDistWeibull::Quantile(double p) const
 {
-    return m_theta * std::pow(-std::log1p(-p), 1.0 / m_tau);
+    const double logSurvival = ComplementIsExact(p) ? std::log(1.0 - p) : std::log1p(-p);
+    return m_theta * std::pow(-logSurvival, 1.0 / m_tau);
 }
 
 // f(x) = (tau / x) z exp(-z) with z = (x / theta)^tau
@@ -65,12 +68,25 @@ double CDistWeibull::Density(double x) const
         return m_tau < 1.0 ? kInfinity : 0.0;
     }
     const double z = std::pow(x / m_theta, m_tau);
+    if (std::isinf(z)) {
+        return 0.0; // infinity times exp(-infinity): the density has vanished
+    }
     return z * std::exp(-z) * m_tau / x;
 }
 
+// F(x) = 1 - exp(-(x/theta)^tau); -expm1 where the exponential lies within
+// 2^-8 of 1 and the subtraction would lose the result.
 double CDistWeibull::Cumulative(double x) const
 {
-    return x <= 0.0 ? 0.0 : -std::expm1(-std::pow(x / m_theta, m_tau));
+    if (x <= 0.0) {
+        return 0.0;
+    }
+    const double z = std::pow(x / m_theta, m_tau);
+    const double survival = std::exp(-z);
+    if (KeepsPrecision(1.0 - survival)) {
+        return 1.0 - survival;
+    }
+    return -std::expm1(-z);
 }
 
 void CDistWeibull::GetGraphRanges(Interval& x, Interval& y) const

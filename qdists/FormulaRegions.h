@@ -1,0 +1,36 @@
+#pragma once
+#include <cmath>
+#include <limits>
+
+// Where the closed forms of the continuous distributions are evaluated as
+// written, and where a safer form takes over. The written forms give the
+// numbers every seeded draw has always given; the safer forms (log1p,
+// expm1, factors taken apart) serve only where a written one overflows,
+// underflows to a wrong answer or loses its result to cancellation.
+namespace qdists {
+
+// 1 - t for a t just below 1 that carries a rounding error of its own:
+// below this gap the subtraction magnifies that error more than 256-fold,
+// and the result would keep fewer than 45 good bits.
+constexpr double kCancellationGap = 0x1p-8;
+
+inline bool KeepsPrecision(double gap)
+{
+    return gap >= kCancellationGap;
+}
+
+// Finite and not subnormal: a product or power that came through without
+// overflowing or losing bits to underflow.
+inline bool IsFullPrecision(double value)
+{
+    return std::isfinite(value) && std::fabs(value) >= std::numeric_limits<double>::min();
+}
+
+// 1 - p is computed exactly (always so for the stream's uniforms, which are
+// multiples of 2^-32), so ln(1 - p) is as accurate as ln itself.
+inline bool ComplementIsExact(double p)
+{
+    return 1.0 - (1.0 - p) == p;
+}
+
+} // namespace qdists
