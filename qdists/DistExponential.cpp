@@ -45,6 +45,9 @@ void CDistExponential::SetParameter(unsigned index, double value)
 // not a multiple of its own ulp), which would lose the result.
 double CDistExponential::Quantile(double p) const
 {
+    if (p == 0.0) {
+        return 0.0; // not the -0 of -theta ln 1
+    }
     if (ComplementIsExact(p)) {
         return -m_theta * std::log(1.0 - p);
     }

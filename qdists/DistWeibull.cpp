@@ -51,6 +51,9 @@ void CDistWeibull::SetParameter(unsigned index, double value)
 // theta (-ln(1 - p))^(1/tau); log1p only where 1 - p is not exact.
 double CDistWeibull::Quantile(double p) const
 {
+    if (p == 0.0) {
+        return 0.0; // not the -0 that (-ln 1)^(1/tau) gives for odd 1/tau
+    }
     const double logSurvival = ComplementIsExact(p) ? std::log(1.0 - p) : std::log1p(-p);
     return m_theta * std::pow(-logSurvival, 1.0 / m_tau);
 }
