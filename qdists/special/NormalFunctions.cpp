@@ -1,9 +1,8 @@
 #include "qdists/special/NormalFunctions.h"
 #include "qdists/special/Polynomial.h"
 
-#include "qdists/special/MachineConstants.h"
-
 #include <array>
+#include <cfloat>
 #include <cmath>
 
 namespace qdists {
@@ -39,13 +38,37 @@ constexpr double kCentralLimit = 0.66291;
 constexpr double kMiddleLimit = 5.656854248; // sqrt(32)
 constexpr double kInvSqrt2Pi = 3.9894228040143267794e-1;
 
+// exp(-s^2/2) for the multiples s = k/16 below sqrt(32), which is where
+// most quantile steps land: filled once with the very expression
+// halfGaussian evaluates, so a lookup gives the same bits as the call.
+constexpr int kSplitsPerUnit = 16;
+constexpr int kTabledSplits = 91; // k/16 up to 5.625 < sqrt(32)
+
+struct SplitTable {
+    std::array<double, kTabledSplits> value{};
+    SplitTable()
+    {
+        // Read through a volatile so the compiler cannot fold the calls
+        // into constants of its own rounding.
+        volatile double step = 1.0 / kSplitsPerUnit;
+        for (int k = 0; k < kTabledSplits; ++k) {
+            const double split = k * step;
+            value[static_cast<std::size_t>(k)] = std::exp(-split * split * 0.5);
+        }
+    }
+};
+const SplitTable kSplitTable;
+
 // exp(-x^2/2) as exp(-s^2/2) exp(-(x-s)(x+s)/2) with s = x rounded down to
 // a multiple of 1/16, so that the large exponent is formed exactly (Cody).
 double halfGaussian(double y)
 {
     const double split = std::trunc(y * 16.0) / 16.0;
     const double rest = (y - split) * (y + split);
-    return std::exp(-split * split * 0.5) * std::exp(-rest * 0.5);
+    const double scaled = y * 16.0;
+    const double head = scaled < kTabledSplits ? kSplitTable.value[static_cast<std::size_t>(scaled)]
+                                               : std::exp(-split * split * 0.5);
+    return head * std::exp(-rest * 0.5);
 }
 
 // Upper tail Q(y) for y > 0.66291.
@@ -83,21 +106,45 @@ constexpr int kNewtonLimit = 100;
 constexpr double kNewtonTolerance = 1.0e-13;
 constexpr double kDensityScale = 0.3989422804014326; // 1/sqrt(2 pi)
 
+// Central range: Phi(x) - 1/2 by the odd rational form in x (Cody's first
+// approximation).
+double centralHalf(double x, double y)
+{
+    const double square = y > 0.5 * DBL_EPSILON ? x * x : 0.0; // spmpar(1)
+    double num = kCentralNum[4] * square;
+    double den = square;
+    for (std::size_t i = 0; i < 3; ++i) {
+        num = (num + kCentralNum[i]) * square;
+        den = (den + kCentralDen[i]) * square;
+    }
+    return x * (num + kCentralNum[3]) / (den + kCentralDen[3]);
+}
+
+// Values below the smallest normalised double (spmpar(2)) are returned as 0.
+double flushTiny(double v)
+{
+    return v < DBL_MIN ? 0.0 : v;
+}
+
+// P alone, bit for bit the P of cumnor: what each Newton step of dinvnr
+// needs, without the work for Q.
+double lowerCumulative(double x)
+{
+    const double y = std::fabs(x);
+    if (y <= kCentralLimit) {
+        return flushTiny(0.5 + centralHalf(x, y));
+    }
+    const double tail = upperTail(y);
+    return flushTiny(x > 0.0 ? 1.0 - tail : tail);
+}
+
 } // namespace
 
 void cumnor(double x, double& p, double& q)
 {
     const double y = std::fabs(x);
     if (y <= kCentralLimit) {
-        // Central range: odd rational form in x (Cody's first approximation).
-        const double square = y > 0.5 * spmpar(1) ? x * x : 0.0;
-        double num = kCentralNum[4] * square;
-        double den = square;
-        for (std::size_t i = 0; i < 3; ++i) {
-            num = (num + kCentralNum[i]) * square;
-            den = (den + kCentralDen[i]) * square;
-        }
-        const double half = x * (num + kCentralNum[3]) / (den + kCentralDen[3]);
+        const double half = centralHalf(x, y);
         p = 0.5 + half;
         q = 0.5 - half;
     } else {
@@ -107,13 +154,8 @@ void cumnor(double x, double& p, double& q)
         p = x > 0.0 ? 1.0 - tail : tail;
         q = x > 0.0 ? tail : 1.0 - tail;
     }
-    const double tiny = spmpar(2);
-    if (p < tiny) {
-        p = 0.0;
-    }
-    if (q < tiny) {
-        q = 0.0;
-    }
+    p = flushTiny(p);
+    q = flushTiny(q);
 }
 
 double stvaln(double p)
@@ -134,10 +176,7 @@ double dinvnr(double p, double q)
     const double start = stvaln(target);
     double x = start;
     for (int i = 0; i < kNewtonLimit; ++i) {
-        double cum = 0.0;
-        double ccum = 0.0;
-        cumnor(x, cum, ccum);
-        const double step = (cum - target) / (kDensityScale * std::exp(-0.5 * x * x));
+        const double step = (lowerCumulative(x) - target) / (kDensityScale * std::exp(-0.5 * x * x));
         x -= step;
         if (!std::isfinite(x)) {
             break;
