@@ -5,6 +5,8 @@
 #include "addin/MenuCommand.h"
 #include "commands/ComError.h"
 #include "commands/ExcelCApi.h"
+#include "commands/RandomSample.h"
+#include "commands/RandomSort.h"
 
 namespace {
 
@@ -39,8 +41,8 @@ extern const wchar_t kPopupTooltip[] = L"Stochal Addin";
 extern const CMenuEntry kMenu[kMenuButtons] = {
     {L"&Fill Simple...", L"Generate random numbers.", false, nullptr},
     {L"Fill from &Distribution...", L"Generate random numbers from a probability distribution.", false, nullptr},
-    {L"S&ample...", L"Sample items.", false, nullptr},
-    {L"&Sort...", L"Random sort of the selection.", false, nullptr},
+    {L"S&ample...", L"Sample items.", false, &RunRandomSample},
+    {L"&Sort...", L"Random sort of the selection.", false, &RunRandomSort},
     {L"&About...", L"About Stochal", true, &RunAbout},
     {L"&Help...", L"Documentation", false, &RunHelp},
 };

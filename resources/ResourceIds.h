@@ -5,3 +5,16 @@
 #define IDD_ABOUT 202
 #define IDB_ABOUT 207
 #define IDC_ABOUT_VERSION 208
+
+// Random Sample and Random Sort dialogs; the radio button ids are also the
+// values their settings store.
+#define IDD_RANDOM_SORT 206
+#define IDD_RANDOM_SAMPLE 207
+#define IDC_SAMPLE_UNIQUE 205
+#define IDC_SORT_GROUP_ROWS 219
+#define IDC_SORT_IN_PLACE 220
+#define IDC_SORT_CLIPBOARD 221
+#define IDC_SAMPLE_COLUMN 224
+#define IDC_SAMPLE_COUNT 226
+#define IDC_SAMPLE_EQUAL 227
+#define IDC_SAMPLE_WEIGHTED 228
