@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "addin/Ribbon.h"
 #include "addin/StochalModule.h"
 #include "commands/ComError.h"
 
@@ -30,6 +31,15 @@ void SetTexts(const CDispatch& control, const wchar_t* caption, const wchar_t* t
     control.Put(L"TooltipText", CVariant::Text(tooltip));
 }
 
+// The menu position of the ribbon control that called back.
+int ClickedButton(IDispatch* control)
+{
+    std::wstring id;
+    if (!control || !CDispatch(control).Get(L"Id").ToText(id))
+        return -1;
+    return RibbonButtonIndex(id);
+}
+
 // The interface iid of an object, or CComError(E_NOINTERFACE).
 CDispatch AskFor(const CDispatch& object, REFIID iid)
 {
@@ -54,6 +64,7 @@ IUnknown* CAddIn::FindInterface(REFIID iid)
         {&IID_IAddIn, &InterfaceOf<CAddIn, IAddIn>},
         {&IID_IDispatch, &InterfaceOf<CAddIn, IAddIn>},
         {&IID_IDTExtensibility2, &InterfaceOf<CAddIn, _IDTExtensibility2>},
+        {&IID_IRibbonExtensibility, &InterfaceOf<CAddIn, IRibbonExtensibility>},
     };
     return FindInTable(this, kInterfaces, iid);
 }
@@ -152,4 +163,42 @@ STDMETHODIMP CAddIn::OnBeginShutdown(SAFEARRAY**)
 {
     RemoveMenu();
     return S_OK;
+}
+
+STDMETHODIMP CAddIn::GetCustomUI(BSTR, BSTR* RibbonXml)
+{
+    if (!RibbonXml)
+        return E_POINTER;
+    const std::wstring xml = ::RibbonXml();
+    *RibbonXml = SysAllocStringLen(xml.data(), static_cast<UINT>(xml.size()));
+    return *RibbonXml ? S_OK : E_OUTOFMEMORY;
+}
+
+STDMETHODIMP CAddIn::RibbonAction(IDispatch* control)
+{
+    try {
+        const int index = ClickedButton(control);
+        if (index < 0)
+            return E_INVALIDARG;
+        RunCommand(index);
+        return S_OK;
+    } catch (const CComError& error) {
+        return error.Code();
+    }
+}
+
+STDMETHODIMP CAddIn::RibbonImage(IDispatch* control, IPictureDisp** image)
+{
+    if (!image)
+        return E_POINTER;
+    *image = nullptr;
+    try {
+        const int index = ClickedButton(control);
+        if (index < 0)
+            return E_INVALIDARG;
+        *image = RibbonButtonPicture(index);
+        return S_OK;
+    } catch (const CComError& error) {
+        return error.Code();
+    }
 }

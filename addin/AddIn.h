@@ -12,7 +12,9 @@
 // The Office COM add-in: on connection it puts the "&Stochal" menu with its
 // six buttons at the end of Excel's Tools menu and loads this DLL as an
 // XLL; at shutdown it removes the menu and lets go of every Excel object.
-class CAddIn : public CDualObject<CAddIn, IAddIn, _IDTExtensibility2> {
+// In an Excel with a ribbon it also shows a Stochal tab whose buttons run
+// the same commands.
+class CAddIn : public CDualObject<CAddIn, IAddIn, _IDTExtensibility2, IRibbonExtensibility> {
 public:
     explicit CAddIn(IUnknown* outer) : CDualObject(outer) {}
     ~CAddIn() override;
@@ -24,6 +26,13 @@ public:
     STDMETHODIMP OnAddInsUpdate(SAFEARRAY** custom) override;
     STDMETHODIMP OnStartupComplete(SAFEARRAY** custom) override;
     STDMETHODIMP OnBeginShutdown(SAFEARRAY** custom) override;
+
+    // IRibbonExtensibility
+    STDMETHODIMP GetCustomUI(BSTR RibbonID, BSTR* RibbonXml) override;
+
+    // IAddIn: the ribbon's callbacks.
+    STDMETHODIMP RibbonAction(IDispatch* control) override;
+    STDMETHODIMP RibbonImage(IDispatch* control, IPictureDisp** image) override;
 
     const CExcelApplication& Application() const { return m_application; }
     // Runs the command of menu button index (0-based) on m_application.

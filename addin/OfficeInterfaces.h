@@ -52,3 +52,17 @@ struct _IDTExtensibility2 : public IDispatch {
     virtual HRESULT STDMETHODCALLTYPE OnStartupComplete(SAFEARRAY** custom) = 0;
     virtual HRESULT STDMETHODCALLTYPE OnBeginShutdown(SAFEARRAY** custom) = 0;
 };
+
+// The ribbon (Office 2007 and later): Office asks the add-in object for
+// IRibbonExtensibility, reads its customUI document, and calls the
+// document's callbacks by name through the add-in's IDispatch, passing an
+// IRibbonControl whose Id names the clicked control.
+// {000C0396-0000-0000-C000-000000000046}
+constexpr IID IID_IRibbonExtensibility = {0x000C0396, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+// {000C0395-0000-0000-C000-000000000046}
+constexpr IID IID_IRibbonControl = {0x000C0395, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+constexpr DISPID kDispidGetCustomUI = 1;
+
+struct IRibbonExtensibility : public IDispatch {
+    virtual HRESULT STDMETHODCALLTYPE GetCustomUI(BSTR RibbonID, BSTR* RibbonXml) = 0;
+};
