@@ -2,18 +2,52 @@
 
 #include <cstdint>
 #include <new>
+#include <string>
 
 #include "addin/StochalModule.h"
 #include "engine/InternalGenerator.h"
 
 namespace {
 
-// The methods set no error object; a failure clears any left on the thread
-// by an earlier call, so a caller asking for one finds none.
+// A failure without a message of its own clears any error object left on
+// the thread by an earlier call; so does every success.
 HRESULT Fail(HRESULT hr)
 {
     SetErrorInfo(0, nullptr);
     return hr;
+}
+
+HRESULT Succeed()
+{
+    SetErrorInfo(0, nullptr);
+    return S_OK;
+}
+
+// A refused argument: E_INVALIDARG with an error object that says which
+// parameter was wrong, so that a macro's Err.Description shows the
+// message instead of only "Invalid procedure call or argument".
+HRESULT Refuse(const std::string& message)
+{
+    ICreateErrorInfo* create = nullptr;
+    if (FAILED(CreateErrorInfo(&create)))
+        return Fail(E_INVALIDARG);
+    std::wstring description(message.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, message.data(), static_cast<int>(message.size()),
+                                           &description[0], static_cast<int>(description.size()));
+    description.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
+    std::wstring source = L"Stochal.Generator";
+    create->SetGUID(IID_IGenerator);
+    create->SetSource(&source[0]);
+    create->SetDescription(&description[0]);
+    IErrorInfo* info = nullptr;
+    if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)))) {
+        SetErrorInfo(0, info);
+        info->Release();
+    } else {
+        SetErrorInfo(0, nullptr);
+    }
+    create->Release();
+    return E_INVALIDARG;
 }
 
 // The one translation of engine failures into HRESULTs: the result is
@@ -25,9 +59,9 @@ HRESULT Store(Result* result, Draw draw)
         return Fail(E_INVALIDARG);
     try {
         *result = static_cast<Result>(draw());
-        return S_OK;
-    } catch (const CInternalGenerator::argument_error&) {
-        return Fail(E_INVALIDARG);
+        return Succeed();
+    } catch (const CInternalGenerator::argument_error& error) {
+        return Refuse(error.message);
     } catch (const std::bad_alloc&) {
         return Fail(E_OUTOFMEMORY);
     } catch (...) {
@@ -66,7 +100,7 @@ IUnknown* CGenerator::FindInterface(REFIID iid)
 STDMETHODIMP CGenerator::Seed(LONG inSeed)
 {
     g_generator = CInternalGenerator(static_cast<std::uint32_t>(inSeed));
-    return S_OK;
+    return Succeed();
 }
 
 STDMETHODIMP CGenerator::Next(double* outValue)
@@ -76,8 +110,10 @@ STDMETHODIMP CGenerator::Next(double* outValue)
 
 STDMETHODIMP CGenerator::NextBetween(LONG Min, LONG Max, double* outValue)
 {
-    if (Max <= Min)
+    if (!outValue)
         return Fail(E_INVALIDARG);
+    if (Max <= Min)
+        return Refuse("Max has to be greater than Min.");
     return Store(outValue, [=] { return g_generator.NextBetween(Min, Max); });
 }
 
@@ -134,7 +170,7 @@ STDMETHODIMP CGenerator::NextTriangular(double Minimum, double Maximum, VARIANT 
     VARIANT converted;
     VariantInit(&converted);
     if (FAILED(VariantChangeTypeEx(&converted, &peak, 0, 0, VT_R8)))
-        return Fail(E_INVALIDARG);
+        return Refuse("The peak has to be a number.");
     const double value = V_R8(&converted);
     return Store(result, [=] { return g_generator.NextTriangular(Minimum, Maximum, value); });
 }

@@ -34,13 +34,13 @@ Show "NextLognormal", g.NextLognormal(0.5, 0.25)
 
 On Error Resume Next
 x = g.NextNormal(0, -1)
-Show "NextNormal(0,-1)", "error " & Hex(Err.Number)
+Show "NextNormal(0,-1)", "error " & Hex(Err.Number) & " " & Err.Source & ": " & Err.Description
 Err.Clear
 x = g.NextBetween(3, 3)
-Show "NextBetween(3,3)", "error " & Hex(Err.Number)
+Show "NextBetween(3,3)", "error " & Hex(Err.Number) & " " & Err.Source & ": " & Err.Description
 Err.Clear
 x = g.NextTriangular(0, 10, "abc")
-Show "NextTriangular(0,10,abc)", "error " & Hex(Err.Number)
+Show "NextTriangular(0,10,abc)", "error " & Hex(Err.Number) & " " & Err.Source & ": " & Err.Description
 Err.Clear
 x = g.NextCauchy(0, 1)
 Show "NextCauchy", "error " & Hex(Err.Number)

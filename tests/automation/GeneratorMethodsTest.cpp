@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "engine/InternalGenerator.h"
@@ -228,19 +229,53 @@ TEST_F(GeneratorMethods, TriangularPeakIsOptionalAndConverted)
     }
 }
 
-TEST_F(GeneratorMethods, FailuresLeaveNoErrorObject)
+// The error object on the thread after a call: its description and source,
+// or "none" when there is none.
+std::wstring ErrorObjectText()
 {
-    ICreateErrorInfo* create = nullptr;
-    ASSERT_HRESULT_SUCCEEDED(CreateErrorInfo(&create));
-    ComPtr<IErrorInfo> stale;
-    ASSERT_HRESULT_SUCCEEDED(create->QueryInterface(IID_PPV_ARGS(&stale)));
-    create->Release();
-    SetErrorInfo(0, stale.Get());
-    double value = 0;
-    ASSERT_EQ(E_INVALIDARG, generator->NextNormal(0, -1, &value));
     IErrorInfo* found = nullptr;
-    EXPECT_EQ(S_FALSE, GetErrorInfo(0, &found));
-    EXPECT_EQ(nullptr, found);
+    if (GetErrorInfo(0, &found) != S_OK || !found)
+        return L"none";
+    BSTR description = nullptr;
+    BSTR source = nullptr;
+    GUID guid{};
+    found->GetDescription(&description);
+    found->GetSource(&source);
+    found->GetGUID(&guid);
+    std::wstring text = std::wstring(description ? description : L"") + L" | " + (source ? source : L"") +
+                        (InlineIsEqualGUID(guid, IID_IGenerator) ? L" | IGenerator" : L" | ?");
+    SysFreeString(description);
+    SysFreeString(source);
+    found->Release();
+    return text;
+}
+
+// A refused parameter keeps E_INVALIDARG and leaves an error object naming
+// the problem; a success clears it, so a later caller never reads a stale one.
+TEST_F(GeneratorMethods, RefusalsExplainThemselvesAndSuccessesClear)
+{
+    double value = kUntouched;
+    LONG count = 0;
+    ASSERT_EQ(E_INVALIDARG, generator->NextNormal(0, -1, &value));
+    EXPECT_EQ(L"The value of sigma is invalid. | Stochal.Generator | IGenerator", ErrorObjectText());
+    ASSERT_EQ(E_INVALIDARG, generator->NextPoisson(2000, &count));
+    EXPECT_EQ(L"lambda needs to be smaller than 1000 | Stochal.Generator | IGenerator", ErrorObjectText());
+    ASSERT_EQ(E_INVALIDARG, generator->NextBetween(4, 3, &value));
+    EXPECT_EQ(L"Max has to be greater than Min. | Stochal.Generator | IGenerator", ErrorObjectText());
+    CVariant text(L"abc");
+    ASSERT_EQ(E_INVALIDARG, generator->NextTriangular(0, 10, text.Get(), &value));
+    EXPECT_EQ(L"The peak has to be a number. | Stochal.Generator | IGenerator", ErrorObjectText());
+    EXPECT_EQ(kUntouched, value);
+
+    ASSERT_EQ(E_INVALIDARG, generator->NextNormal(0, -1, &value));
+    ASSERT_EQ(S_OK, generator->NextNormal(0, 1, &value));
+    EXPECT_EQ(L"none", ErrorObjectText());
+    ASSERT_EQ(E_INVALIDARG, generator->NextNormal(0, -1, &value));
+    ASSERT_EQ(S_OK, generator->Seed(3));
+    EXPECT_EQ(L"none", ErrorObjectText());
+    ASSERT_EQ(E_INVALIDARG, generator->NextNormal(0, -1, &value));
+    ASSERT_EQ(E_INVALIDARG, generator->NextNormal(0, 1, nullptr)); // no message of its own
+    EXPECT_EQ(L"none", ErrorObjectText());
 }
 
 TEST_F(GeneratorMethods, NotANumberParametersAreRefused)

@@ -15,8 +15,11 @@
 namespace {
 
 constexpr double kWordsPerUnit = 4294967296.0;
-// E_INVALIDARG reaches a script as its error 5, "Invalid procedure call or argument".
-const std::string kInvalidArgument = "error 5";
+// A refused argument reaches a script as an exception carrying the error
+// object: Err.Number is the HRESULT E_INVALIDARG itself (no longer the bare
+// error 5, "Invalid procedure call or argument"), Err.Source and
+// Err.Description say where and what.
+const std::string kInvalidArgument = "error 80070057 Stochal.Generator: ";
 
 struct CExpectedLine {
     std::string name;
@@ -48,9 +51,9 @@ std::vector<CExpectedLine> ExpectedLines(CInternalGenerator& e)
         {"NextWeibull", [&] { return e.NextWeibull(1.5, 2); }, ""},
         {"NextExponential", [&] { return e.NextExponential(2); }, ""},
         {"NextLognormal", [&] { return e.NextLognormal(0.5, 0.25); }, ""},
-        {"NextNormal(0,-1)", nullptr, kInvalidArgument},
-        {"NextBetween(3,3)", nullptr, kInvalidArgument},
-        {"NextTriangular(0,10,abc)", nullptr, kInvalidArgument},
+        {"NextNormal(0,-1)", nullptr, kInvalidArgument + "The value of sigma is invalid."},
+        {"NextBetween(3,3)", nullptr, kInvalidArgument + "Max has to be greater than Min."},
+        {"NextTriangular(0,10,abc)", nullptr, kInvalidArgument + "The peak has to be a number."},
         {"NextCauchy", nullptr, "error 1B6"}, // "Object doesn't support this property or method"
         {"Next", [&] { e = CInternalGenerator(4294967295u); return e.Next() * kWordsPerUnit; }, ""},
         {"Next", [&] { e = CInternalGenerator(1); return e.Next() * kWordsPerUnit; }, ""},
