@@ -1,0 +1,63 @@
+#!/bin/sh
+# Builds every release artifact into dist/:
+#   dist/x86/Stochal.dll              for 32-bit Excel
+#   dist/x64/Stochal.dll              for 64-bit Excel
+#   dist/StochalHelp.chm              the help file, installed beside the DLL
+#   dist/Stochal-VERSION-x86.msi      per-user installer for 32-bit Excel
+#   dist/Stochal-VERSION-x64.msi      per-user installer for 64-bit Excel
+# Both DLLs are Release builds with warnings as errors, and their export
+# tables are checked. The dialog pictures of the help are taken with the
+# test Excel under wine when it can show them; a picture that cannot be
+# taken stays a marked placeholder, and this script names it.
+# Build folders: build/rel-mingw32, build/rel-mingw64 (override with
+# STOCHAL_REL_BUILD); wine prefix build/rel-wineprefix; output folder
+# dist/ (override with STOCHAL_DIST).
+set -e
+root=$(cd "$(dirname "$0")/.." && pwd)
+sh "$root/scripts/setup.sh"
+builds=${STOCHAL_REL_BUILD:-$root/build}
+dist=${STOCHAL_DIST:-$root/dist}
+export STOCHAL_WINEPREFIX="${STOCHAL_WINEPREFIX:-$builds/rel-wineprefix}"
+export WINEPREFIX="$STOCHAL_WINEPREFIX"
+version=$(sed -n 's/^PRODUCTVERSION *\([0-9]*\), *\([0-9]*\), *\([0-9]*\),.*/\1.\2.\3/p' "$root/resources/Stochal.rc")
+
+step() { echo "=== $*"; }
+build_dll() { # ARCH DIR TOOLCHAIN TARGETS...
+  arch=$1 dir=$2 toolchain=$3; shift 3
+  step "Stochal.dll ($arch)"
+  cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DSTOCHAL_WERROR=ON \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" >"$dir.configure.log" 2>&1 \
+    || { cat "$dir.configure.log"; exit 1; }
+  cmake --build "$dir" -j2 --target "$@" >"$dir.build.log" 2>&1 \
+    || { grep -E -B2 -A6 'error|Error' "$dir.build.log" | head -60; exit 1; }
+  OBJDUMP=${arch}-w64-mingw32-objdump sh "$root/scripts/check-exports.sh" "$dir/Stochal.dll" \
+    "$root/tests/exports/required-exports.txt" "$root"/*/exports.def
+}
+
+mkdir -p "$builds"
+build_dll i686 "$builds/rel-mingw32" mingw-i686.cmake Stochal
+build_dll x86_64 "$builds/rel-mingw64" mingw-x86_64.cmake Stochal xlhost
+rm -rf "$dist"
+mkdir -p "$dist/x86" "$dist/x64"
+cp "$builds/rel-mingw32/Stochal.dll" "$dist/x86/"
+cp "$builds/rel-mingw64/Stochal.dll" "$dist/x64/"
+
+step "dialog pictures"
+shots="$builds/rel-shots"
+sh "$root/help/take-shots.sh" "$builds/rel-mingw64" "$shots" || echo "release: the dialog pictures could not be taken"
+
+step "StochalHelp.chm"
+python3 "$root/help/make_help.py" --stage "$builds/rel-help" --shots "$shots" --out "$dist/StochalHelp.chm"
+
+for arch in x86 x64; do
+  step "installer ($arch)"
+  stage="$builds/rel-installer-$arch"
+  rm -rf "$stage"
+  mkdir -p "$stage"
+  cp "$dist/$arch/Stochal.dll" "$dist/StochalHelp.chm" "$stage/"
+  python3 "$root/installer/make_wxs.py" --arch "$arch" --dll Stochal.dll --help-file StochalHelp.chm \
+    --out "$stage/Stochal.wxs"
+  (cd "$stage" && wixl -a "$arch" -o "$dist/Stochal-$version-$arch.msi" Stochal.wxs)
+done
+step "done"
+ls -l "$dist" "$dist/x86" "$dist/x64"
