@@ -5,6 +5,7 @@
 #include "addin/MenuCommand.h"
 #include "commands/ComError.h"
 #include "commands/ExcelCApi.h"
+#include "commands/RandomFill.h"
 #include "commands/RandomSample.h"
 #include "commands/RandomSort.h"
 
@@ -39,7 +40,7 @@ extern const wchar_t kPopupCaption[] = L"&Stochal";
 extern const wchar_t kPopupTooltip[] = L"Stochal Addin";
 
 extern const CMenuEntry kMenu[kMenuButtons] = {
-    {L"&Fill Simple...", L"Generate random numbers.", false, nullptr},
+    {L"&Fill Simple...", L"Generate random numbers.", false, &RunRandomFill},
     {L"Fill from &Distribution...", L"Generate random numbers from a probability distribution.", false, nullptr},
     {L"S&ample...", L"Sample items.", false, &RunRandomSample},
     {L"&Sort...", L"Random sort of the selection.", false, &RunRandomSort},

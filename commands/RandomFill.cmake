@@ -9,7 +9,7 @@ add_library(stochal_fill_portable STATIC
 target_include_directories(stochal_fill_portable PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(stochal_fill_portable PUBLIC stochal_core PRIVATE stochal_warnings)
 
-if(WIN32 AND STOCHAL_FILL_WIP)
+if(WIN32)
   add_library(stochal_fill OBJECT
     ${CMAKE_CURRENT_LIST_DIR}/ExcelNames.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FillWriter.cpp
