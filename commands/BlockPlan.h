@@ -24,9 +24,9 @@ struct CCellBlock {
     }
 };
 
-// A few thousand cells a call: few enough calls for a fast write, small
+// About a thousand cells a call: few enough calls for a fast write, small
 // enough arrays to build without noticeable memory.
-constexpr std::uint32_t kBlockCells = 4096;
+constexpr std::uint32_t kBlockCells = 1024;
 
 // The blocks of a rows x columns target, in draw order. Row by row, a block
 // is as many whole rows as fit in maxCells (or a piece of one row that is

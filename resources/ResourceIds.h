@@ -6,6 +6,11 @@
 #define IDB_ABOUT 207
 #define IDC_ABOUT_VERSION 208
 
+// Progress window of the distribution fill.
+#define IDD_GENERATING 240
+#define IDC_GENERATING_BAR 1000
+#define IDC_GENERATING_ABORT 1001
+
 // Random Sample and Random Sort dialogs; the radio button ids are also the
 // values their settings store.
 #define IDD_RANDOM_SORT 206
