@@ -4,6 +4,7 @@
 #include "addin/HelpCommand.h"
 #include "addin/MenuCommand.h"
 #include "commands/ComError.h"
+#include "commands/DistributionFill.h"
 #include "commands/ExcelCApi.h"
 #include "commands/RandomFill.h"
 #include "commands/RandomSample.h"
@@ -41,7 +42,8 @@ extern const wchar_t kPopupTooltip[] = L"Stochal Addin";
 
 extern const CMenuEntry kMenu[kMenuButtons] = {
     {L"&Fill Simple...", L"Generate random numbers.", false, &RunRandomFill},
-    {L"Fill from &Distribution...", L"Generate random numbers from a probability distribution.", false, nullptr},
+    {L"Fill from &Distribution...", L"Generate random numbers from a probability distribution.", false,
+     &RunDistributionFillCommand},
     {L"S&ample...", L"Sample items.", false, &RunRandomSample},
     {L"&Sort...", L"Random sort of the selection.", false, &RunRandomSort},
     {L"&About...", L"About Stochal", true, &RunAbout},
