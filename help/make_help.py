@@ -168,7 +168,7 @@ STYLE = ("body{font-family:Verdana,Arial,sans-serif;font-size:10pt;margin:12px}"
 
 
 def placeholder(path, title):
-    subprocess.run(["convert", "-size", "420x90", "xc:#f4f4f4", "-fill", "#a00000", "-pointsize", "14",
+    subprocess.run(["convert", "-size", "640x90", "xc:#f4f4f4", "-fill", "#a00000", "-pointsize", "13",
                     "-gravity", "center", "-annotate", "0",
                     "PLACEHOLDER: screenshot of the %s dialog not yet taken" % title, path], check=True)
 
