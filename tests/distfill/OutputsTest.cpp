@@ -302,3 +302,24 @@ TEST_F(ClipboardOutput, AbortLeavesTheClipboardAsItWas)
 }
 
 } // namespace
+
+namespace {
+
+// Run by CTest under a file size limit of 1 MiB (see CMakeLists.txt), so
+// that a write fails part way: the partial file is deleted, the message
+// names the failure, and nothing is drawn after the failing write.
+TEST_F(FillOutputs, WriteFailureDeletesThePartialFile)
+{
+    if (!GetEnvironmentVariableA("STOCHAL_FILE_SIZE_LIMITED", nullptr, 0))
+        GTEST_SKIP() << "needs the file size limit its CTest entry sets";
+    const std::string path = Temporary("stochal-too-big.txt");
+    CMessageWatcher watcher;
+    CFakeJob job;
+    ProduceOutput(job, normal, stream, nullptr, FileChoice(path, 1000000));
+    const std::vector<std::wstring> seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].rfind(L"Error: An error occured while writing to the file. Error ", 0), 0u);
+    EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << "the partial file is deleted";
+}
+
+} // namespace
