@@ -135,15 +135,17 @@ PixelRect CDiscretePlot::LabelBox(size_t index) const
     return PixelRect{left, top, left + kLabelBoxWidth, top + kLabelBoxHeight};
 }
 
-std::vector<size_t> CDiscretePlot::LabelledBars() const
+std::vector<size_t> CDiscretePlot::LabelledBars(const std::function<int(const std::string&)>& textWidth) const
 {
     std::vector<size_t> labelled;
     int previousRight = INT_MIN;
     for (size_t i = 0; i < m_bars.size(); ++i) {
         const PixelRect box = LabelBox(i);
-        if (box.left >= previousRight) {
+        const int width = textWidth ? std::max(box.Width(), textWidth(m_bars[i].label)) : box.Width();
+        const int left = (box.left + box.right - width) / 2;
+        if (left >= previousRight) {
             labelled.push_back(i);
-            previousRight = box.right;
+            previousRight = left + width;
         }
     }
     return labelled;

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,8 +52,9 @@ public:
     const char* YLabelFormat() const;
     std::vector<AxisTick> YTicks() const;
     // The bars whose labels are drawn: a label box that would start before
-    // the previous drawn one ends is skipped.
-    std::vector<size_t> LabelledBars() const;
+    // the previous drawn one ends is skipped. A label whose text is wider
+    // than its box (textWidth, in pixels, when given) counts with its text.
+    std::vector<size_t> LabelledBars(const std::function<int(const std::string&)>& textWidth = nullptr) const;
     // The box of bar i's label, under the bar.
     PixelRect LabelBox(size_t index) const;
 

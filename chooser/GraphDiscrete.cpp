@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <string>
 
 #include "chooser/GraphWindow.h"
 
@@ -8,6 +9,7 @@ constexpr int kLabelAbove = 5;
 constexpr int kLabelBelow = 8;
 constexpr int kLabelLeft = 0;
 constexpr COLORREF kFrameColour = RGB(0, 0, 0);
+constexpr int kLabelGap = 4;
 } // namespace
 
 void CWtlGraphDiscrete::Paint(HDC dc, const RECT& client) const
@@ -29,7 +31,13 @@ void CWtlGraphDiscrete::Paint(HDC dc, const RECT& client) const
     const CGdiObject<HFONT> font = LabelFont(dc);
     CSelectObject selectFont(dc, font.Get());
     PaintAxes(dc);
-    for (size_t index : m_plot.LabelledBars()) {
+    // Labels are spaced by their drawn width, plus a small gap.
+    const auto textWidth = [dc](const std::string& text) {
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        return static_cast<int>(extent.cx) + kLabelGap;
+    };
+    for (size_t index : m_plot.LabelledBars(textWidth)) {
         const auto box = m_plot.LabelBox(index);
         Text(dc, m_plot.Bars()[index].label.c_str(), RECT{box.left, box.top, box.right, box.bottom},
              DT_CENTER | DT_TOP);

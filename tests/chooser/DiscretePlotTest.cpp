@@ -139,3 +139,19 @@ TEST(DiscretePlot, InvalidParametersLeaveNoBars)
     EXPECT_FALSE(plot.Drawable());
     EXPECT_TRUE(plot.Bars().empty());
 }
+
+TEST(DiscretePlot, WideLabelsAreSpacedByTheirTextWidth)
+{
+    const CDiscretePlot plot = PlotOf(qdists::CDistPoisson(1000.0));
+    const auto textWidth = [](const std::string& text) { return 7 * static_cast<int>(text.size()) + 4; };
+    const auto labelled = plot.LabelledBars(textWidth);
+    ASSERT_GT(labelled.size(), 5u);
+    EXPECT_LT(labelled.size(), plot.LabelledBars().size());
+    for (size_t i = 1; i < labelled.size(); ++i) {
+        const auto& previous = plot.LabelBox(labelled[i - 1]);
+        const auto& current = plot.LabelBox(labelled[i]);
+        const int previousHalf = textWidth(plot.Bars()[labelled[i - 1]].label) / 2;
+        const int currentHalf = textWidth(plot.Bars()[labelled[i]].label) / 2;
+        EXPECT_GE((current.left + current.right) / 2 - currentHalf, (previous.left + previous.right) / 2 + previousHalf - 1);
+    }
+}
