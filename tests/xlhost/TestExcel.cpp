@@ -21,6 +21,8 @@ void TestExcel::Reset()
     m_hostOwned.clear();
     m_coerceCalls = 0;
     m_freeCalls = 0;
+    m_windowWord = 0;
+    m_abortPending = false;
 }
 
 char* TestExcel::OwnedText(const std::string& text, std::vector<std::unique_ptr<char[]>>& parts)
@@ -71,6 +73,15 @@ int TestExcel::Call(int function, XLOPER* result, int count, XLOPER** arguments)
         m_owned[result->val.str] = std::move(parts);
         return xlret::Success;
     }
+    case XlFunction::GetHwnd:
+        if (result == nullptr) {
+            return xlret::Failed;
+        }
+        result->xltype = xltype::Int;
+        result->val.w = static_cast<std::int16_t>(m_windowWord);
+        return xlret::Success;
+    case XlFunction::Abort:
+        return Abort(result, count, arguments);
     case XlFunction::Coerce:
         ++m_coerceCalls;
         if (result == nullptr || count != 2 || arguments[1]->xltype != xltype::Int) {
@@ -103,6 +114,20 @@ int TestExcel::Register(int count, XLOPER** arguments)
     }
     m_registrations.push_back(texts);
     return count >= 10 ? xlret::Success : xlret::InvCount;
+}
+
+int TestExcel::Abort(XLOPER* result, int count, XLOPER** arguments)
+{
+    if (result == nullptr) {
+        return xlret::Failed;
+    }
+    result->xltype = xltype::Bool;
+    result->val.xbool = m_abortPending ? 1 : 0;
+    // Only xlAbort(FALSE) clears the break; without an argument it stays.
+    if (count >= 1 && arguments[0]->xltype == xltype::Bool && arguments[0]->val.xbool == 0) {
+        m_abortPending = false;
+    }
+    return xlret::Success;
 }
 
 int TestExcel::Free(const XLOPER& value)

@@ -21,7 +21,9 @@
 // The least of Excel's C API that the add-in needs, for tests: it answers
 // xlfRegister (recording each call), xlfCaller (the range the host sets),
 // xlCoerce (numbers, logicals, texts, references to its one sheet of
-// cells, arrays), xlFree and xlGetName. Memory it hands out is tracked
+// cells, arrays), xlFree, xlGetName, xlGetHwnd (the low word of the main
+// window the host sets, as Excel4 gives it) and xlAbort (true while an Esc
+// the host requested is pending; xlAbort(FALSE) clears it). Memory it hands out is tracked
 // until xlFree, so tests can see what was never given back.
 //
 // Coercions it cannot make (a text that is no number, an error value, a
@@ -49,6 +51,8 @@ public:
     void SetCell(std::uint32_t row, std::uint32_t column, const TestCell& cell) { m_sheet[{row, column}] = cell; }
     void SetCaller(const XLREF& caller) { m_caller = caller; }
     void SetDllName(std::string name) { m_dllName = std::move(name); }
+    void SetMainWindowWord(std::uint16_t word) { m_windowWord = word; }
+    void SetAbortPending(bool pending) { m_abortPending = pending; }
     // Makes the given function number return this code (and do nothing).
     void ForceCode(XlFunction function, int code) { m_forced[static_cast<int>(function)] = code; }
     // An xltypeRef to a rectangle of the sheet; its storage lives until Reset.
@@ -63,6 +67,7 @@ public:
 
 private:
     int Register(int count, XLOPER** arguments);
+    int Abort(XLOPER* result, int count, XLOPER** arguments);
     int Coerce(const XLOPER& source, XlWord target, XLOPER& result);
     int CoerceScalar(const XLOPER& source, XlWord target, XLOPER& result);
     int CoerceReference(const XLREF& rectangle, XlWord target, XLOPER& result);
@@ -86,6 +91,8 @@ private:
     std::vector<std::unique_ptr<char[]>> m_hostOwned;
     int m_coerceCalls = 0;
     int m_freeCalls = 0;
+    std::uint16_t m_windowWord = 0;
+    bool m_abortPending = false;
 };
 
 TEST_EXCEL_API int XLL_CALL TestExcel4v(int function, XLOPER* result, int count, XLOPER** arguments);

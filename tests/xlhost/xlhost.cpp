@@ -2,6 +2,8 @@
 // Loads the add-in as Excel does, runs xlAutoOpen, then evaluates each CALL
 // in one process and prints its result: one line per row, cells separated
 // by a tab, "#NULL-RESULT" for a null result.
+// xlhost.exe --script FILE [--dll PATH] plays Excel for the Office add-in
+// instead, driven by the script (README.md beside this file).
 #include <windows.h>
 
 #include <cstdio>
@@ -11,6 +13,7 @@
 #include <string>
 
 #include "tests/xlhost/HostDispatch.h"
+#include "tests/xlhost/ScriptHost.h"
 
 namespace {
 XLREF ParseCaller(const std::string& text)
@@ -57,9 +60,31 @@ const std::vector<std::string>* FindRegistration(const std::string& name)
     return nullptr;
 }
 
+// --script FILE [--dll PATH] in either order; false when not a script run.
+bool ScriptArguments(int argc, char** argv, std::string& script, std::string& dll)
+{
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--script") {
+            script = argv[i + 1];
+        } else if (option == "--dll") {
+            dll = argv[i + 1];
+        } else {
+            return false;
+        }
+    }
+    return !script.empty() && argc % 2 == 1;
+}
+
 int Run(int argc, char** argv)
 {
     std::string dll = "Stochal.dll";
+    std::string script;
+    if (ScriptArguments(argc, argv, script, dll)) {
+        char full[MAX_PATH] = {};
+        GetFullPathNameA(dll.c_str(), MAX_PATH, full, nullptr);
+        return RunScript(script, full);
+    }
     int i = 1;
     for (; i + 1 < argc && std::string(argv[i]) == "--dll"; i += 2) {
         dll = argv[i + 1];

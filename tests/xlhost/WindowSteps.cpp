@@ -1,0 +1,309 @@
+// Steps that act on the thread's active window as a user would, while a
+// command's dialog or message box runs its modal loop.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <stdexcept>
+
+#include "tests/xlhost/HostModel.h"
+#include "tests/xlhost/HostObject.h"
+#include "tests/xlhost/ScreenShot.h"
+#include "tests/xlhost/ScriptRunner.h"
+
+namespace xlhost {
+namespace {
+constexpr DWORD kWindowWaitMs = 10000;
+constexpr DWORD kCommandWaitMs = 60000;
+// The property sheet's own buttons, as comctl32 numbers them.
+constexpr int kWizardBack = 0x3023;
+constexpr int kWizardNext = 0x3024;
+constexpr int kWizardFinish = 0x3025;
+
+BOOL CALLBACK FirstOtherWindow(HWND window, LPARAM found)
+{
+    if (window != HostModel::Instance().mainWindow && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The window a user would be looking at: the active one, or the topmost
+// enabled window of the thread besides Excel's.
+HWND CurrentWindow()
+{
+    HWND active = GetActiveWindow();
+    if (active != nullptr && active != HostModel::Instance().mainWindow && IsWindowVisible(active)) {
+        return active;
+    }
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FirstOtherWindow, reinterpret_cast<LPARAM>(&found));
+    if (found == nullptr) {
+        throw std::runtime_error("no window is up");
+    }
+    return found;
+}
+
+struct ControlSearch {
+    int id;
+    HWND visible;
+    HWND any;
+};
+
+BOOL CALLBACK MatchControl(HWND window, LPARAM search)
+{
+    auto& wanted = *reinterpret_cast<ControlSearch*>(search);
+    if ((GetDlgCtrlID(window) & 0xFFFF) == (wanted.id & 0xFFFF)) {
+        if (wanted.any == nullptr) {
+            wanted.any = window;
+        }
+        if (IsWindowVisible(window)) {
+            wanted.visible = window;
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+int ControlId(const std::string& word)
+{
+    std::size_t used = 0;
+    const int id = std::stoi(word, &used, 0);
+    if (used != word.size()) {
+        throw std::runtime_error("no control id: " + word);
+    }
+    return id;
+}
+
+// A control of the current window by id, pages of a property sheet
+// included; a visible one first.
+HWND Control(const std::string& word)
+{
+    ControlSearch search{ControlId(word), nullptr, nullptr};
+    EnumChildWindows(CurrentWindow(), &MatchControl, reinterpret_cast<LPARAM>(&search));
+    HWND control = search.visible != nullptr ? search.visible : search.any;
+    if (control == nullptr) {
+        throw std::runtime_error("no control " + word + " in \"" + WindowText(CurrentWindow()) + "\"");
+    }
+    return control;
+}
+
+HWND UsableControl(const std::string& word)
+{
+    HWND control = Control(word);
+    if (!IsWindowVisible(control) || !IsWindowEnabled(control)) {
+        throw std::runtime_error("control " + word + " is hidden or disabled");
+    }
+    return control;
+}
+
+void Focus(HWND control)
+{
+    SendMessageW(GetParent(control), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+StepResult WindowStep(ScriptRunner& runner, const std::vector<std::string>& words)
+{
+    HWND active = nullptr;
+    try {
+        active = CurrentWindow();
+    } catch (const std::runtime_error&) {
+    }
+    if (active != nullptr && WindowText(active) == words[1]) {
+        return StepResult::Done;
+    }
+    if (runner.WaitedMs() > kWindowWaitMs) {
+        throw std::runtime_error("no window \"" + words[1] + "\" within 10 s; up is \""
+                                 + (active != nullptr ? WindowText(active) : std::string()) + "\"");
+    }
+    return StepResult::Wait;
+}
+
+StepResult SetStep(ScriptRunner&, const std::vector<std::string>& words)
+{
+    HWND control = UsableControl(words[1]);
+    Focus(control);
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(words[2]).c_str()));
+    return StepResult::Done;
+}
+
+StepResult TypeStep(ScriptRunner&, const std::vector<std::string>& words)
+{
+    HWND control = UsableControl(words[1]);
+    Focus(control);
+    SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(-1), -1); // the caret to the end: typing appends
+    const int length = GetWindowTextLengthW(control);
+    SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(length), length);
+    for (wchar_t c : Wide(words[2])) {
+        SendMessageW(control, WM_CHAR, c, 1);
+    }
+    return StepResult::Done;
+}
+
+StepResult PressStep(ScriptRunner&, const std::vector<std::string>& words)
+{
+    SendMessageW(UsableControl(words[1]), BM_CLICK, 0, 0);
+    return StepResult::Done;
+}
+
+StepResult KeyStep(ScriptRunner&, const std::vector<std::string>& words)
+{
+    static const std::pair<const char*, UINT> keys[] = {
+        {"Left", VK_LEFT}, {"Right", VK_RIGHT},   {"Up", VK_UP},       {"Down", VK_DOWN},  {"Home", VK_HOME},
+        {"End", VK_END},   {"PageUp", VK_PRIOR}, {"PageDown", VK_NEXT}, {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE},
+        {"Tab", VK_TAB},   {"Space", VK_SPACE},
+    };
+    for (const auto& key : keys) {
+        if (words[1] == key.first) {
+            HWND target = GetFocus() != nullptr ? GetFocus() : CurrentWindow();
+            const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key.second, 0)) << 16;
+            // Posted, so the modal loop's dialog manager sees them as typed keys.
+            PostMessageW(target, WM_KEYDOWN, key.second, scan | 1);
+            PostMessageW(target, WM_KEYUP, key.second, scan | 1 | (LPARAM(3) << 30));
+            return StepResult::Done;
+        }
+    }
+    throw std::runtime_error("no key called " + words[1]);
+}
+
+StepResult ComboStep(ScriptRunner&, const std::vector<std::string>& words)
+{
+    HWND combo = UsableControl(words[1]);
+    const int index = std::stoi(words[2]);
+    if (SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0) == CB_ERR) {
+        throw std::runtime_error("combo " + words[1] + " has no item " + words[2]);
+    }
+    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    return StepResult::Done;
+}
+
+StepResult MouseStep(ScriptRunner&, const std::vector<std::string>& words)
+{
+    HWND control = UsableControl(words[1]);
+    const LPARAM point = MAKELPARAM(std::stoi(words[3]), std::stoi(words[4]));
+    if (words[2] == "down") {
+        SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    } else if (words[2] == "up") {
+        SendMessageW(control, WM_LBUTTONUP, 0, point);
+    } else if (words[2] == "double") {
+        SendMessageW(control, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+        SendMessageW(control, WM_LBUTTONUP, 0, point);
+    } else {
+        throw std::runtime_error("mouse takes down, up or double");
+    }
+    return StepResult::Done;
+}
+
+StepResult WizardStep(ScriptRunner&, const std::vector<std::string>& words)
+{
+    static const struct {
+        const char* word;
+        int button;
+        int press;
+    } actions[] = {{"back", kWizardBack, PSBTN_BACK},
+                   {"next", kWizardNext, PSBTN_NEXT},
+                   {"finish", kWizardFinish, PSBTN_FINISH},
+                   {"cancel", IDCANCEL, PSBTN_CANCEL}};
+    for (const auto& action : actions) {
+        if (words[1] == action.word) {
+            HWND sheet = CurrentWindow();
+            HWND button = GetDlgItem(sheet, action.button);
+            if (button == nullptr || !IsWindowVisible(button) || !IsWindowEnabled(button)) {
+                throw std::runtime_error("the wizard's " + words[1] + " button is not there to press");
+            }
+            SendMessageW(sheet, PSM_PRESSBUTTON, static_cast<WPARAM>(action.press), 0);
+            return StepResult::Done;
+        }
+    }
+    throw std::runtime_error("wizard takes next, back, finish or cancel");
+}
+
+StepResult MessageStep(ScriptRunner& runner, const std::vector<std::string>&)
+{
+    HWND box = FindMessageBox();
+    if (box == nullptr) {
+        if (runner.WaitedMs() > kWindowWaitMs) {
+            throw std::runtime_error("no message box within 10 s");
+        }
+        return StepResult::Wait;
+    }
+    HWND text = GetDlgItem(box, 0xFFFF);
+    runner.Print("message\t" + WindowText(box) + "\t" + (text != nullptr ? WindowText(text) : std::string()));
+    CloseMessageBox(box);
+    return StepResult::Done;
+}
+
+std::string Escaped(const std::string& text)
+{
+    std::string escaped;
+    for (char c : text) {
+        escaped += c == '\t' ? "\\t" : c == '\n' ? "\\n" : c == '\r' ? "\\r" : std::string(1, c);
+    }
+    return escaped;
+}
+
+BOOL CALLBACK PrintControl(HWND control, LPARAM target)
+{
+    auto& runner = *reinterpret_cast<ScriptRunner*>(target);
+    char className[64] = {};
+    GetClassNameA(control, className, sizeof className);
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
+    const bool checkable = std::string(className) == "Button" && style != BS_PUSHBUTTON && style != BS_DEFPUSHBUTTON
+                        && style != BS_GROUPBOX && style != BS_OWNERDRAW;
+    const bool checked = checkable && SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    runner.Print(std::to_string(GetDlgCtrlID(control)) + "\t" + className + "\t" + Escaped(WindowText(control))
+                 + "\tenabled=" + (IsWindowEnabled(control) ? "1" : "0") + "\tchecked=" + (checked ? "1" : "0")
+                 + "\tvisible=" + (IsWindowVisible(control) ? "1" : "0"));
+    return TRUE;
+}
+
+StepResult ControlsStep(ScriptRunner& runner, const std::vector<std::string>&)
+{
+    EnumChildWindows(CurrentWindow(), &PrintControl, reinterpret_cast<LPARAM>(&runner));
+    return StepResult::Done;
+}
+
+StepResult ShotStep(ScriptRunner&, const std::vector<std::string>& words)
+{
+    SaveWindowBitmap(CurrentWindow(), words[1]);
+    return StepResult::Done;
+}
+
+StepResult EndStep(ScriptRunner& runner, const std::vector<std::string>&)
+{
+    if (runner.CommandsRunning() == 0) {
+        return StepResult::Done;
+    }
+    if (runner.WaitedMs() > kCommandWaitMs) {
+        throw std::runtime_error("the command did not return within 60 s");
+    }
+    return StepResult::Wait;
+}
+
+StepResult WaitStep(ScriptRunner& runner, const std::vector<std::string>& words)
+{
+    return runner.WaitedMs() >= static_cast<DWORD>(std::stoul(words[1])) ? StepResult::Done : StepResult::Wait;
+}
+} // namespace
+
+void AddWindowSteps(StepTable& table)
+{
+    table["window"] = {&WindowStep, 2, 2, true};
+    table["set"] = {&SetStep, 3, 3, true};
+    table["type"] = {&TypeStep, 3, 3, true};
+    table["press"] = {&PressStep, 2, 2, true};
+    table["key"] = {&KeyStep, 2, 2, true};
+    table["combo"] = {&ComboStep, 3, 3, true};
+    table["mouse"] = {&MouseStep, 5, 5, true};
+    table["wizard"] = {&WizardStep, 2, 2, true};
+    table["message"] = {&MessageStep, 1, 1, true};
+    table["controls"] = {&ControlsStep, 1, 1, true};
+    table["shot"] = {&ShotStep, 2, 2, true};
+    table["end"] = {&EndStep, 1, 1, true};
+    table["wait"] = {&WaitStep, 2, 2, true};
+}
+
+} // namespace xlhost
