@@ -55,7 +55,7 @@ std::vector<std::wstring> DrawnRowTexts(const CExcelRange& selection, const Elem
         if (found == rows.end()) {
             std::vector<std::wstring> cells;
             for (long c = 1; c <= columns; ++c)
-                cells.push_back(CellText(selection.Cell(static_cast<long>(row) + 1, c)));
+                cells.push_back(DisplayedText(selection.Cell(static_cast<long>(row) + 1, c)));
             found = rows.emplace(row, std::move(cells)).first;
         }
         texts.insert(texts.end(), found->second.begin(), found->second.end());

@@ -10,6 +10,7 @@
 namespace {
 
 const wchar_t kUnexpected[] = L"Unexpected error. ";
+const wchar_t kConversionError[] = L"Conversion error.";
 
 // False when the selection is a single cell and the command ended with the
 // message.
@@ -49,13 +50,17 @@ void RunOnSelection(const CExcelApplication& application, const wchar_t* emptyMe
     }
 }
 
-std::wstring CellText(const CExcelRange& cell)
+std::wstring DisplayedText(const CExcelRange& cell)
 {
     std::wstring text;
+    return cell.Text().ToText(text) ? text : kConversionError;
+}
+
+std::wstring CellText(const CExcelRange& cell)
+{
     try {
-        if (cell.Text().ToText(text))
-            return text;
+        return DisplayedText(cell);
     } catch (const CComError&) {
+        return kConversionError;
     }
-    return L"Conversion error.";
 }

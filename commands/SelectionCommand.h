@@ -28,6 +28,8 @@ using SelectionWork = void (*)(const CExcelRange& selection, HWND owner);
 // restore of cursor and screen updating.
 void RunOnSelection(const CExcelApplication& application, const wchar_t* emptyMessage, SelectionWork work);
 
-// A cell's displayed Text as a string; "Conversion error." when reading or
-// converting it fails.
+// A cell's displayed Text as a string; "Conversion error." when it does not
+// convert. A failed read is Excel's error and goes on.
+std::wstring DisplayedText(const CExcelRange& cell);
+// The same, with a failed read also giving "Conversion error.".
 std::wstring CellText(const CExcelRange& cell);
