@@ -23,8 +23,11 @@ CValueTable RowsOf(const CValueTable& table, const RowBlock& run)
 } // namespace
 
 CInPlaceSort::CInPlaceSort(const CExcelRange& selection, long rows, long columns)
-    : m_selection(selection), m_rows(rows), m_columns(columns), m_oneBlock(selection.AreaCount() == 1),
-      m_original(ReadAll())
+    : m_selection(selection)
+    , m_rows(rows)
+    , m_columns(columns)
+    , m_oneBlock(selection.AreaCount() == 1)
+    , m_original(ReadAll())
 {
 }
 
@@ -49,7 +52,8 @@ void CInPlaceSort::Apply(const std::vector<std::uint32_t>& sources, const std::v
     for (long r = 0; r < m_rows; ++r) {
         for (long c = 0; c < m_columns; ++c) {
             const std::uint32_t source = sources[static_cast<size_t>(r) * m_columns + c];
-            target.At(r, c) = m_original.At(static_cast<long>(source / m_columns), static_cast<long>(source % m_columns));
+            target.At(r, c)
+                = m_original.At(static_cast<long>(source / m_columns), static_cast<long>(source % m_columns));
         }
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -61,16 +65,15 @@ void CInPlaceSort::Apply(const std::vector<std::uint32_t>& sources, const std::v
                 Restore(rows, i, attempted);
             } catch (const CComError& restoreError) {
                 throw CCommandError(ComErrorText(L"Unexpected error. ", error) + L"\n\n"
-                                    + ComErrorText(L"The cells already written could not be given back their values.",
-                                                   restoreError));
+                    + ComErrorText(L"The cells already written could not be given back their values.", restoreError));
             }
             throw;
         }
     }
 }
 
-void CInPlaceSort::WriteRun(const CValueTable& table, const RowBlock& run, std::uint64_t limit,
-                            std::uint64_t& attempted) const
+void CInPlaceSort::WriteRun(
+    const CValueTable& table, const RowBlock& run, std::uint64_t limit, std::uint64_t& attempted) const
 {
     const auto first = static_cast<long>(run.first);
     if (m_oneBlock) {
@@ -78,7 +81,9 @@ void CInPlaceSort::WriteRun(const CValueTable& table, const RowBlock& run, std::
         if (run.first == 0 && run.count == static_cast<std::uint32_t>(m_rows))
             m_selection.SetValue(table.ToArray());
         else
-            m_selection.Cell(first + 1, 1).Resize(static_cast<long>(run.count), m_columns).SetValue(RowsOf(table, run).ToArray());
+            m_selection.Cell(first + 1, 1)
+                .Resize(static_cast<long>(run.count), m_columns)
+                .SetValue(RowsOf(table, run).ToArray());
         return;
     }
     for (long r = first; r < first + static_cast<long>(run.count); ++r) {
@@ -91,8 +96,8 @@ void CInPlaceSort::WriteRun(const CValueTable& table, const RowBlock& run, std::
     }
 }
 
-void CInPlaceSort::Restore(const std::vector<RowBlock>& rows, std::size_t failedRun,
-                           std::uint64_t attemptedInFailed) const
+void CInPlaceSort::Restore(
+    const std::vector<RowBlock>& rows, std::size_t failedRun, std::uint64_t attemptedInFailed) const
 {
     for (std::size_t i = 0; i <= failedRun; ++i) {
         std::uint64_t attempted = 0;

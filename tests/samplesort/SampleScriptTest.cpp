@@ -11,15 +11,15 @@ using namespace samplesort;
 namespace {
 
 // Columns Z (names), AA (amounts shown as currency) and AB (weights).
-const std::vector<std::vector<std::string>> kShown = {
-    {"Alpha", "$1,234.50", "1"}, {"Beta", "$20.00", "0"},   {"Gamma", "$3.00", "2"},
-    {"Delta", "$4.25", "0"},     {"Epsilon", "$5.00", "3"}, {"Zeta", "$6.00", "4"}};
+const std::vector<std::vector<std::string>> kShown = {{"Alpha", "$1,234.50", "1"}, {"Beta", "$20.00", "0"},
+    {"Gamma", "$3.00", "2"}, {"Delta", "$4.25", "0"}, {"Epsilon", "$5.00", "3"}, {"Zeta", "$6.00", "4"}};
 
 std::string SheetSteps(const std::string& selection = "Z1:AB6")
 {
     const std::string lead(25, ','); // columns A to Y stay empty
-    WriteWorkFile("sample.csv", lead + "Alpha,1234.5,1\n" + lead + "Beta,20,0\n" + lead + "Gamma,3,2\n" + lead
-                                    + "Delta,4.25,0\n" + lead + "Epsilon,5,3\n" + lead + "Zeta,6,4\n");
+    WriteWorkFile("sample.csv",
+        lead + "Alpha,1234.5,1\n" + lead + "Beta,20,0\n" + lead + "Gamma,3,2\n" + lead + "Delta,4.25,0\n" + lead
+            + "Epsilon,5,3\n" + lead + "Zeta,6,4\n");
     ClearSettings();
     return "sheet Sheet1 sample.csv\nformat AA1:AA6 $#,##0.00\nselect " + selection + "\n";
 }
@@ -54,16 +54,19 @@ std::string Control(const std::vector<std::string>& lines, std::size_t dump, con
 
 TEST(SampleCommand, SingleCellIsRefusedBeforeAnyDialog)
 {
-    const HostRun run = RunSteps("sample-single", SheetSteps("Z2") + "dump calls\nmenu \"&Stochal/S&ample...\"\nmessage\nend\ndump calls\n");
+    const HostRun run = RunSteps(
+        "sample-single", SheetSteps("Z2") + "dump calls\nmenu \"&Stochal/S&ample...\"\nmessage\nend\ndump calls\n");
     EXPECT_EQ(LinesAfter(run, "message\t"),
-              std::vector<std::string>{"Empty selection\tSelect the cells to sample from first."});
+        std::vector<std::string>{"Empty selection\tSelect the cells to sample from first."});
     EXPECT_TRUE(LinesAfter(run, "Application.Cursor=\t").empty()) << "nothing is restored after this message";
 }
 
 TEST(SampleCommand, DefaultsEnablingAndCancel)
 {
-    const HostRun run = RunSteps("sample-defaults", SheetSteps() + kOpen + "controls\nshot sample-dialog.bmp\npress 228\ncontrols\n"
-                                                          "press 227\ncontrols\npress 205\ncontrols\npress 2\nend\n");
+    const HostRun run = RunSteps("sample-defaults",
+        SheetSteps() + kOpen
+            + "controls\nshot sample-dialog.bmp\npress 228\ncontrols\n"
+              "press 227\ncontrols\npress 205\ncontrols\npress 2\nend\n");
     const std::vector<std::string>& l = run.lines;
     EXPECT_EQ(Control(l, 0, "226"), "Edit\t100\tenabled=1\tchecked=0\tvisible=1");
     EXPECT_EQ(Control(l, 0, "205"), "Button\tUnique samples\tenabled=1\tchecked=0\tvisible=1");
@@ -72,7 +75,8 @@ TEST(SampleCommand, DefaultsEnablingAndCancel)
     EXPECT_EQ(Control(l, 0, "224"), "ComboBox\tColumn Z\tenabled=0\tchecked=0\tvisible=1");
     EXPECT_EQ(Control(l, 1, "224"), "ComboBox\tColumn Z\tenabled=1\tchecked=0\tvisible=1");
     EXPECT_EQ(Control(l, 2, "224"), "ComboBox\tColumn Z\tenabled=0\tchecked=0\tvisible=1");
-    EXPECT_EQ(Control(l, 3, "224"), "ComboBox\tColumn Z\tenabled=0\tchecked=0\tvisible=1") << "205 changes nothing else";
+    EXPECT_EQ(Control(l, 3, "224"), "ComboBox\tColumn Z\tenabled=0\tchecked=0\tvisible=1")
+        << "205 changes nothing else";
     EXPECT_TRUE(RegQuery("Sample Dialog").empty()) << "Cancel saves nothing";
     EXPECT_TRUE(ClipboardTexts(run).empty());
 }
@@ -94,7 +98,8 @@ TEST(SampleCommand, WeightColumnThatIsNotThereMustBeChosen)
     const std::string setup = SheetSteps();
     SetSetting("Sample Dialog", "Weight", 228);
     SetSetting("Sample Dialog", "Weight Column", 99);
-    const HostRun run = RunSteps("sample-nocolumn", setup + kOpen + "controls\npress 1\nmessage\ncombo 224 1\ncontrols\npress 2\nend\n");
+    const HostRun run = RunSteps(
+        "sample-nocolumn", setup + kOpen + "controls\npress 1\nmessage\ncombo 224 1\ncontrols\npress 2\nend\n");
     EXPECT_EQ(Control(run.lines, 0, "224"), "ComboBox\t\tenabled=1\tchecked=0\tvisible=1");
     EXPECT_EQ(Control(run.lines, 0, "228"), "Button\tWeights in:\tenabled=1\tchecked=1\tvisible=1");
     EXPECT_EQ(Control(run.lines, 1, "224"), "ComboBox\tColumn AA\tenabled=1\tchecked=0\tvisible=1");
@@ -107,14 +112,14 @@ TEST(SampleCommand, SeededRunsMatchTheReferenceSamplingRule)
         const char* reference;
         std::string steps;
         const char* count;
-    } cases[] = {{"sample-equal", "", "10"},
-                 {"sample-unique", "press 205\n", "6"},
-                 {"sample-weighted", "press 228\ncombo 224 2\n", "12"},
-                 {"sample-weighted-unique", "press 205\npress 228\ncombo 224 2\n", "6"}};
+    } cases[] = {{"sample-equal", "", "10"}, {"sample-unique", "press 205\n", "6"},
+        {"sample-weighted", "press 228\ncombo 224 2\n", "12"},
+        {"sample-weighted-unique", "press 205\npress 228\ncombo 224 2\n", "6"}};
     int seed = 11;
     for (const Case& c : cases) {
-        const HostRun run = RunSteps(c.reference, SheetSteps() + "seed " + std::to_string(seed++) + "\n" + kOpen + c.steps
-                                                      + "dump calls\n" + Ok(c.count) + "dump clipboard\ndump calls\ndump state\n");
+        const HostRun run = RunSteps(c.reference,
+            SheetSteps() + "seed " + std::to_string(seed++) + "\n" + kOpen + c.steps + "dump calls\n" + Ok(c.count)
+                + "dump clipboard\ndump calls\ndump state\n");
         const std::vector<unsigned> order = ReferenceOrder(c.reference);
         ASSERT_EQ(ClipboardTexts(run), std::vector<std::string>{EscapedLines(RowsAt(order))}) << c.reference;
         EXPECT_EQ(LinesAfter(run, "unicode-text "), std::vector<std::string>{EscapedLines(RowsAt(order))});
@@ -124,7 +129,8 @@ TEST(SampleCommand, SeededRunsMatchTheReferenceSamplingRule)
         distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
         EXPECT_EQ(LinesAfter(run, "Range.Text\t"), std::vector<std::string>{std::to_string(distinct.size() * 3)});
         const bool weighted = !c.steps.empty() && c.steps.find("228") != std::string::npos;
-        EXPECT_EQ(LinesAfter(run, "Range.Value\t"), weighted ? std::vector<std::string>{"1"} : std::vector<std::string>{})
+        EXPECT_EQ(
+            LinesAfter(run, "Range.Value\t"), weighted ? std::vector<std::string>{"1"} : std::vector<std::string>{})
             << "the weights come in one read";
         EXPECT_EQ(LinesAfter(run, "Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
         EXPECT_EQ(LinesAfter(run, "ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
@@ -155,27 +161,31 @@ TEST(SampleCommand, WeightsFromTheSecondColumnOfTheSelection)
 {
     // The selection AA:AB: its second entry is AB, the weights of the
     // reference case.
-    const HostRun run = RunSteps("sample-second", SheetSteps("AA1:AB6") + "seed 13\n" + kOpen
-                                                      + "press 228\ncombo 224 1\ncontrols\n" + Ok("12") + "dump clipboard\n");
+    const HostRun run = RunSteps("sample-second",
+        SheetSteps("AA1:AB6") + "seed 13\n" + kOpen + "press 228\ncombo 224 1\ncontrols\n" + Ok("12")
+            + "dump clipboard\n");
     EXPECT_EQ(Control(run.lines, 0, "224"), "ComboBox\tColumn AB\tenabled=1\tchecked=0\tvisible=1");
-    EXPECT_EQ(ClipboardTexts(run), std::vector<std::string>{EscapedLines(RowsAt(ReferenceOrder("sample-weighted"), 1))});
+    EXPECT_EQ(
+        ClipboardTexts(run), std::vector<std::string>{EscapedLines(RowsAt(ReferenceOrder("sample-weighted"), 1))});
 }
 
 TEST(SampleCommand, InvalidWeightNamesItsCellBeforeTheClipboardIsTouched)
 {
     for (const char* bad : {"abc", "TRUE", "-1", "#N/A"}) {
-        const HostRun run = RunSteps("sample-badweight", SheetSteps() + "cell AB3 " + bad + "\nclearclipboard\n" + kOpen
-                                                             + "press 228\ncombo 224 2\nset 226 5\npress 1\nmessage\nend\n"
-                                                             "dump clipboard\ndump state\n");
+        const HostRun run = RunSteps("sample-badweight",
+            SheetSteps() + "cell AB3 " + bad + "\nclearclipboard\n" + kOpen
+                + "press 228\ncombo 224 2\nset 226 5\npress 1\nmessage\nend\n"
+                  "dump clipboard\ndump state\n");
         EXPECT_EQ(LinesAfter(run, "message\t"),
-                  std::vector<std::string>{"Error\tThe cell $AB$3 doesn't contain a valid weight."})
+            std::vector<std::string>{"Error\tThe cell $AB$3 doesn't contain a valid weight."})
             << bad;
         EXPECT_EQ(ClipboardTexts(run), std::vector<std::string>{"(no text)"}) << bad;
         EXPECT_EQ(LinesAfter(run, "Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
     }
     // An empty weight cell counts as 0: unique and weighted, its row never comes.
-    const HostRun run = RunSteps("sample-emptyweight", SheetSteps() + "cell AB1 \"\"\n" + kOpen
-                                                           + "press 205\npress 228\ncombo 224 2\n" + Ok("6") + "dump clipboard\n");
+    const HostRun run = RunSteps("sample-emptyweight",
+        SheetSteps() + "cell AB1 \"\"\n" + kOpen + "press 205\npress 228\ncombo 224 2\n" + Ok("6")
+            + "dump clipboard\n");
     EXPECT_TRUE(LinesAfter(run, "message\t").empty());
     const std::vector<std::string> texts = ClipboardTexts(run);
     ASSERT_EQ(texts.size(), 1u);
@@ -186,8 +196,9 @@ TEST(SampleCommand, InvalidWeightNamesItsCellBeforeTheClipboardIsTouched)
 
 TEST(SampleCommand, ExcelErrorIsReportedAndTheClipboardLeftAlone)
 {
-    const HostRun run = RunSteps("sample-comerror", SheetSteps() + "clearclipboard\nfail Range.Text 2\n" + kOpen
-                                                        + "set 226 4\npress 1\nmessage\nend\ndump clipboard\ndump state\n");
+    const HostRun run = RunSteps("sample-comerror",
+        SheetSteps() + "clearclipboard\nfail Range.Text 2\n" + kOpen
+            + "set 226 4\npress 1\nmessage\nend\ndump clipboard\ndump state\n");
     const std::vector<std::string> messages = LinesAfter(run, "message\t");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Error\tUnexpected error.  Error 800A03EC (", 0), 0u) << messages[0];
@@ -197,8 +208,9 @@ TEST(SampleCommand, ExcelErrorIsReportedAndTheClipboardLeftAlone)
 
 TEST(SampleCommand, TextOutsideTheAnsiCodePageSurvivesAsUnicode)
 {
-    const HostRun run = RunSteps("sample-unicode", SheetSteps("Z1:Z2") + "cell Z1 \u03a9\u03bc\u03ad\u03b3\u03b1\ncell Z2 \u20ac5\n" + kOpen
-                                                       + "press 205\n" + Ok("2") + "dump clipboard\n");
+    const HostRun run = RunSteps("sample-unicode",
+        SheetSteps("Z1:Z2") + "cell Z1 \u03a9\u03bc\u03ad\u03b3\u03b1\ncell Z2 \u20ac5\n" + kOpen + "press 205\n"
+            + Ok("2") + "dump clipboard\n");
     const std::vector<std::string> unicode = LinesAfter(run, "unicode-text ");
     ASSERT_EQ(unicode.size(), 1u);
     EXPECT_NE(unicode[0].find("\u03a9\u03bc\u03ad\u03b3\u03b1\\n"), std::string::npos) << unicode[0];

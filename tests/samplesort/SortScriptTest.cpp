@@ -8,11 +8,10 @@ using namespace samplesort;
 namespace {
 
 // A1:C6; the third column holds formulas (=10 … =60) and B dates.
-const std::vector<std::vector<std::string>> kValues = {
-    {"r1", "45292", "10"}, {"r2", "45293", "20"}, {"r3", "45294", "30"},
-    {"r4", "45295", "40"}, {"r5", "45296", "50"}, {"r6", "45297", "60"}};
-const std::vector<std::string> kDates = {"2024-01-01", "2024-01-02", "2024-01-03",
-                                         "2024-01-04", "2024-01-05", "2024-01-06"};
+const std::vector<std::vector<std::string>> kValues = {{"r1", "45292", "10"}, {"r2", "45293", "20"},
+    {"r3", "45294", "30"}, {"r4", "45295", "40"}, {"r5", "45296", "50"}, {"r6", "45297", "60"}};
+const std::vector<std::string> kDates
+    = {"2024-01-01", "2024-01-02", "2024-01-03", "2024-01-04", "2024-01-05", "2024-01-06"};
 
 std::string SheetSteps(const std::string& selection = "A1:C6")
 {
@@ -72,29 +71,34 @@ std::vector<std::string> Part(const std::vector<std::string>& lines, std::size_t
 {
     if (lines.size() < first + count)
         return {};
-    return std::vector<std::string>(lines.begin() + static_cast<std::ptrdiff_t>(first),
-                                    lines.begin() + static_cast<std::ptrdiff_t>(first + count));
+    return std::vector<std::string>(
+        lines.begin() + static_cast<std::ptrdiff_t>(first), lines.begin() + static_cast<std::ptrdiff_t>(first + count));
 }
 
 } // namespace
 
 TEST(SortCommand, SingleCellIsRefusedBeforeAnyDialog)
 {
-    const HostRun run = RunSteps("sort-single", SheetSteps("B2") + "menu \"&Stochal/&Sort...\"\nmessage\nend\ndump calls\n");
-    EXPECT_EQ(LinesAfter(run, "message\t"), std::vector<std::string>{"Empty selection\tSelect the cells to sort first."});
+    const HostRun run
+        = RunSteps("sort-single", SheetSteps("B2") + "menu \"&Stochal/&Sort...\"\nmessage\nend\ndump calls\n");
+    EXPECT_EQ(
+        LinesAfter(run, "message\t"), std::vector<std::string>{"Empty selection\tSelect the cells to sort first."});
     EXPECT_TRUE(LinesAfter(run, "Application.Cursor=\t").empty());
 }
 
 TEST(SortCommand, DialogDefaultsAndSavedChoices)
 {
     HostRun run = RunSteps("sort-defaults", SheetSteps() + kOpen + "controls\nshot sort-dialog.bmp\npress 2\nend\n");
-    EXPECT_EQ(LinesAfter(run, "219\t"), std::vector<std::string>{"Button\tKeep rows together\tenabled=1\tchecked=1\tvisible=1"});
+    EXPECT_EQ(LinesAfter(run, "219\t"),
+        std::vector<std::string>{"Button\tKeep rows together\tenabled=1\tchecked=1\tvisible=1"});
     EXPECT_EQ(LinesAfter(run, "220\t"), std::vector<std::string>{"Button\tIn-place\tenabled=1\tchecked=0\tvisible=1"});
     EXPECT_EQ(LinesAfter(run, "221\t"), std::vector<std::string>{"Button\tClipboard\tenabled=1\tchecked=1\tvisible=1"});
     EXPECT_TRUE(RegQuery("Random Sort").empty()) << "Cancel saves nothing";
 
-    run = RunSteps("sort-save", SheetSteps() + kOpen + "press 219\npress 220\npress 1\nend\n" + kOpen + "controls\npress 2\nend\n");
-    EXPECT_EQ(LinesAfter(run, "219\t"), std::vector<std::string>{"Button\tKeep rows together\tenabled=1\tchecked=0\tvisible=1"});
+    run = RunSteps("sort-save",
+        SheetSteps() + kOpen + "press 219\npress 220\npress 1\nend\n" + kOpen + "controls\npress 2\nend\n");
+    EXPECT_EQ(LinesAfter(run, "219\t"),
+        std::vector<std::string>{"Button\tKeep rows together\tenabled=1\tchecked=0\tvisible=1"});
     EXPECT_EQ(LinesAfter(run, "220\t"), std::vector<std::string>{"Button\tIn-place\tenabled=1\tchecked=1\tvisible=1"});
     const auto saved = RegQuery("Random Sort");
     EXPECT_EQ(saved.at("Group Rows"), "0x0");
@@ -103,7 +107,8 @@ TEST(SortCommand, DialogDefaultsAndSavedChoices)
 
 TEST(SortCommand, SeededClipboardOutputMatchesTheReferenceShuffle)
 {
-    HostRun run = RunSteps("sort-rows-clip", SheetSteps() + "seed 21\n" + kOpen + "press 1\nend\ndump clipboard\ndump state\n");
+    HostRun run
+        = RunSteps("sort-rows-clip", SheetSteps() + "seed 21\n" + kOpen + "press 1\nend\ndump clipboard\ndump state\n");
     EXPECT_EQ(ClipboardTexts(run), std::vector<std::string>{EscapedLines(RowsInOrder(ReferenceOrder("sort-rows")))});
     EXPECT_EQ(LinesAfter(run, "Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
     const auto saved = RegQuery("Random Sort");
@@ -120,8 +125,10 @@ TEST(SortCommand, RowsInPlaceRewriteOnlyMovedRowsInRuns)
     // The reference moves rows 0, 1 and 5; rows 2 to 4 keep their formulas.
     const std::vector<unsigned> p = ReferenceOrder("sort-rows");
     ASSERT_EQ(p, (std::vector<unsigned>{1, 5, 2, 3, 4, 0}));
-    const HostRun run = RunSteps("sort-rows-place", SheetSteps() + "seed 21\n" + kOpen + "press 220\ndump calls\npress 1\nend\n"
-                                                        "dump calls\ndump formulas C1:C6\ndump cells A1:C6\n");
+    const HostRun run = RunSteps("sort-rows-place",
+        SheetSteps() + "seed 21\n" + kOpen
+            + "press 220\ndump calls\npress 1\nend\n"
+              "dump calls\ndump formulas C1:C6\ndump cells A1:C6\n");
     EXPECT_EQ(LinesAfter(run, "Range.Value\t"), std::vector<std::string>{"1"}) << "one read";
     EXPECT_EQ(LinesAfter(run, "Range.Value=\t"), std::vector<std::string>{"2"}) << "one write per run of moved rows";
     EXPECT_TRUE(LinesAfter(run, "Range.Item=\t").empty());
@@ -133,8 +140,10 @@ TEST(SortCommand, RowsInPlaceRewriteOnlyMovedRowsInRuns)
 TEST(SortCommand, CellsInPlaceWriteEveryCellInOneCall)
 {
     const std::vector<unsigned> p = ReferenceOrder("sort-cells");
-    const HostRun run = RunSteps("sort-cells-place", SheetSteps() + "seed 22\n" + kOpen + "press 219\npress 220\ndump calls\n"
-                                                         "press 1\nend\ndump calls\ndump formulas C1:C6\ndump cells A1:C6\n");
+    const HostRun run = RunSteps("sort-cells-place",
+        SheetSteps() + "seed 22\n" + kOpen
+            + "press 219\npress 220\ndump calls\n"
+              "press 1\nend\ndump calls\ndump formulas C1:C6\ndump cells A1:C6\n");
     EXPECT_EQ(LinesAfter(run, "Range.Value=\t"), std::vector<std::string>{"1"});
     EXPECT_EQ(LinesAfter(run, "Range.Value\t"), std::vector<std::string>{"1"});
     const std::vector<std::string> tail = Tail(run, 12);
@@ -145,8 +154,10 @@ TEST(SortCommand, CellsInPlaceWriteEveryCellInOneCall)
 TEST(SortCommand, SeveralAreasGoCellByCell)
 {
     // The first area decides the extent; its cells are read and written one by one.
-    const HostRun run = RunSteps("sort-areas", SheetSteps("A1:C6,E1:E2") + "seed 21\n" + kOpen + "press 220\ndump calls\npress 1\n"
-                                                             "end\ndump calls\ndump cells A1:C6\n");
+    const HostRun run = RunSteps("sort-areas",
+        SheetSteps("A1:C6,E1:E2") + "seed 21\n" + kOpen
+            + "press 220\ndump calls\npress 1\n"
+              "end\ndump calls\ndump cells A1:C6\n");
     EXPECT_TRUE(LinesAfter(run, "Range.Value=\t").empty());
     EXPECT_EQ(LinesAfter(run, "Range.Item=\t"), std::vector<std::string>{"9"}) << "three moved rows of three cells";
     EXPECT_EQ(Tail(run, 6), StoredAfter(ReferenceOrder("sort-rows"), true));
@@ -154,8 +165,11 @@ TEST(SortCommand, SeveralAreasGoCellByCell)
 
 TEST(SortCommand, OneRowKeptTogetherMovesNothing)
 {
-    const HostRun run = RunSteps("sort-onerow", SheetSteps("A1:C1") + kOpen + "press 220\ndump calls\npress 1\nend\ndump calls\n"
-                                                     "dump formulas C1\n" + kOpen + "press 221\npress 1\nend\ndump clipboard\n");
+    const HostRun run = RunSteps("sort-onerow",
+        SheetSteps("A1:C1") + kOpen
+            + "press 220\ndump calls\npress 1\nend\ndump calls\n"
+              "dump formulas C1\n"
+            + kOpen + "press 221\npress 1\nend\ndump clipboard\n");
     EXPECT_TRUE(LinesAfter(run, "Range.Value=\t").empty());
     EXPECT_TRUE(LinesAfter(run, "Range.Item=\t").empty());
     EXPECT_EQ(LinesAfter(run, "=1"), std::vector<std::string>{"0"});
@@ -165,8 +179,10 @@ TEST(SortCommand, OneRowKeptTogetherMovesNothing)
 TEST(SortCommand, ExcelFailureMidWayGivesTheSheetBack)
 {
     // The second run's write fails: the first run is written back.
-    HostRun run = RunSteps("sort-fail", SheetSteps() + "seed 21\nfail Range.Value= 2\n" + kOpen + "press 220\npress 1\nmessage\nend\n"
-                                                  "dump state\ndump cells A1:C6\n");
+    HostRun run = RunSteps("sort-fail",
+        SheetSteps() + "seed 21\nfail Range.Value= 2\n" + kOpen
+            + "press 220\npress 1\nmessage\nend\n"
+              "dump state\ndump cells A1:C6\n");
     std::vector<std::string> messages = LinesAfter(run, "message\t");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Error\tUnexpected error.  Error 800A03EC (", 0), 0u) << messages[0];
@@ -174,8 +190,9 @@ TEST(SortCommand, ExcelFailureMidWayGivesTheSheetBack)
     EXPECT_EQ(LinesAfter(run, "ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
 
     // The give-back fails too: the message says so.
-    run = RunSteps("sort-fail-twice", SheetSteps() + "seed 21\nfail Range.Value= 2\nfail Range.Resize 3\n" + kOpen
-                                          + "press 220\npress 1\nmessage\nend\n");
+    run = RunSteps("sort-fail-twice",
+        SheetSteps() + "seed 21\nfail Range.Value= 2\nfail Range.Resize 3\n" + kOpen
+            + "press 220\npress 1\nmessage\nend\n");
     messages = LinesAfter(run, "message\t");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Error\tUnexpected error.  Error 800A03EC (", 0), 0u) << messages[0];
@@ -193,8 +210,9 @@ TEST(SortCommand, LargeSortInPlaceReadsOnceAndKeepsRowsWhole)
         csv += std::to_string(i) + "," + std::to_string(-i) + "\n";
     WriteWorkFile("large.csv", csv);
     ClearSettings();
-    const HostRun run = RunSteps("sort-large", "sheet Sheet1 large.csv\nselect A1:B20000\nseed 5\n" + kOpen
-                                                   + "press 220\ndump calls\npress 1\nend\ndump calls\ndump cells A1:B20000\n");
+    const HostRun run = RunSteps("sort-large",
+        "sheet Sheet1 large.csv\nselect A1:B20000\nseed 5\n" + kOpen
+            + "press 220\ndump calls\npress 1\nend\ndump calls\ndump cells A1:B20000\n");
     EXPECT_EQ(LinesAfter(run, "Range.Value\t"), std::vector<std::string>{"1"});
     const std::vector<std::string> writes = LinesAfter(run, "Range.Value=\t");
     ASSERT_EQ(writes.size(), 1u);
