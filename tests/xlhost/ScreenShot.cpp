@@ -5,7 +5,7 @@
 
 namespace xlhost {
 namespace {
-// The window's pixels as bottom-up 24-bit rows padded to four bytes.
+// The client area's pixels as bottom-up 24-bit rows padded to four bytes.
 std::string Pixels(HWND window, int width, int height)
 {
     BITMAPINFO info{};
@@ -15,7 +15,7 @@ std::string Pixels(HWND window, int width, int height)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
-    HDC source = GetWindowDC(window);
+    HDC source = GetDC(window);
     HDC memory = CreateCompatibleDC(source);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -45,11 +45,11 @@ void Write(std::ofstream& file, const T& value)
 
 void SaveWindowBitmap(HWND window, const std::string& path)
 {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT bounds{};
-    GetWindowRect(window, &bounds);
-    const int width = bounds.right - bounds.left;
-    const int height = bounds.bottom - bounds.top;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT client{};
+    GetClientRect(window, &client);
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
     if (width <= 0 || height <= 0) {
         throw std::runtime_error("the window has no size");
     }

@@ -254,7 +254,10 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM target)
     const bool checkable = std::string(className) == "Button" && style != BS_PUSHBUTTON && style != BS_DEFPUSHBUTTON
                         && style != BS_GROUPBOX && style != BS_OWNERDRAW;
     const bool checked = checkable && SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    runner.Print(std::to_string(GetDlgCtrlID(control)) + "\t" + className + "\t" + Escaped(WindowText(control))
+    const LONG_PTR staticKind = GetWindowLongPtrW(control, GWL_STYLE) & SS_TYPEMASK;
+    const bool picture = std::string(className) == "Static" && (staticKind == SS_BITMAP || staticKind == SS_ICON);
+    runner.Print(std::to_string(GetDlgCtrlID(control)) + "\t" + className + "\t"
+                 + (picture ? std::string() : Escaped(WindowText(control)))
                  + "\tenabled=" + (IsWindowEnabled(control) ? "1" : "0") + "\tchecked=" + (checked ? "1" : "0")
                  + "\tvisible=" + (IsWindowVisible(control) ? "1" : "0"));
     return TRUE;
