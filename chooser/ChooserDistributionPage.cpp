@@ -10,7 +10,14 @@ CWtlChooserDistribution::CWtlChooserDistribution() : CWizardPage(IDD_CHOOSE_DIST
 
 void CWtlChooserDistribution::OnInit()
 {
-    m_grid.Create(Handle(), kGridRect, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | WS_CLIPCHILDREN);
+    // A page shorter than the grid (a smaller dialog font) keeps the grid,
+    // with its scroll bar, wholly in view.
+    RECT client;
+    GetClientRect(Handle(), &client);
+    RECT grid = kGridRect;
+    if (client.bottom > 0 && client.bottom < grid.bottom)
+        grid.bottom = client.bottom;
+    m_grid.Create(Handle(), grid, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | WS_CLIPCHILDREN);
     SetFocus(m_grid.Handle());
 }
 

@@ -38,6 +38,7 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
+    void FitToPage();
     void RebuildParameterList();
     void ReplaceGraph();
     void Refresh();
@@ -47,4 +48,5 @@ private:
     std::unique_ptr<CWtlParamList> m_parameters;
     CColoredStaticCtrl m_message;
     std::unique_ptr<CGraphWindow> m_graph;
+    int m_shift = 0;
 };

@@ -10,6 +10,16 @@ constexpr RECT kGraphRect{0, 20, 488, 269};
 constexpr RECT kParametersRect{0, 270, 488, 330};
 constexpr RECT kMessageRect{0, 330, 488, 350};
 constexpr COLORREF kMessageRed = RGB(255, 0, 0);
+constexpr int kContentHeight = 350;
+
+// The rectangle moved up by shift pixels, or with keepTop only its bottom.
+RECT Raised(RECT rect, int shift, bool keepTop = false)
+{
+    if (!keepTop)
+        rect.top -= shift;
+    rect.bottom -= shift;
+    return rect;
+}
 
 std::wstring Widened(const char* text)
 {
@@ -40,15 +50,28 @@ void CWtlChooserParameters::OnSetActive()
     SendMessageW(Sheet(), WMU_PARAMS_PAGE_ACTIVE, 0, 0);
     if (!m_distribution)
         return;
+    FitToPage();
     RebuildParameterList();
     ReplaceGraph();
     Refresh();
 }
 
+// Where the page's font is smaller than the one the layout was drawn for,
+// the page is shorter than its content: the graph gives up the difference
+// so that the fields and the message line stay in view.
+void CWtlChooserParameters::FitToPage()
+{
+    RECT client;
+    GetClientRect(Handle(), &client);
+    m_shift = client.bottom < kContentHeight ? kContentHeight - static_cast<int>(client.bottom) : 0;
+    const RECT line = Raised(kMessageRect, m_shift);
+    MoveWindow(m_message.Handle(), line.left, line.top, line.right - line.left, line.bottom - line.top, TRUE);
+}
+
 void CWtlChooserParameters::RebuildParameterList()
 {
     m_parameters.reset(new CWtlParamList(m_distribution));
-    m_parameters->Create(Handle(), kParametersRect, L"Parameter List",
+    m_parameters->Create(Handle(), Raised(kParametersRect, m_shift), L"Parameter List",
                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
     for (unsigned i = 0; i < m_distribution->GetParameterCount(); ++i)
         m_parameters->AddParameter(m_distribution->GetParameterInfo(i));
@@ -62,7 +85,7 @@ void CWtlChooserParameters::ReplaceGraph()
         m_graph.reset(new CWtlGraphDiscrete(static_cast<const qdists::VDiscreteDistribution&>(*m_distribution)));
     else
         m_graph.reset(new CWtlGraphContinuous(static_cast<const qdists::VContinuousDistribution&>(*m_distribution)));
-    m_graph->Create(Handle(), kGraphRect, L"", WS_CHILD | WS_VISIBLE | WS_BORDER);
+    m_graph->Create(Handle(), Raised(kGraphRect, m_shift, true), L"", WS_CHILD | WS_VISIBLE | WS_BORDER);
 }
 
 void CWtlChooserParameters::Refresh()

@@ -60,7 +60,7 @@ long long ReadNumberField(const std::wstring& text)
         negative = ascii[i++] == '-';
     long long value = 0;
     for (; i < ascii.size() && std::isdigit(static_cast<unsigned char>(ascii[i])); ++i) {
-        if (value < kNumberLimit)
+        if (value < kNumberLimit / 10)
             value = value * 10 + (ascii[i] - '0');
     }
     return negative ? -value : value;

@@ -174,12 +174,14 @@ HWND CWizardDriver::ParameterField(int row) const
 
 std::wstring CWizardDriver::MessageLine() const
 {
-    // The line whose top is 330 pixels into the page.
+    // The line of 488 x 20 pixels at the page's left edge, wholly in view.
+    RECT page;
+    GetClientRect(Page(), &page);
     for (HWND child = GetWindow(Page(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT rect;
         GetWindowRect(child, &rect);
         MapWindowPoints(nullptr, Page(), reinterpret_cast<POINT*>(&rect), 2);
-        if (rect.left == 0 && rect.top == 330)
+        if (rect.left == 0 && rect.right == 488 && rect.bottom - rect.top == 20 && rect.bottom <= page.bottom)
             return TextOf(child);
     }
     return L"<no message line>";
