@@ -147,10 +147,11 @@ void ExcelApplication::GetActiveWindow(const Args&, VARIANT& result)
     SetObject(result, new ExcelWindow());
 }
 
+// Nothing with no workbook open, as Excel answers; the caller meets the
+// null object when it uses it.
 void ExcelApplication::GetActiveWorkbook(const Args&, VARIANT& result)
 {
-    Model().Book();
-    SetObject(result, new ExcelWorkbook(Model().book));
+    SetObject(result, Model().book ? new ExcelWorkbook(Model().book) : nullptr);
 }
 
 void ExcelApplication::GetActiveSheet(const Args&, VARIANT& result)

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <cctype>
 #include <stdexcept>
 
 #include "tests/xlhost/HostModel.h"
@@ -48,14 +49,25 @@ HWND CurrentWindow()
 
 struct ControlSearch {
     int id;
+    std::string className; // when not empty, wanted instead of the id
     HWND visible;
     HWND any;
 };
 
+bool Matches(HWND window, const ControlSearch& wanted)
+{
+    if (wanted.className.empty()) {
+        return (GetDlgCtrlID(window) & 0xFFFF) == (wanted.id & 0xFFFF);
+    }
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    return wanted.className == className;
+}
+
 BOOL CALLBACK MatchControl(HWND window, LPARAM search)
 {
     auto& wanted = *reinterpret_cast<ControlSearch*>(search);
-    if ((GetDlgCtrlID(window) & 0xFFFF) == (wanted.id & 0xFFFF)) {
+    if (Matches(window, wanted)) {
         if (wanted.any == nullptr) {
             wanted.any = window;
         }
@@ -77,11 +89,13 @@ int ControlId(const std::string& word)
     return id;
 }
 
-// A control of the current window by id, pages of a property sheet
-// included; a visible one first.
+// A control of the current window by id, or by window class for a control
+// created without one (a word that does not start with a digit), pages of
+// a property sheet included; a visible one first.
 HWND Control(const std::string& word)
 {
-    ControlSearch search{ControlId(word), nullptr, nullptr};
+    const bool byClass = !word.empty() && !std::isdigit(static_cast<unsigned char>(word[0]));
+    ControlSearch search{byClass ? 0 : ControlId(word), byClass ? word : std::string(), nullptr, nullptr};
     EnumChildWindows(CurrentWindow(), &MatchControl, reinterpret_cast<LPARAM>(&search));
     HWND control = search.visible != nullptr ? search.visible : search.any;
     if (control == nullptr) {
