@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "tests/xlhost/HostObject.h"
 #include "tests/xlhost/ScreenShot.h"
 #include "tests/xlhost/ScriptRunner.h"
 
@@ -48,7 +49,11 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM search)
     auto& wanted = *reinterpret_cast<TitleSearch*>(search);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId() && IsWindowVisible(window) && WindowText(window) == *wanted.title) {
+    // The title as stored: asking a window of the busy script thread for
+    // its text would wait for that thread.
+    wchar_t title[256] = {};
+    InternalGetWindowText(window, title, 256);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) && Wide(*wanted.title) == title) {
         wanted.found = window;
         return FALSE;
     }
