@@ -2,13 +2,15 @@
 """Builds StochalHelp.chm: writes the topics, the contents, the index and the
 context map into a staging folder, then compiles them with chmcmd.
 
-usage: make_help.py --stage DIR --out FILE [--shots DIR]
+usage: make_help.py --stage DIR --out FILE (--shots DIR | --placeholders)
 
 The worksheet functions' names, arguments and topic numbers are read from
 worksheet/FunctionTable.cpp and the Generator methods with their help
 contexts from resources/Stochal.idl. Dialog pictures are taken from --shots
-(PNG files named as in topics.COMMANDS); a picture not there is replaced by
-a placeholder marked as such, and the build names it."""
+(PNG files named as in topics.COMMANDS); a picture missing there fails the
+build. Only with --placeholders (for tests, which need no pictures) does a
+missing picture become a placeholder, drawn as one and marked in the PNG's
+comment with PLACEHOLDER_MARK, so a check can refuse it."""
 
 import argparse
 import html
@@ -22,6 +24,7 @@ import topics
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 HERE = os.path.dirname(os.path.abspath(__file__))
+PLACEHOLDER_MARK = "Stochal help placeholder picture"
 
 
 def read(relative):
@@ -124,10 +127,11 @@ def generator_page(methods):
     return page("The Generator class", body)
 
 
-def command_page(caption, title, image, description):
-    body = ("<p>Menu: Tools, Stochal, %s &mdash; ribbon: Stochal tab.</p><p>%s</p>"
-            "<p><img src=\"images/%s\" alt=\"The %s dialog\"></p>") % (
-        html.escape(caption), html.escape(description), image, html.escape(title))
+def command_page(caption, title, shots, description):
+    pictures = "".join("<p><img src=\"images/%s\" alt=\"%s\"></p>" % (image, html.escape(alt))
+                       for image, alt in shots)
+    body = "<p>Menu: Tools, Stochal, %s &mdash; ribbon: Stochal tab.</p><p>%s</p>%s" % (
+        html.escape(caption), html.escape(description), pictures)
     return page(title, body)
 
 
@@ -167,10 +171,27 @@ STYLE = ("body{font-family:Verdana,Arial,sans-serif;font-size:10pt;margin:12px}"
          ".note,.nav{color:#555;font-size:9pt}")
 
 
-def placeholder(path, title):
+def placeholder(path, alt):
     subprocess.run(["convert", "-size", "640x90", "xc:#f4f4f4", "-fill", "#a00000", "-pointsize", "13",
-                    "-gravity", "center", "-annotate", "0",
-                    "PLACEHOLDER: screenshot of the %s dialog not yet taken" % title, path], check=True)
+                    "-gravity", "center", "-annotate", "0", "PLACEHOLDER: %s, not taken" % alt,
+                    "-set", "comment", PLACEHOLDER_MARK, path], check=True)
+
+
+def add_pictures(stage, shots_folder):
+    """Copies every command's pictures into the stage, or draws placeholders
+    when shots_folder is None; a picture missing from the folder fails."""
+    missing = []
+    for _, _, _, shots, _ in topics.COMMANDS:
+        for image, alt in shots:
+            target = os.path.join(stage, "images", image)
+            if shots_folder is None:
+                placeholder(target, alt)
+            elif os.path.isfile(os.path.join(shots_folder, image)):
+                shutil.copy(os.path.join(shots_folder, image), target)
+            else:
+                missing.append(image)
+    if missing:
+        sys.exit("help: no picture %s in %s" % (", ".join(missing), shots_folder))
 
 
 def write(stage, name, text):
@@ -228,7 +249,9 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--stage", required=True)
     parser.add_argument("--out", required=True)
-    parser.add_argument("--shots", default="")
+    pictures = parser.add_mutually_exclusive_group(required=True)
+    pictures.add_argument("--shots", help="folder of the dialog pictures (PNG)")
+    pictures.add_argument("--placeholders", action="store_true", help="marked placeholder pictures, for tests")
     args = parser.parse_args()
 
     if os.path.exists(args.stage):
@@ -246,15 +269,10 @@ def main():
     for name, params, helpstring, _ in methods:
         write(args.stage, method_file(name), method_page(name, params, helpstring))
         files.append(method_file(name))
-    for file_name, caption, title, image, description in topics.COMMANDS:
-        write(args.stage, file_name, command_page(caption, title, image, description))
-        files += [file_name, "images/" + image]
-        shot = os.path.join(args.shots, image) if args.shots else ""
-        if shot and os.path.exists(shot):
-            shutil.copy(shot, os.path.join(args.stage, "images", image))
-        else:
-            placeholder(os.path.join(args.stage, "images", image), title)
-            print("help: placeholder for the %s dialog picture (%s)" % (title, image))
+    for file_name, caption, title, shots, description in topics.COMMANDS:
+        write(args.stage, file_name, command_page(caption, title, shots, description))
+        files += [file_name] + ["images/" + image for image, _ in shots]
+    add_pictures(args.stage, None if args.placeholders else args.shots)
     toc = [("Stochal help", "index.htm")]
     toc += [(c.rstrip("."), f) for f, c, _, _, _ in topics.COMMANDS]
     toc += [(n, function_file(n)) for n, _, _, _ in functions]

@@ -125,24 +125,33 @@ FUNCTIONS = {
 }
 
 COMMANDS = [
-    # (file, menu caption, dialog title, image, description)
-    ("fill-simple.htm", "Fill Simple...", "Random Fill", "fill-simple.png",
+    # (file, menu caption, dialog title, [(picture, what it shows)], description); the
+    # pictures are taken by help/take-shots.sh with the scripts in help/shots/.
+    ("fill-simple.htm", "Fill Simple...", "Random Fill", [("fill-simple.png", "The Random Fill dialog")],
      "Writes a uniform random number into every cell of a range: real numbers between 0 and 1, "
      "or whole numbers between a minimum and a maximum, optionally unique in each column. "
      "Choose the kind of numbers and the output range (the selection is proposed) and click OK. "
      "The choices are kept in the workbook for the next time. Press Esc to stop a long fill."),
-    ("fill-distribution.htm", "Fill from Distribution...", "Fill from Distribution", "fill-distribution.png",
+    ("fill-distribution.htm", "Fill from Distribution...", "Fill from Distribution",
+     [("fill-distribution-1.png", "Page 1 of the wizard: choose the distribution"),
+      ("fill-distribution-2.png", "Page 2 of the wizard: its parameters and graph"),
+      ("fill-distribution-3.png", "Page 3 of the wizard: where the numbers go")],
      "A three-page wizard: pick one of sixteen distributions from the picture grid, enter its "
      "parameters (checked as you type, with a graph of the density or mass function), then "
      "choose where the numbers go: the selection, an address, a new worksheet, the clipboard "
      "or a text file. A long fill shows its progress and can be aborted. The wizard remembers "
      "the last parameters of every distribution."),
-    ("sample.htm", "Sample...", "Random Sample", "sample.png",
+    ("sample.htm", "Sample...", "Random Sample", [("sample.png", "The Random Sample dialog")],
      "Select a block of rows, then choose how many rows to draw, whether each row may be drawn "
      "only once, and optionally a column holding each row's weight. The drawn rows go to the "
      "clipboard, ready to paste."),
-    ("sort.htm", "Sort...", "Random Sort", "sort.png",
+    ("sort.htm", "Sort...", "Random Sort", [("sort.png", "The Random Sort dialog")],
      "Shuffles the selection: whole rows or single cells, in place or to the clipboard."),
-    ("about.htm", "About...", "About Stochal", "about.png",
+    ("about.htm", "About...", "About Stochal", [("about.png", "The About Stochal box")],
      "Shows the version of Stochal."),
 ]
+
+
+def pictures():
+    """Every dialog picture the help shows, in topic order."""
+    return [image for _, _, _, shots, _ in COMMANDS for image, _ in shots]

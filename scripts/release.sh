@@ -7,17 +7,19 @@
 #   dist/Stochal-VERSION-x64.msi      per-user installer for 64-bit Excel
 # Both DLLs are Release builds with warnings as errors, and their export
 # tables are checked. The dialog pictures of the help are taken with the
-# test Excel under wine when it can show them; a picture that cannot be
-# taken stays a marked placeholder, and this script names it.
-# Build folders: build/rel-mingw32, build/rel-mingw64 (override with
-# STOCHAL_REL_BUILD); wine prefix build/rel-wineprefix; output folder
-# dist/ (override with STOCHAL_DIST).
+# test Excel under wine and Xvfb; when one cannot be taken the release
+# fails, and the help is checked to hold no placeholder. The installers'
+# tables are checked too.
+# Work folders are named from the prefix build/rel (override with
+# STOCHAL_REL_BUILD): build/rel-mingw32, build/rel-mingw64, the wine prefix
+# build/rel-wineprefix, build/rel-shots, build/rel-help and
+# build/rel-installer-ARCH; output folder dist/ (override with STOCHAL_DIST).
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 sh "$root/scripts/setup.sh"
-builds=${STOCHAL_REL_BUILD:-$root/build}
+rel=${STOCHAL_REL_BUILD:-$root/build/rel}
 dist=${STOCHAL_DIST:-$root/dist}
-export STOCHAL_WINEPREFIX="${STOCHAL_WINEPREFIX:-$builds/rel-wineprefix}"
+export STOCHAL_WINEPREFIX="${STOCHAL_WINEPREFIX:-$rel-wineprefix}"
 export WINEPREFIX="$STOCHAL_WINEPREFIX"
 version=$(sed -n 's/^PRODUCTVERSION *\([0-9]*\), *\([0-9]*\), *\([0-9]*\),.*/\1.\2.\3/p' "$root/resources/Stochal.rc")
 
@@ -34,30 +36,31 @@ build_dll() { # ARCH DIR TOOLCHAIN TARGETS...
     "$root/tests/exports/required-exports.txt" "$root"/*/exports.def
 }
 
-mkdir -p "$builds"
-build_dll i686 "$builds/rel-mingw32" mingw-i686.cmake Stochal
-build_dll x86_64 "$builds/rel-mingw64" mingw-x86_64.cmake Stochal xlhost
+mkdir -p "$(dirname "$rel")"
+build_dll i686 "$rel-mingw32" mingw-i686.cmake Stochal
+build_dll x86_64 "$rel-mingw64" mingw-x86_64.cmake Stochal xlhost
 rm -rf "$dist"
 mkdir -p "$dist/x86" "$dist/x64"
-cp "$builds/rel-mingw32/Stochal.dll" "$dist/x86/"
-cp "$builds/rel-mingw64/Stochal.dll" "$dist/x64/"
+cp "$rel-mingw32/Stochal.dll" "$dist/x86/"
+cp "$rel-mingw64/Stochal.dll" "$dist/x64/"
 
 step "dialog pictures"
-shots="$builds/rel-shots"
-sh "$root/help/take-shots.sh" "$builds/rel-mingw64" "$shots" || echo "release: the dialog pictures could not be taken"
+sh "$root/help/take-shots.sh" "$rel-mingw64" "$rel-shots" || { echo "release: dialog pictures missing" >&2; exit 1; }
 
 step "StochalHelp.chm"
-python3 "$root/help/make_help.py" --stage "$builds/rel-help" --shots "$shots" --out "$dist/StochalHelp.chm"
+python3 "$root/help/make_help.py" --stage "$rel-help" --shots "$rel-shots" --out "$dist/StochalHelp.chm"
+python3 "$root/tests/release/check_help.py" "$dist/StochalHelp.chm" "$rel-help" --release
 
 for arch in x86 x64; do
   step "installer ($arch)"
-  stage="$builds/rel-installer-$arch"
+  stage="$rel-installer-$arch"
   rm -rf "$stage"
   mkdir -p "$stage"
   cp "$dist/$arch/Stochal.dll" "$dist/StochalHelp.chm" "$stage/"
   python3 "$root/installer/make_wxs.py" --arch "$arch" --dll Stochal.dll --help-file StochalHelp.chm \
     --out "$stage/Stochal.wxs"
   (cd "$stage" && wixl -a "$arch" -o "$dist/Stochal-$version-$arch.msi" Stochal.wxs)
+  python3 "$root/tests/release/check_package.py" "$dist/Stochal-$version-$arch.msi" "$arch"
 done
 step "done"
 ls -l "$dist" "$dist/x86" "$dist/x64"

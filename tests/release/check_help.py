@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""check_help.py CHM WORKDIR: extracts the help file with extract_chmLib and
+"""check_help.py CHM WORKDIR [--release]: extracts the help file with extract_chmLib and
 checks it against what the DLL refers to:
 - the topic "index.htm" that the Help command opens;
 - every help topic number the worksheet functions register
@@ -8,6 +8,8 @@ checks it against what the DLL refers to:
   #STRINGS), to a topic inside the file;
 - every local link and picture of every topic exists in the file;
 - the function topics name their function and each of its arguments.
+With --release, every picture must be a real one: a PNG of a dialog's
+size, not the placeholder that tests build (marked in its comment).
 The numbers are read here from the sources on their own, not through the
 help builder, so a number the builder leaves out is caught."""
 
@@ -48,8 +50,26 @@ def context_table(folder):
     return table
 
 
+def picture_failures(folder, pictures):
+    """Why each picture is not one a release may ship."""
+    failures = []
+    for picture in pictures:
+        with open(os.path.join(folder, picture), "rb") as image:
+            data = image.read()
+        if data[:8] != b"\x89PNG\r\n\x1a\n" or data[12:16] != b"IHDR":
+            failures.append("%s is no PNG" % picture)
+            continue
+        width, height = struct.unpack_from(">II", data, 16)
+        if b"placeholder" in data.lower():
+            failures.append("%s is a placeholder" % picture)
+        elif width < 150 or height < 80:
+            failures.append("%s is %dx%d, too small for a dialog" % (picture, width, height))
+    return failures
+
+
 def main():
     chm, work = sys.argv[1], sys.argv[2]
+    release = sys.argv[3:] == ["--release"]
     folder = os.path.join(work, "extracted")
     shutil.rmtree(folder, ignore_errors=True)
     subprocess.run(["extract_chmLib", chm, folder], check=True, stdout=subprocess.DEVNULL)
@@ -77,15 +97,20 @@ def main():
             if "<h1>%s</h1>" % name not in text:
                 failures.append("context %d (%s) opens %s" % (number, name, topic))
     pages = [f for f in os.listdir(folder) if f.endswith(".htm")]
+    pictures = set()
     for name in pages:
         with open(os.path.join(folder, name), encoding="utf-8") as page:
-            for link in re.findall(r'(?:href|src)="([^"#:]+)', page.read()):
-                if not exists(link):
-                    failures.append("%s links to missing %s" % (name, link))
+            text = page.read()
+        for link in re.findall(r'(?:href|src)="([^"#:]+)', text):
+            if not exists(link):
+                failures.append("%s links to missing %s" % (name, link))
+        pictures.update(p for p in re.findall(r'<img src="([^"#:]+)"', text) if exists(p))
+    if release:
+        failures += picture_failures(folder, sorted(pictures))
     for failure in failures:
         print("FAIL:", failure)
-    print("%d topics, %d contexts checked: %s" % (len(pages), len(set(functions) | library),
-                                                  "failed" if failures else "ok"))
+    print("%d topics, %d contexts, %d pictures checked: %s" % (
+        len(pages), len(set(functions) | library), len(pictures), "failed" if failures else "ok"))
     sys.exit(1 if failures else 0)
 
 

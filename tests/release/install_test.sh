@@ -13,6 +13,9 @@
 # copies what the installer wrote into the machine's classes, and removes
 # the copy again before uninstalling.
 set -eu
+# Every wine command of the test on one display: a wine server whose
+# desktop was started without one leaves the test Excel waiting forever.
+[ -n "${DISPLAY:-}" ] || exec xvfb-run -a sh "$0" "$@"
 root=$(cd "$(dirname "$0")/../.." && pwd)
 dll=$1 host=$2 work=$3
 here="$root/tests/release"
@@ -49,7 +52,7 @@ WINEPREFIX="$STOCHAL_WINEPREFIX" /usr/lib/wine/wineserver -p 2>/dev/null || true
 trap 'WINEPREFIX="$STOCHAL_WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true' EXIT
 
 echo "--- packages"
-python3 "$root/help/make_help.py" --stage "$work/help" --out "$work/package/StochalHelp.chm" >/dev/null
+python3 "$root/help/make_help.py" --stage "$work/help" --placeholders --out "$work/package/StochalHelp.chm" >/dev/null
 cp "$dll" "$work/package/Stochal.dll"
 python3 "$root/installer/make_wxs.py" --arch x64 --dll Stochal.dll --help-file StochalHelp.chm \
   --out "$work/package/Stochal.wxs"
@@ -96,7 +99,7 @@ python3 "$here/mt_reference.py" 1 2 >"$work/reference.txt"
 cat "$work/reference.txt" "$work/reference.txt" >"$work/expected-client.txt"
 tr -d '\r' <"$work/client.txt" | diff "$work/expected-client.txt" - || fail "seeded numbers"
 printf 'startup\ndump menu\n' >"$work/startup.xlhost"
-xvfb-run -a "$wine" "$host" --script "$(windows "$work/startup.xlhost")" >"$work/startup.txt" 2>&1 \
+timeout 120 "$wine" "$host" --script "$(windows "$work/startup.xlhost")" >"$work/startup.txt" 2>&1 \
   || { cat "$work/startup.txt"; fail "xlhost startup"; }
 grep -q '^startup Stochal.AddIn 0x00000000' "$work/startup.txt" || { cat "$work/startup.txt"; fail "startup"; }
 grep -q '&Stochal' "$work/startup.txt" || { cat "$work/startup.txt"; fail "no menu"; }
