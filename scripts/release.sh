@@ -34,6 +34,7 @@ build_dll() { # ARCH DIR TOOLCHAIN TARGETS...
     || { grep -E -B2 -A6 'error|Error' "$dir.build.log" | head -60; exit 1; }
   OBJDUMP=${arch}-w64-mingw32-objdump sh "$root/scripts/check-exports.sh" "$dir/Stochal.dll" \
     "$root/tests/exports/required-exports.txt" "$root"/*/exports.def
+  echo "exports of $arch Stochal.dll: ok"
 }
 
 mkdir -p "$(dirname "$rel")"
