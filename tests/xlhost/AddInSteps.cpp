@@ -6,6 +6,7 @@
 #include "tests/xlhost/ExcelObjects.h"
 #include "tests/xlhost/HostModel.h"
 #include "tests/xlhost/OfficeBars.h"
+#include "tests/xlhost/RibbonHost.h"
 #include "tests/xlhost/ScriptRunner.h"
 #include "tests/xlhost/TestExcel.h"
 
@@ -43,7 +44,9 @@ HRESULT Connect(ScriptRunner& runner, const std::string& progId)
         runner.AddIns().push_back(ConnectedAddIn{progId, addIn});
     }
     SAFEARRAY* custom = nullptr;
-    return addIn->OnConnection(static_cast<IDispatch*>(runner.Application()), ext_cm_Startup, nullptr, &custom);
+    const HRESULT connected =
+        addIn->OnConnection(static_cast<IDispatch*>(runner.Application()), ext_cm_Startup, nullptr, &custom);
+    return FAILED(connected) ? connected : LoadRibbon(runner, addIn);
 }
 
 StepResult ConnectStep(ScriptRunner& runner, const std::vector<std::string>& words)
@@ -159,6 +162,7 @@ long ObjectsHeld(ScriptRunner& runner)
 StepResult ShutdownStep(ScriptRunner& runner, const std::vector<std::string>&)
 {
     auto& addIns = runner.AddIns();
+    ReleaseRibbon();
     while (!addIns.empty()) {
         _IDTExtensibility2* addIn = addIns.back().addIn;
         addIns.pop_back();

@@ -8,6 +8,7 @@
 #include "tests/xlhost/CellText.h"
 #include "tests/xlhost/HostModel.h"
 #include "tests/xlhost/HostObject.h"
+#include "tests/xlhost/RibbonHost.h"
 #include "tests/xlhost/ScriptRunner.h"
 #include "tests/xlhost/TestExcel.h"
 
@@ -138,6 +139,8 @@ StepResult DumpStep(ScriptRunner& runner, const std::vector<std::string>& words)
         }
     } else if (what == "clipboard") {
         DumpClipboard(runner);
+    } else if (what == "images") {
+        DumpRibbonImages(runner);
     } else if (what == "menu") {
         if (Model().tools) {
             DumpMenu(runner, *Model().tools, "");

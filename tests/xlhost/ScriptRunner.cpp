@@ -96,6 +96,7 @@ ScriptRunner::ScriptRunner(const std::string& scriptPath, std::string dllPath, E
     AddWindowSteps(m_table);
     AddFocusSteps(m_table);
     AddWatchSteps(m_table);
+    AddRibbonSteps(m_table);
     std::ifstream file(scriptPath);
     if (!file) {
         throw std::runtime_error("cannot open script " + scriptPath);
