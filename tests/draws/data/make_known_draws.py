@@ -30,29 +30,22 @@ import sys
 from fractions import Fraction
 
 import mpmath as mp
-import numpy as np
 from scipy import special
+import os
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
+from mt69069 import bit_generator  # noqa: E402
 
 mp.mp.dps = 50
 SEEDS = (1, 20240611)
 COUNT = 20
 
 
-def fill(seed):
-    v, key = seed, []
-    for _ in range(624):
-        v = (69069 * v) % 2**32
-        key.append(v)
-    return key
-
-
 class Stream:
     """The distribution stream: numpy's MT19937 words times 2^-32."""
 
     def __init__(self, seed):
-        self.bitgen = np.random.MT19937()
-        self.bitgen.state = {"bit_generator": "MT19937",
-                             "state": {"key": np.array(fill(seed), dtype=np.uint32), "pos": 624}}
+        self.bitgen = bit_generator(seed)
 
     def unit(self):
         return int(self.bitgen.random_raw()) / 2**32

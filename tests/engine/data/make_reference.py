@@ -11,19 +11,14 @@ Each line: seed, then the first 12 tempered words, then word 1000 and word
 1300 (counting from 1, across two regenerations).
 Seed 0 rows use the stand-in seed 4357, which the engine takes for 0.
 """
-import numpy as np
+import os
+import sys
 
-def fill(seed):
-    v, key = seed, []
-    for _ in range(624):
-        v = (69069 * v) % 2**32
-        key.append(v)
-    return key
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
+from mt69069 import divisor, bit_generator  # noqa: E402
 
 def words(seed, count):
-    bitgen = np.random.MT19937()
-    bitgen.state = {"bit_generator": "MT19937",
-                    "state": {"key": np.array(fill(seed), dtype=np.uint32), "pos": 624}}
+    bitgen = bit_generator(seed)
     return [int(w) for w in bitgen.random_raw(count)]
 
 print("# seed w1..w12 w1000 w1300 (numpy MT19937 with the 69069 fill)")
@@ -37,15 +32,6 @@ print(0, *w[:12], w[999], w[1299])
 # UniformInt rows: "int seed min max" then ten draws, each consuming words
 # of the main stream as the closed-range rule says (small-range divisor for
 # ranges up to 858993459, rejection above).
-def divisor(n):
-    if 2**31 % n == 0:
-        return 2**31 // n
-    f, r = 2, 2**31
-    while (r // n) // 32 >= n:
-        r //= 2
-        f *= 2
-    return f
-
 def uniform_ints(seed, lo, hi, count):
     w = iter(words(seed, 5000))
     rng = (hi - lo) % 2**32

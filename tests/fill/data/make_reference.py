@@ -14,35 +14,19 @@ kind "unit": reals w * 2^-32, printed exactly as the word w (min and max 0).
 kind "int": whole numbers in [min, max].
 kind "unique": whole numbers in [min, max], distinct within each column.
 """
-import numpy as np
+import os
+import sys
 
-
-def fill(seed):
-    v, key = seed, []
-    for _ in range(624):
-        v = (69069 * v) % 2**32
-        key.append(v)
-    return key
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
+from mt69069 import divisor, bit_generator  # noqa: E402
 
 
 class Words:
     def __init__(self, seed):
-        self.bitgen = np.random.MT19937()
-        self.bitgen.state = {"bit_generator": "MT19937",
-                             "state": {"key": np.array(fill(seed), dtype=np.uint32), "pos": 624}}
+        self.bitgen = bit_generator(seed)
 
     def next(self):
         return int(self.bitgen.random_raw())
-
-
-def divisor(n):
-    if 2**31 % n == 0:
-        return 2**31 // n
-    f, r = 2, 2**31
-    while (r // n) // 32 >= n:
-        r //= 2
-        f *= 2
-    return f
 
 
 def uniform_int(words, lo, hi):

@@ -13,21 +13,15 @@ drawn by Sample, or p[0..n-1] of the Sort permutation). After a reseed both
 streams start at the first word of the seed's sequence.
 """
 import math
-import numpy as np
+import os
+import sys
 
-
-def fill(seed):
-    v, key = seed, []
-    for _ in range(624):
-        v = (69069 * v) % 2**32
-        key.append(v)
-    return key
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "support"))
+from mt69069 import divisor, bit_generator  # noqa: E402
 
 
 def words(seed):
-    bitgen = np.random.MT19937()
-    bitgen.state = {"bit_generator": "MT19937",
-                    "state": {"key": np.array(fill(seed), dtype=np.uint32), "pos": 624}}
+    bitgen = bit_generator(seed)
     while True:
         for w in bitgen.random_raw(1000):
             yield int(w)
@@ -79,16 +73,6 @@ def weighted_unique(u, weights, count):
         total -= cands[k][1]
         del cands[k]
     return out
-
-
-def divisor(n):
-    if 2**31 % n == 0:
-        return 2**31 // n
-    f, r = 2, 2**31
-    while (r // n) // 32 >= n:
-        r //= 2
-        f *= 2
-    return f
 
 
 def uniform_int(w, hi):
