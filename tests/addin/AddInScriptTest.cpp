@@ -105,7 +105,7 @@ TEST(AddInConnection, LoadsItselfAsXllSoTheNineteenFunctionsAreRegistered)
     const HostRun run = RunSteps("xll", "connect\ndump registrations\nshutdown\n");
     const auto entries = std::count_if(run.lines.begin(), run.lines.end(), [](const std::string& line) {
         const std::vector<std::string> texts = SplitTabs(line);
-        return texts.size() > 3 && texts[1] == "xll" + texts[3];
+        return texts.size() > 3 && texts[1].rfind("xllQ", 0) == 0 && texts[3].rfind("Q", 0) == 0;
     });
     EXPECT_EQ(entries, 19);
 }
