@@ -1,5 +1,7 @@
 #include "tests/xlhost/HostFormula.h"
 
+#include "tests/xlhost/SheetModel.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -124,19 +126,7 @@ XLOPER ParseValue(const std::string& token, bool inFormula)
 
 std::vector<std::string> SplitTopLevel(const std::string& text)
 {
-    std::vector<std::string> parts(1);
-    bool quoted = false;
-    for (char c : text) {
-        if (c == '"') {
-            quoted = !quoted;
-        }
-        if (c == ',' && !quoted) {
-            parts.emplace_back();
-        } else {
-            parts.back() += c;
-        }
-    }
-    return parts;
+    return xlhost::SplitOutsideQuotes(text, '"');
 }
 
 HostCall ParseCall(const std::string& text)

@@ -163,24 +163,6 @@ bool SplitSheet(const std::string& text, std::string& sheet, std::string& rest)
     return bang == std::string::npos || !sheet.empty();
 }
 
-// Areas split at commas outside quoted sheet names.
-std::vector<std::string> SplitAreas(const std::string& text)
-{
-    std::vector<std::string> parts(1);
-    bool quoted = false;
-    for (char c : text) {
-        if (c == '\'') {
-            quoted = !quoted;
-        }
-        if (c == ',' && !quoted) {
-            parts.emplace_back();
-        } else {
-            parts.back() += c;
-        }
-    }
-    return parts;
-}
-
 std::string Corner(std::uint32_t row, std::uint32_t column, bool rowAbsolute, bool columnAbsolute)
 {
     return (columnAbsolute ? "$" : "") + ColumnLetters(column) + (rowAbsolute ? "$" : "") + std::to_string(row);
@@ -226,7 +208,7 @@ bool ParseRangeText(const std::string& text, const Workbook& book, RangeRef& ran
         return false;
     }
     RangeRef parsed;
-    for (const std::string& part : SplitAreas(text)) {
+    for (const std::string& part : SplitOutsideQuotes(text, '\'')) {
         std::string sheetName, rest;
         Area area;
         if (!SplitSheet(part, sheetName, rest) || !ParseArea(rest, area)) {
@@ -278,6 +260,23 @@ std::string AddressTextR1C1(const std::vector<Area>& areas)
         }
     }
     return text;
+}
+
+std::vector<std::string> SplitOutsideQuotes(const std::string& text, char quote)
+{
+    std::vector<std::string> parts(1);
+    bool quoted = false;
+    for (char c : text) {
+        if (c == quote) {
+            quoted = !quoted;
+        }
+        if (c == ',' && !quoted) {
+            parts.emplace_back();
+        } else {
+            parts.back() += c;
+        }
+    }
+    return parts;
 }
 
 } // namespace xlhost

@@ -90,4 +90,8 @@ std::string AddressText(const std::vector<Area>& areas, bool rowAbsolute, bool c
 // The R1C1 form of the same (absolute references only).
 std::string AddressTextR1C1(const std::vector<Area>& areas);
 
+// Splits text at commas that stand outside quote pairs (sheet names in
+// references, texts in formulas).
+std::vector<std::string> SplitOutsideQuotes(const std::string& text, char quote);
+
 } // namespace xlhost
