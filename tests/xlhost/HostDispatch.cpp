@@ -136,3 +136,17 @@ const XLOPER* CallRegistered(void* entryPoint, const std::string& typeText, cons
     }
     return result;
 }
+
+const XLOPER* CallWorksheetFunction(HMODULE module, const HostCall& call, XLOPER& refusal)
+{
+    for (const auto& texts : TestExcel::Instance().Registrations()) {
+        if (texts.size() > 3 && texts[3] == call.name) {
+            void* entry = reinterpret_cast<void*>(GetProcAddress(module, texts[1].c_str()));
+            if (entry == nullptr) {
+                throw std::runtime_error("no export " + texts[1]);
+            }
+            return CallRegistered(entry, texts[2], call, refusal);
+        }
+    }
+    throw std::runtime_error("not registered: " + call.name);
+}

@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 #include "tests/xlhost/HostFormula.h"
@@ -10,3 +12,8 @@
 // is then that error. Returns the result pointer (null for a null result).
 const XLOPER* CallRegistered(void* entryPoint, const std::string& typeText, const HostCall& call,
                              XLOPER& refusal);
+
+// Calls the function the XLL in MODULE registered under CALL's name, as
+// Excel calls it from a formula. Raises std::runtime_error for a name that
+// was never registered or an entry point the module does not export.
+const XLOPER* CallWorksheetFunction(HMODULE module, const HostCall& call, XLOPER& refusal);

@@ -97,6 +97,7 @@ ScriptRunner::ScriptRunner(const std::string& scriptPath, std::string dllPath, E
     AddFocusSteps(m_table);
     AddWatchSteps(m_table);
     AddRibbonSteps(m_table);
+    AddFormulaSteps(m_table);
     std::ifstream file(scriptPath);
     if (!file) {
         throw std::runtime_error("cannot open script " + scriptPath);

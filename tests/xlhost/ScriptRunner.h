@@ -36,6 +36,7 @@ void AddWindowSteps(StepTable& table);
 void AddFocusSteps(StepTable& table);
 void AddWatchSteps(StepTable& table);
 void AddRibbonSteps(StepTable& table);
+void AddFormulaSteps(StepTable& table);
 
 struct ScriptLine {
     int number;

@@ -59,6 +59,7 @@ public:
     XLOPER Reference(const XLREF& rectangle);
 
     const std::vector<std::vector<std::string>>& Registrations() const { return m_registrations; }
+    const std::string& DllName() const { return m_dllName; }
     std::size_t Outstanding() const { return m_owned.size(); }
     int CoerceCalls() const { return m_coerceCalls; }
     int FreeCalls() const { return m_freeCalls; }

@@ -50,16 +50,6 @@ void PrintResult(const XLOPER* result)
     }
 }
 
-const std::vector<std::string>* FindRegistration(const std::string& name)
-{
-    for (const auto& texts : TestExcel::Instance().Registrations()) {
-        if (texts.size() > 3 && texts[3] == name) {
-            return &texts;
-        }
-    }
-    return nullptr;
-}
-
 // --script FILE [--dll PATH] in either order; false when not a script run.
 bool ScriptArguments(int argc, char** argv, std::string& script, std::string& dll)
 {
@@ -120,17 +110,8 @@ int Run(int argc, char** argv)
                 std::cout << "\n";
             }
         } else {
-            const HostCall call = ParseCall(argument);
-            const std::vector<std::string>* registration = FindRegistration(call.name);
-            if (registration == nullptr) {
-                throw std::runtime_error("not registered: " + call.name);
-            }
-            void* entry = reinterpret_cast<void*>(GetProcAddress(module, (*registration)[1].c_str()));
-            if (entry == nullptr) {
-                throw std::runtime_error("no export " + (*registration)[1]);
-            }
             XLOPER refusal{};
-            PrintResult(CallRegistered(entry, (*registration)[2], call, refusal));
+            PrintResult(CallWorksheetFunction(module, ParseCall(argument), refusal));
         }
     }
     if (excel.Outstanding() != 0) {
