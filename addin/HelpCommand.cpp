@@ -1,6 +1,6 @@
 #include "addin/HelpCommand.h"
 
-#include "commands/ModalDialog.h"
+#include "win/ui/ModalDialog.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "addin/ObjectMap.h"
+#include "win/com/ObjectMap.h"
 
 #include <iterator>
 

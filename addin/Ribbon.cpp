@@ -3,8 +3,8 @@
 #include <olectl.h>
 
 #include "addin/MenuCommand.h"
-#include "commands/ComError.h"
-#include "commands/ModalDialog.h"
+#include "win/com/ComError.h"
+#include "win/ui/ModalDialog.h"
 #include "resources/ResourceIds.h"
 
 namespace {

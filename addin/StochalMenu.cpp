@@ -3,12 +3,12 @@
 #include "addin/AboutDialog.h"
 #include "addin/HelpCommand.h"
 #include "addin/MenuCommand.h"
-#include "commands/ComError.h"
-#include "commands/DistributionFill.h"
-#include "commands/ExcelCApi.h"
-#include "commands/RandomFill.h"
-#include "commands/RandomSample.h"
-#include "commands/RandomSort.h"
+#include "win/com/ComError.h"
+#include "commands/distfill/DistributionFill.h"
+#include "win/excel/ExcelCApi.h"
+#include "commands/fill/RandomFill.h"
+#include "commands/samplesort/RandomSample.h"
+#include "commands/samplesort/RandomSort.h"
 
 namespace {
 

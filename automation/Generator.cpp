@@ -4,7 +4,7 @@
 #include <new>
 #include <string>
 
-#include "addin/StochalModule.h"
+#include "win/com/StochalModule.h"
 #include "engine/InternalGenerator.h"
 
 namespace {

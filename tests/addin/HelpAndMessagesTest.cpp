@@ -9,7 +9,7 @@
 
 #include "addin/AboutDialog.h"
 #include "addin/HelpCommand.h"
-#include "addin/MessageBoxes.h"
+#include "win/ui/MessageBoxes.h"
 #include "tests/automation/RegisteredServer.h"
 
 namespace {

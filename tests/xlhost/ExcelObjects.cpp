@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "addin/OfficeInterfaces.h"
+#include "win/com/OfficeInterfaces.h"
 #include "tests/xlhost/ExcelRange.h"
 #include "tests/xlhost/HostModel.h"
 #include "tests/xlhost/MacroText.h"

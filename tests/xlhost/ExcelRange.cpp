@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "addin/OfficeInterfaces.h"
+#include "win/com/OfficeInterfaces.h"
 #include "tests/xlhost/CellText.h"
 #include "tests/xlhost/ExcelObjects.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "addin/OfficeInterfaces.h"
+#include "win/com/OfficeInterfaces.h"
 #include "tests/xlhost/CallBook.h"
 #include "tests/xlhost/ExcelObjects.h"
 #include "tests/xlhost/HostModel.h"

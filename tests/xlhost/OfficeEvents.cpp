@@ -3,7 +3,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include "addin/OfficeInterfaces.h"
+#include "win/com/OfficeInterfaces.h"
 #include "tests/xlhost/OfficeBars.h"
 
 namespace xlhost {
