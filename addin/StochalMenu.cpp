@@ -3,12 +3,9 @@
 #include "addin/AboutDialog.h"
 #include "addin/HelpCommand.h"
 #include "addin/MenuCommand.h"
+#include "commands/Commands.h"
 #include "win/com/ComError.h"
-#include "commands/distfill/DistributionFill.h"
 #include "win/excel/ExcelCApi.h"
-#include "commands/fill/RandomFill.h"
-#include "commands/samplesort/RandomSample.h"
-#include "commands/samplesort/RandomSort.h"
 
 namespace {
 

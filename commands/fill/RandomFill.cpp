@@ -1,4 +1,4 @@
-#include "commands/fill/RandomFill.h"
+#include "commands/Commands.h"
 
 #include "win/ui/MessageBoxes.h"
 #include "win/com/OfficeInterfaces.h"

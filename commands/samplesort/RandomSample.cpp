@@ -1,4 +1,4 @@
-#include "commands/samplesort/RandomSample.h"
+#include "commands/Commands.h"
 
 #include <cwchar>
 #include <unordered_map>

@@ -1,5 +1,7 @@
 #include "commands/samplesort/RandomSort.h"
 
+#include "commands/Commands.h"
+
 #include <string>
 #include <vector>
 

@@ -3,10 +3,6 @@
 
 #include "win/excel/ExcelObjects.h"
 
-// "&Sort...": the selection's rows, or its cells one by one, put in random
-// order, in place or as tab-separated text on the clipboard.
-void RunRandomSort(const CExcelApplication& application);
-
 // One sort of the selection, as chosen in the dialog.
 class CSortJob {
 public:
