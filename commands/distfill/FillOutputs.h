@@ -6,10 +6,17 @@
 #include "engine/UnitStream.h"
 #include "commands/distfill/GenerateWrapper.h"
 #include "qdists/Distribution.h"
+#include "resources/ResourceIds.h"
 
 // The five places a distribution fill writes to: the control ids of their
 // radio buttons on the wizard's last page.
-enum class COutputMethod : unsigned { Selection = 1000, Address = 1001, Clipboard = 1002, File = 1003, NewWorksheet = 1004 };
+enum class COutputMethod : unsigned {
+    Selection = IDC_METHOD_SELECTION,
+    Address = IDC_METHOD_ADDRESS,
+    Clipboard = IDC_METHOD_CLIPBOARD,
+    File = IDC_METHOD_FILE,
+    NewWorksheet = IDC_METHOD_WORKSHEET
+};
 
 // The output the user chose: the method, the size of the clipboard text or
 // of the new worksheet, the number of values of a file, and the address or

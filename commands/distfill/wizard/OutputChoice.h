@@ -2,18 +2,24 @@
 #include <functional>
 #include <string>
 
+#include "resources/ResourceIds.h"
+
 namespace chooser {
 
 // Output methods: the control ids of the output page's radio buttons.
-enum : unsigned { kMethodSelectionId = 1000, kMethodAddressId = 1001, kMethodClipboardId = 1002,
-                  kMethodFileId = 1003, kMethodWorksheetId = 1004 };
+enum : unsigned { kMethodSelectionId = IDC_METHOD_SELECTION, kMethodAddressId = IDC_METHOD_ADDRESS,
+                  kMethodClipboardId = IDC_METHOD_CLIPBOARD, kMethodFileId = IDC_METHOD_FILE,
+                  kMethodWorksheetId = IDC_METHOD_WORKSHEET };
 
 // Control ids of the output page's fields, labels and browse button.
 enum : int {
-    kClipboardColumnsEdit = 1005, kClipboardRowsEdit = 1006, kCountEdit = 1007, kFileEdit = 1008,
-    kBrowseButton = 1009, kAddressLabel = 1010, kCountLabel = 1011, kClipboardColumnsLabel = 1012,
-    kClipboardRowsLabel = 1013, kFileLabel = 1014, kSheetRowsEdit = 1017, kSheetColumnsLabel = 1018,
-    kSheetColumnsEdit = 1019, kSheetRowsLabel = 1020, kAddressEdit = 1021
+    kClipboardColumnsEdit = IDC_METHOD_CLIPBOARD_COLUMNS, kClipboardRowsEdit = IDC_METHOD_CLIPBOARD_ROWS,
+    kCountEdit = IDC_METHOD_COUNT, kFileEdit = IDC_METHOD_FILE_NAME, kBrowseButton = IDC_METHOD_BROWSE,
+    kAddressLabel = IDC_METHOD_ADDRESS_LABEL, kCountLabel = IDC_METHOD_COUNT_LABEL,
+    kClipboardColumnsLabel = IDC_METHOD_CLIPBOARD_COLUMNS_LABEL, kClipboardRowsLabel = IDC_METHOD_CLIPBOARD_ROWS_LABEL,
+    kFileLabel = IDC_METHOD_FILE_LABEL, kSheetRowsEdit = IDC_METHOD_SHEET_ROWS,
+    kSheetColumnsLabel = IDC_METHOD_SHEET_COLUMNS_LABEL, kSheetColumnsEdit = IDC_METHOD_SHEET_COLUMNS,
+    kSheetRowsLabel = IDC_METHOD_SHEET_ROWS_LABEL, kAddressEdit = IDC_METHOD_ADDRESS_TEXT
 };
 
 constexpr long long kMaxRows = 32000;
