@@ -37,16 +37,9 @@ CDistFillWrapper::~CDistFillWrapper()
     }
 }
 
-HKEY CDistFillWrapper::OpenSettingsKey()
+CSettingsKey CDistFillWrapper::OpenSettingsKey()
 {
-    const HKEY root = SettingsStore().RootKey();
-    HKEY key = nullptr;
-    if (!root
-        || RegCreateKeyExA(root, "Distributions", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
-                           &key, nullptr)
-               != ERROR_SUCCESS)
-        return nullptr;
-    return key;
+    return SettingsStore().Section("Distributions");
 }
 
 void CDistFillWrapper::PrepareNewWorksheet()

@@ -10,7 +10,7 @@ public:
     // Switches screen updating back on if a write switched it off.
     ~CDistFillWrapper() override;
 
-    HKEY OpenSettingsKey() override;
+    CSettingsKey OpenSettingsKey() override;
     void PrepareNewWorksheet() override;
     void WriteNewWorksheetValues(const CCellBlock& block, const double* values) override;
     void EndNewWorksheet() override;

@@ -1,5 +1,7 @@
 #include "commands/distfill/DistributionFill.h"
 
+#include "commands/Commands.h"
+
 #include <boost/bind/bind.hpp>
 #include <cwchar>
 #include <new>
@@ -17,23 +19,6 @@ namespace {
 // The product has no support address of its own; its Help, installed with
 // it, is where a user turns.
 const wchar_t kSupportContact[] = L"the support named in Stochal's Help (\"Help...\" on the Stochal menu)";
-
-// Closes the settings key however the driver ends.
-class CSettingsKey {
-public:
-    explicit CSettingsKey(HKEY key) : m_key(key) {}
-    ~CSettingsKey()
-    {
-        if (m_key)
-            RegCloseKey(m_key);
-    }
-    CSettingsKey(const CSettingsKey&) = delete;
-    CSettingsKey& operator=(const CSettingsKey&) = delete;
-    HKEY Get() const { return m_key; }
-
-private:
-    HKEY m_key;
-};
 
 COutputChoice ChoiceOf(const CWtlDistChooserWizard& wizard)
 {
@@ -70,12 +55,12 @@ void RunDistributionFill(VGenerateWrapper& job, CUnitStream& stream, HWND owner)
     wizard.SetAddressValidator(boost::bind(&VGenerateWrapper::IsValidAddress, &job, boost::placeholders::_1));
     wizard.SetSelectionUsable(job.HasUsableSelection());
     const CSettingsKey key(job.OpenSettingsKey());
-    wizard.Load(key.Get());
+    wizard.Load(key);
     if (wizard.DoModal(owner) != 1)
         return;
     if (const qdists::VDistribution* distribution = wizard.Selected())
         ProduceOutput(job, *distribution, stream, owner, ChoiceOf(wizard));
-    wizard.Save(key.Get());
+    wizard.Save(key);
 }
 
 void RunDistributionFillCommand(const CExcelApplication& application)

@@ -6,6 +6,7 @@
 
 #include "commands/distfill/BlockPlan.h"
 #include "commands/distfill/ProgressTracker.h"
+#include "settings/SettingsKey.h"
 
 // The fill job as the driver sees it: fourteen operations on the place the
 // values go (in this order: settings key; new worksheet; address;
@@ -18,8 +19,8 @@ public:
     VGenerateWrapper(const VGenerateWrapper&) = delete;
     VGenerateWrapper& operator=(const VGenerateWrapper&) = delete;
 
-    // The "Distributions" key of the settings, or null; the caller closes it.
-    virtual HKEY OpenSettingsKey() = 0;
+    // The "Distributions" key of the settings; closed when it cannot be opened.
+    virtual CSettingsKey OpenSettingsKey() = 0;
     virtual void PrepareNewWorksheet() = 0;
     virtual void WriteNewWorksheetValues(const CCellBlock& block, const double* values) = 0;
     virtual void EndNewWorksheet() = 0;

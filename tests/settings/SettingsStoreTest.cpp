@@ -49,7 +49,7 @@ protected:
 TEST_F(SettingsStoreTest, CreatesItsKeysAndEmptySectionsAndGivesDefaults)
 {
     CSettingsStore store;
-    ASSERT_NE(store.RootKey(), nullptr);
+    ASSERT_TRUE(store.IsOpen());
     EXPECT_TRUE(KeyExists(kRoot));
     EXPECT_EQ(store.ReadDword("Sample Dialog", "Count", 100), 100u);
     EXPECT_FALSE(store.ReadBool("Sample Dialog", "Unique", false));
@@ -84,6 +84,10 @@ TEST_F(SettingsStoreTest, ValuesOfOtherTypesReadAsMissing)
     EXPECT_EQ(store.ReadDword("Sample Dialog", "Count", 100), 100u);
     EXPECT_EQ(store.ReadDword("Sample Dialog", "Weight", 227), 227u);
     EXPECT_EQ(store.ReadDword("Sample Dialog", "Weight Column", 0), 0u);
+    // A REG_DWORD shorter than four bytes is no number either.
+    const BYTE two[2] = {5, 0};
+    SetRaw("Sample Dialog", "Unique", REG_DWORD, two, sizeof two);
+    EXPECT_EQ(store.ReadDword("Sample Dialog", "Unique", 9), 9u);
 }
 
 TEST_F(SettingsStoreTest, AnyNonZeroDwordIsTrueAndIsWrittenBackAsOne)
@@ -115,7 +119,7 @@ TEST_F(SettingsStoreTest, WithoutSoftwareKeyTheStoreStaysClosedAndSilent)
     ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, stand), ERROR_SUCCESS);
     {
         CSettingsStore store;
-        EXPECT_EQ(store.RootKey(), nullptr);
+        EXPECT_FALSE(store.IsOpen());
         store.WriteDword("Sample Dialog", "Count", 5);
         EXPECT_EQ(store.ReadDword("Sample Dialog", "Count", 100), 100u);
     }

@@ -7,6 +7,7 @@
 
 #include "commands/distfill/wizard/FilterEdit.h"
 #include "commands/distfill/wizard/OutputChoice.h"
+#include "settings/SettingsKey.h"
 #include "win/ui/PropertySheet.h"
 
 // Page 3, "Choose Output Method": where the numbers go, with the fields of
@@ -20,8 +21,8 @@ public:
     void SetSelectionUsable(bool usable) { m_selectionUsable = usable; }
     // The values under the subkey "Method" of key; defaults where they are
     // missing or unreadable.
-    void Load(HKEY key);
-    void Save(HKEY key) const;
+    void Load(const CSettingsKey& key);
+    void Save(const CSettingsKey& key) const;
     const chooser::OutputSettings& Settings() const { return m_settings; }
 
 protected:

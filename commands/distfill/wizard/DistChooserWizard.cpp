@@ -2,6 +2,7 @@
 
 #include "commands/distfill/wizard/ChooserMessages.h"
 #include "commands/distfill/wizard/ChooserText.h"
+#include "commands/distfill/wizard/SavedParameters.h"
 #include "qdists/DistributionCatalog.h"
 
 namespace {
@@ -34,10 +35,10 @@ void CWtlDistChooserWizard::SetSelectionUsable(bool usable)
     m_selectionUsable = usable;
 }
 
-void CWtlDistChooserWizard::Load(HKEY key)
+void CWtlDistChooserWizard::Load(const CSettingsKey& key)
 {
     for (const auto& distribution : m_distributions) {
-        distribution->LoadParameters(key);
+        LoadParameters(key, *distribution);
         m_distributionPage.Grid().AddDistribution(distribution.get());
     }
     Choose(m_distributions.front().get());
@@ -46,19 +47,15 @@ void CWtlDistChooserWizard::Load(HKEY key)
     m_methodPage.SetSelectionUsable(m_selectionUsable);
 }
 
-void CWtlDistChooserWizard::LoadSelectedName(HKEY key)
+void CWtlDistChooserWizard::LoadSelectedName(const CSettingsKey& key)
 {
-    char name[kSelectedBytes] = {};
-    DWORD type = 0;
-    DWORD size = kSelectedBytes;
-    if (!key ||
-        RegQueryValueExA(key, kSelectedValue, nullptr, &type, reinterpret_cast<BYTE*>(name), &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ) || size == 0 || name[size - 1] != '\0')
+    std::string name;
+    if (!key.ReadString(kSelectedValue, kSelectedBytes, name))
         return;
     std::vector<const char*> names;
     for (const auto& distribution : m_distributions)
         names.push_back(distribution->GetName());
-    const int found = chooser::FindNameIgnoringCase(names, name);
+    const int found = chooser::FindNameIgnoringCase(names, name.c_str());
     if (found >= 0)
         Choose(m_distributions[static_cast<size_t>(found)].get());
 }
@@ -70,16 +67,13 @@ void CWtlDistChooserWizard::Choose(qdists::VDistribution* distribution)
     m_distributionPage.Grid().SelectDistribution(distribution);
 }
 
-void CWtlDistChooserWizard::Save(HKEY key) const
+void CWtlDistChooserWizard::Save(const CSettingsKey& key) const
 {
     if (m_selected)
-        m_selected->SaveParameters(key);
+        SaveParameters(key, *m_selected);
     m_methodPage.Save(key);
-    if (m_selected && key) {
-        const char* name = m_selected->GetName();
-        RegSetValueExA(key, kSelectedValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(name),
-                       static_cast<DWORD>(std::char_traits<char>::length(name) + 1));
-    }
+    if (m_selected)
+        key.WriteString(kSelectedValue, m_selected->GetName());
 }
 
 INT_PTR CWtlDistChooserWizard::DoModal(HWND owner)

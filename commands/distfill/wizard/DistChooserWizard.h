@@ -9,10 +9,7 @@
 #include "commands/distfill/wizard/ChooserPages.h"
 #include "win/ui/PropertySheet.h"
 #include "qdists/Distribution.h"
-
-// Output methods: the control ids of page 3's radio buttons.
-enum : unsigned { kMethodSelection = 1000, kMethodAddress = 1001, kMethodClipboard = 1002,
-                  kMethodFile = 1003, kMethodWorksheet = 1004 };
+#include "settings/SettingsKey.h"
 
 // The three-page wizard of "Fill from Distribution": a distribution from
 // the grid, its parameters with a live graph, and where the numbers go.
@@ -24,8 +21,8 @@ public:
     using AddressValidator = boost::function<bool(const std::wstring&)>;
     void SetAddressValidator(AddressValidator validator);
     void SetSelectionUsable(bool usable);
-    void Load(HKEY key);        // the "Distributions" subkey, opened by the caller
-    void Save(HKEY key) const;
+    void Load(const CSettingsKey& key); // the "Distributions" subkey, opened by the caller
+    void Save(const CSettingsKey& key) const;
     INT_PTR DoModal(HWND owner); // 1 when the user pressed Finish
     qdists::VDistribution* Selected() const; // owned by the wizard; null if none
     unsigned Method() const;
@@ -37,7 +34,7 @@ public:
 private:
     bool OnSheetMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Choose(qdists::VDistribution* distribution);
-    void LoadSelectedName(HKEY key);
+    void LoadSelectedName(const CSettingsKey& key);
 
     std::vector<std::unique_ptr<qdists::VDistribution>> m_distributions;
     CWtlChooserDistribution m_distributionPage;

@@ -19,7 +19,7 @@ public:
     // abortAfter: updates of the window before Abort reads true; 0: never.
     explicit CFakeJob(int abortAfter = 0);
 
-    HKEY OpenSettingsKey() override { return nullptr; }
+    CSettingsKey OpenSettingsKey() override { return CSettingsKey(); }
     void PrepareNewWorksheet() override { calls += "PW "; }
     void WriteNewWorksheetValues(const CCellBlock& block, const double* values) override { Record('W', block, values); }
     void EndNewWorksheet() override { calls += "EW "; }

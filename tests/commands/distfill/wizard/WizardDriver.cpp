@@ -54,7 +54,7 @@ BOOL CALLBACK CollectStaticText(HWND window, LPARAM lParam)
 }
 } // namespace
 
-INT_PTR CWizardDriver::Run(CWtlDistChooserWizard& wizard, HKEY key, const Script& script)
+INT_PTR CWizardDriver::Run(CWtlDistChooserWizard& wizard, const CSettingsKey& key, const Script& script)
 {
     wizard.Load(key);
     CWizardDriver driver(wizard, GetCurrentThreadId());

@@ -15,7 +15,7 @@ public:
 
     // Loads the wizard from key, shows it and plays the script; the
     // wizard's DoModal result.
-    static INT_PTR Run(CWtlDistChooserWizard& wizard, HKEY key, const Script& script);
+    static INT_PTR Run(CWtlDistChooserWizard& wizard, const CSettingsKey& key, const Script& script);
 
     CWtlDistChooserWizard& Wizard() { return m_wizard; }
     HWND Sheet() const { return m_sheet; }

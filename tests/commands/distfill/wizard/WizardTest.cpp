@@ -25,9 +25,11 @@ protected:
         ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &m_key,
                                   nullptr),
                   ERROR_SUCCESS);
+        m_settings = CSettingsKey::UserKey("Software\\Vextor\\StochalWizardTest\\Distributions");
     }
     void TearDown() override
     {
+        m_settings = CSettingsKey();
         RegCloseKey(m_key);
         RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
     }
@@ -82,6 +84,7 @@ protected:
     }
 
     HKEY m_key = nullptr;
+    CSettingsKey m_settings; // the same key, as the wizard takes it
 };
 
 constexpr int kGridRightOfCells = 458;
@@ -91,7 +94,7 @@ TEST_F(WizardTest, FirstRunSelectsBernoulliWithNextEnabledAndCancelWritesNothing
 {
     CWtlDistChooserWizard wizard;
     wizard.SetSelectionUsable(true);
-    const INT_PTR result = CWizardDriver::Run(wizard, m_key, [](CWizardDriver& user) {
+    const INT_PTR result = CWizardDriver::Run(wizard, m_settings, [](CWizardDriver& user) {
         EXPECT_EQ(user.Caption(), L"Choose Distribution");
         RECT page;
         GetClientRect(user.Page(), &page);
@@ -120,7 +123,7 @@ TEST_F(WizardTest, SavedSelectionIgnoresCase)
 {
     SetText(nullptr, L"Selected", L"normal");
     CWtlDistChooserWizard wizard;
-    CWizardDriver::Run(wizard, m_key, [](CWizardDriver& user) {
+    CWizardDriver::Run(wizard, m_settings, [](CWizardDriver& user) {
         ASSERT_NE(user.Wizard().Selected(), nullptr);
         EXPECT_STREQ(user.Wizard().Selected()->GetName(), "Normal");
         user.Press(PSBTN_NEXT);
@@ -135,7 +138,7 @@ TEST_F(WizardTest, SavedSelectionIgnoresCase)
 TEST_F(WizardTest, GridClicksAndArrowKeysChooseAndClearTheDistribution)
 {
     CWtlDistChooserWizard wizard;
-    CWizardDriver::Run(wizard, m_key, [](CWizardDriver& user) {
+    CWizardDriver::Run(wizard, m_settings, [](CWizardDriver& user) {
         user.ClickGrid(kGridRightOfCells, 10);
         EXPECT_EQ(user.Wizard().Selected(), nullptr);
         EXPECT_TRUE(user.WaitFor([&] { return !user.ButtonEnabled(CWizardDriver::kNext); }));
@@ -169,7 +172,7 @@ TEST_F(WizardTest, EveryKeystrokeReachesTheDistributionAndInvalidParametersBlock
 {
     SetText(nullptr, L"Selected", L"Normal");
     CWtlDistChooserWizard wizard;
-    CWizardDriver::Run(wizard, m_key, [](CWizardDriver& user) {
+    CWizardDriver::Run(wizard, m_settings, [](CWizardDriver& user) {
         user.Press(PSBTN_NEXT);
         qdists::VDistribution* normal = user.Wizard().Selected();
         user.Type(user.ParameterField(0), L"1.");
@@ -202,7 +205,7 @@ TEST_F(WizardTest, OutputPageEnablesTheFieldsOfTheCheckedMethodOnly)
 {
     CWtlDistChooserWizard wizard;
     wizard.SetSelectionUsable(true);
-    CWizardDriver::Run(wizard, m_key, [](CWizardDriver& user) {
+    CWizardDriver::Run(wizard, m_settings, [](CWizardDriver& user) {
         user.Press(PSBTN_NEXT);
         user.Press(PSBTN_NEXT);
         const std::vector<std::pair<int, std::vector<int>>> methods = {
@@ -231,7 +234,7 @@ TEST_F(WizardTest, FinishRefusesBadFieldsWithTheirMessageAndSelectsTheField)
     CWtlDistChooserWizard wizard;
     wizard.SetSelectionUsable(true);
     wizard.SetAddressValidator([](const std::wstring& address) { return address == L"A1:B2"; });
-    const INT_PTR result = CWizardDriver::Run(wizard, m_key, [](CWizardDriver& user) {
+    const INT_PTR result = CWizardDriver::Run(wizard, m_settings, [](CWizardDriver& user) {
         user.Press(PSBTN_NEXT);
         user.Press(PSBTN_NEXT);
         auto refused = [&](const wchar_t* message, int focusId) {
@@ -273,7 +276,7 @@ TEST_F(WizardTest, FinishRefusesBadFieldsWithTheirMessageAndSelectsTheField)
         EXPECT_TRUE(user.WaitFor([&] { return !IsWindow(user.Sheet()); }));
     });
     EXPECT_EQ(result, 1);
-    EXPECT_EQ(wizard.Method(), kMethodClipboard);
+    EXPECT_EQ(wizard.Method(), chooser::kMethodClipboardId);
     EXPECT_EQ(wizard.Rows(), 12);
     EXPECT_EQ(wizard.Columns(), 256);
 }
@@ -284,7 +287,7 @@ TEST_F(WizardTest, WithoutUsableSelectionASavedSelectedCellsMethodBecomesAddress
     SetText(L"Method", L"String", L"Sheet1!C3");
     CWtlDistChooserWizard wizard;
     wizard.SetSelectionUsable(false);
-    CWizardDriver::Run(wizard, m_key, [](CWizardDriver& user) {
+    CWizardDriver::Run(wizard, m_settings, [](CWizardDriver& user) {
         user.Press(PSBTN_NEXT);
         user.Press(PSBTN_NEXT);
         EXPECT_FALSE(user.Enabled(1000));
@@ -304,7 +307,7 @@ TEST_F(WizardTest, SaveWritesOnlyTheChosenDistributionAndTheOutputSettings)
     CWtlDistChooserWizard wizard;
     wizard.SetSelectionUsable(true);
     wizard.SetAddressValidator([](const std::wstring&) { return true; });
-    const INT_PTR result = CWizardDriver::Run(wizard, m_key, [](CWizardDriver& user) {
+    const INT_PTR result = CWizardDriver::Run(wizard, m_settings, [](CWizardDriver& user) {
         user.Press(PSBTN_NEXT);
         user.Type(user.ParameterField(0), L"2.5"); // Normal's mu, then left behind
         user.Press(PSBTN_BACK);
@@ -320,7 +323,7 @@ TEST_F(WizardTest, SaveWritesOnlyTheChosenDistributionAndTheOutputSettings)
         user.Press(PSBTN_FINISH);
     });
     ASSERT_EQ(result, 1);
-    wizard.Save(m_key);
+    wizard.Save(m_settings);
     EXPECT_EQ(Text(nullptr, L"Selected"), L"Uniform");
     EXPECT_EQ(Text(L"Uniform", L"min"), L"0");
     EXPECT_EQ(Text(L"Uniform", L"max"), L"3.25");
@@ -364,7 +367,7 @@ TEST_F(WizardTest, DiscreteGraphShowsBars)
 {
     SetText(nullptr, L"Selected", L"Poisson");
     CWtlDistChooserWizard wizard;
-    CWizardDriver::Run(wizard, m_key, [](CWizardDriver& user) {
+    CWizardDriver::Run(wizard, m_settings, [](CWizardDriver& user) {
         user.Press(PSBTN_NEXT);
         EXPECT_EQ(user.TextOf(user.ParameterField(0)), L"1");
         user.Shot("wizard-page2-poisson");
