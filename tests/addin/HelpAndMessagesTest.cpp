@@ -1,5 +1,5 @@
-// The pieces of the add-in that need no Excel: the HTML Help loader, the
-// COM error text, the version of the About box.
+// The pieces of the add-in that need no Excel: the HTML Help loader and
+// the version of the About box.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,7 +9,6 @@
 
 #include "addin/AboutDialog.h"
 #include "addin/HelpCommand.h"
-#include "win/ui/MessageBoxes.h"
 #include "tests/automation/RegisteredServer.h"
 
 namespace {
@@ -109,14 +108,6 @@ TEST(HelpTopic, IsTheChmBesideTheModuleWithTheIndexTopic)
     const std::string directory(dllPath.begin(), dllPath.begin() + dllPath.find_last_of(L'\\') + 1);
     EXPECT_EQ(HelpTopicPath(dll), directory + "StochalHelp.chm::/index.htm");
     FreeLibrary(dll);
-}
-
-TEST(ComErrorText, FormatsPrefixCodeAndDescription)
-{
-    EXPECT_EQ(ComErrorText(L"Unexpected error. ", CComError(0x800A03EC, L"Select a range.")),
-              L"Unexpected error.  Error 800A03EC (Select a range.).");
-    EXPECT_EQ(ComErrorText(L"Unexpected error. ", CComError(E_POINTER, L"")),
-              L"Unexpected error.  Error 80004003 (Unknown error).");
 }
 
 TEST(AboutVersion, ComesFromTheProductVersionOfTheResource)
