@@ -3,8 +3,8 @@
 #include <exception>
 
 #include "addin/Ribbon.h"
-#include "win/com/StochalModule.h"
 #include "win/com/ComError.h"
+#include "win/com/StochalModule.h"
 
 namespace {
 

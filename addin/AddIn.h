@@ -4,8 +4,8 @@
 
 #include "Stochal_h.h"
 #include "addin/ButtonSink.h"
-#include "win/com/DualDispatch.h"
 #include "addin/MenuCommand.h"
+#include "win/com/DualDispatch.h"
 #include "win/com/OfficeInterfaces.h"
 #include "win/excel/ExcelObjects.h"
 

@@ -1,7 +1,7 @@
 #include "addin/ButtonSink.h"
 
-#include "win/com/OfficeInterfaces.h"
 #include "win/com/ComError.h"
+#include "win/com/OfficeInterfaces.h"
 
 namespace {
 

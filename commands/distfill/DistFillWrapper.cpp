@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "win/com/OfficeInterfaces.h"
-#include "win/com/ComError.h"
 #include "settings/SettingsStore.h"
+#include "win/com/ComError.h"
+#include "win/com/OfficeInterfaces.h"
 
 namespace {
 

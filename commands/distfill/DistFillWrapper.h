@@ -1,6 +1,6 @@
 #pragma once
-#include "win/excel/ExcelObjects.h"
 #include "commands/distfill/GenerateWrapper.h"
+#include "win/excel/ExcelObjects.h"
 
 // The fill job against Excel: the target range of the current output, and
 // screen updating switched off from the first write until the job ends.

@@ -6,13 +6,13 @@
 #include <cwchar>
 #include <new>
 
-#include "commands/distfill/wizard/DistChooserWizard.h"
-#include "win/com/ComError.h"
 #include "commands/distfill/DistFillWrapper.h"
-#include "win/ui/Errors.h"
-#include "win/excel/ExcelCApi.h"
 #include "commands/distfill/FillOutputs.h"
+#include "commands/distfill/wizard/DistChooserWizard.h"
 #include "engine/InternalGenerator.h"
+#include "win/com/ComError.h"
+#include "win/excel/ExcelCApi.h"
+#include "win/ui/Errors.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "win/excel/ExcelObjects.h"
 #include "commands/distfill/GenerateWrapper.h"
 #include "engine/UnitStream.h"
+#include "win/excel/ExcelObjects.h"
 
 // The driver: the wizard (owned by owner), its settings loaded from and,
 // unless the user cancelled or Excel failed, saved back to the job's

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "engine/UnitStream.h"
 #include "commands/distfill/GenerateWrapper.h"
+#include "engine/UnitStream.h"
 #include "qdists/Distribution.h"
 #include "resources/ResourceIds.h"
 

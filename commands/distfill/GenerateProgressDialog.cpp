@@ -3,8 +3,8 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "win/ui/ModalDialog.h"
 #include "resources/ResourceIds.h"
+#include "win/ui/ModalDialog.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "win/ui/Clipboard.h"
-#include "win/ui/Errors.h"
 #include "commands/distfill/FillOutputs.h"
 #include "commands/distfill/SystemError.h"
 #include "commands/distfill/ValueLines.h"
 #include "commands/distfill/ValueText.h"
+#include "win/ui/Clipboard.h"
+#include "win/ui/Errors.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "commands/fill/ExcelNames.h"
 
-#include "win/com/ComError.h"
 #include "commands/fill/NameMacro.h"
+#include "win/com/ComError.h"
 
 std::wstring ReadNameValue(const CExcelApplication& application, const std::wstring& name,
                            const std::wstring& fallback)

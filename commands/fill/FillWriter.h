@@ -1,7 +1,7 @@
 #pragma once
-#include "win/excel/ExcelObjects.h"
 #include "commands/fill/FillValues.h"
 #include "engine/MersenneTwister.h"
+#include "win/excel/ExcelObjects.h"
 
 // Writes a Random Fill into its target range, column by column, drawing
 // from the engine in the order the cells are written. After each column it

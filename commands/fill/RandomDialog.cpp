@@ -1,9 +1,9 @@
 #include "commands/fill/RandomDialog.h"
 
-#include "win/com/ComError.h"
 #include "commands/fill/ExcelNames.h"
 #include "commands/fill/IntegerText.h"
 #include "resources/ResourceIds.h"
+#include "win/com/ComError.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
 
-#include "win/excel/ExcelObjects.h"
 #include "commands/fill/FillValues.h"
+#include "win/excel/ExcelObjects.h"
 #include "win/ui/ModalDialog.h"
 
 // "Random Fill": real numbers between 0 and 1 or whole numbers between a

@@ -1,13 +1,13 @@
 #include "commands/Commands.h"
 
-#include "win/ui/MessageBoxes.h"
-#include "win/com/OfficeInterfaces.h"
-#include "win/com/ComError.h"
-#include "win/ui/Errors.h"
-#include "win/excel/ExcelCApi.h"
 #include "commands/fill/FillWriter.h"
 #include "commands/fill/RandomDialog.h"
 #include "engine/InternalGenerator.h"
+#include "win/com/ComError.h"
+#include "win/com/OfficeInterfaces.h"
+#include "win/excel/ExcelCApi.h"
+#include "win/ui/Errors.h"
+#include "win/ui/MessageBoxes.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 #include <unordered_map>
 #include <vector>
 
-#include "win/ui/MessageBoxes.h"
-#include "win/ui/Clipboard.h"
 #include "commands/samplesort/RandomSampleDialog.h"
 #include "commands/samplesort/SelectionCommand.h"
 #include "commands/samplesort/TabbedText.h"
 #include "engine/InternalGenerator.h"
 #include "engine/Sampling.h"
+#include "win/ui/Clipboard.h"
+#include "win/ui/MessageBoxes.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "win/ui/Clipboard.h"
 #include "commands/samplesort/RandomSortDialog.h"
 #include "commands/samplesort/SelectionCommand.h"
 #include "commands/samplesort/SortInPlace.h"
 #include "commands/samplesort/SortPlan.h"
 #include "commands/samplesort/TabbedText.h"
 #include "engine/Sampling.h"
+#include "win/ui/Clipboard.h"
 
 namespace {
 

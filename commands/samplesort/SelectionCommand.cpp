@@ -3,9 +3,9 @@
 #include <new>
 #include <stdexcept>
 
-#include "win/ui/MessageBoxes.h"
 #include "win/com/ComError.h"
 #include "win/excel/ExcelCApi.h"
+#include "win/ui/MessageBoxes.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "win/ui/Errors.h"
 #include "win/excel/ExcelObjects.h"
+#include "win/ui/Errors.h"
 
 // The frame the Sample and Sort commands share: the selection as a range
 // of at least two cells, the command's own work, every failure shown in a

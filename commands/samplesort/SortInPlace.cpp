@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "win/ui/MessageBoxes.h"
-#include "win/com/ComError.h"
 #include "commands/samplesort/SelectionCommand.h"
+#include "win/com/ComError.h"
+#include "win/ui/MessageBoxes.h"
 
 namespace {
 

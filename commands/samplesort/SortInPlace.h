@@ -2,9 +2,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "win/excel/ExcelObjects.h"
 #include "commands/samplesort/SortPlan.h"
 #include "win/com/Variant.h"
+#include "win/excel/ExcelObjects.h"
 
 // Rearranges the selection's values in place. The whole selection is read
 // before anything is written, so every target cell gets the contents as

@@ -1,7 +1,7 @@
 #include "win/excel/ExcelObjects.h"
 
-#include "win/com/OfficeInterfaces.h"
 #include "win/com/ComError.h"
+#include "win/com/OfficeInterfaces.h"
 
 CExcelRange CExcelRange::From(const CDispatch& object)
 {

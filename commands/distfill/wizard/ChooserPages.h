@@ -3,10 +3,10 @@
 
 #include <memory>
 
-#include "win/ui/ColoredStaticCtrl.h"
 #include "commands/distfill/wizard/DistGrid.h"
 #include "commands/distfill/wizard/GraphWindow.h"
 #include "commands/distfill/wizard/ParamList.h"
+#include "win/ui/ColoredStaticCtrl.h"
 #include "win/ui/PropertySheet.h"
 
 // Page 1, "Choose Distribution": the grid of pictures.

@@ -7,9 +7,9 @@
 
 #include "commands/distfill/wizard/ChooseMethod.h"
 #include "commands/distfill/wizard/ChooserPages.h"
-#include "win/ui/PropertySheet.h"
 #include "qdists/Distribution.h"
 #include "settings/SettingsKey.h"
+#include "win/ui/PropertySheet.h"
 
 // The three-page wizard of "Fill from Distribution": a distribution from
 // the grid, its parameters with a live graph, and where the numbers go.

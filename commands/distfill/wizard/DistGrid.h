@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "win/ui/CustomWindow.h"
 #include "qdists/Distribution.h"
+#include "win/ui/CustomWindow.h"
 
 // The scrolling grid of distribution pictures on the wizard's first page:
 // four cells a row, each a picture and a name. It tells its parent of a new

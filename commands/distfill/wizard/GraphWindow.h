@@ -2,8 +2,8 @@
 #include <windows.h>
 
 #include "commands/distfill/wizard/ContinuousPlot.h"
-#include "win/ui/CustomWindow.h"
 #include "commands/distfill/wizard/DiscretePlot.h"
+#include "win/ui/CustomWindow.h"
 #include "win/ui/GdiObject.h"
 
 // What the two graphs share: the window, the erased background, the font

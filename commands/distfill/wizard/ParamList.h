@@ -4,9 +4,9 @@
 #include <array>
 #include <vector>
 
-#include "win/ui/CustomWindow.h"
 #include "commands/distfill/wizard/FilterEdit.h"
 #include "qdists/Distribution.h"
+#include "win/ui/CustomWindow.h"
 
 // The rows of parameter fields on the wizard's second page: for each
 // parameter its symbol, a value field (ids 777 to 781) and its description,
