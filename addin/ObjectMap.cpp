@@ -24,12 +24,3 @@ CObjectMap ObjectMap()
 {
     return {std::begin(kClasses), std::end(kClasses)};
 }
-
-const CClassEntry* CObjectMap::Find(REFCLSID classId) const
-{
-    for (const CClassEntry& entry : *this) {
-        if (InlineIsEqualGUID(*entry.classId, classId))
-            return &entry;
-    }
-    return nullptr;
-}

@@ -29,4 +29,5 @@ struct CObjectMap {
     const CClassEntry* Find(REFCLSID classId) const;
 };
 
+// The DLL's own table, defined where the DLL is assembled.
 CObjectMap ObjectMap();
