@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "commands/ModalDialog.h"
+#include "win/ui/ModalDialog.h"
 
 // "About Stochal": the picture, the product name and the version of this
 // DLL's version resource.

@@ -3,8 +3,8 @@
 #include <exception>
 
 #include "addin/Ribbon.h"
-#include "addin/StochalModule.h"
-#include "commands/ComError.h"
+#include "win/com/ComError.h"
+#include "win/com/StochalModule.h"
 
 namespace {
 

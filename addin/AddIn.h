@@ -4,10 +4,10 @@
 
 #include "Stochal_h.h"
 #include "addin/ButtonSink.h"
-#include "addin/DualDispatch.h"
 #include "addin/MenuCommand.h"
-#include "addin/OfficeInterfaces.h"
-#include "commands/ExcelObjects.h"
+#include "win/com/DualDispatch.h"
+#include "win/com/OfficeInterfaces.h"
+#include "win/excel/ExcelObjects.h"
 
 // The Office COM add-in: on connection it puts the "&Stochal" menu with its
 // six buttons at the end of Excel's Tools menu and loads this DLL as an

@@ -1,7 +1,7 @@
 #include "addin/ButtonSink.h"
 
-#include "addin/OfficeInterfaces.h"
-#include "commands/ComError.h"
+#include "win/com/ComError.h"
+#include "win/com/OfficeInterfaces.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "addin/ComObject.h"
-#include "commands/Dispatch.h"
+#include "win/com/ComObject.h"
+#include "win/com/Dispatch.h"
 
 // The Click sink of one command bar button: answers Office's
 // _CommandBarButtonEvents through IDispatch and runs its action on Click.

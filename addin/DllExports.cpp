@@ -2,10 +2,10 @@
 #include <windows.h>
 #include <olectl.h>
 
-#include "addin/ClassFactory.h"
-#include "addin/ObjectMap.h"
-#include "addin/Registration.h"
-#include "addin/StochalModule.h"
+#include "win/com/ClassFactory.h"
+#include "win/com/ObjectMap.h"
+#include "win/com/Registration.h"
+#include "win/com/StochalModule.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {

@@ -1,27 +1,17 @@
 #include "addin/HelpCommand.h"
 
-#include "commands/ModalDialog.h"
+#include "win/com/InprocServer.h"
+#include "win/ui/ModalDialog.h"
 
 namespace {
 
 constexpr WORD kHtmlHelpAOrdinal = 14;
 constexpr UINT kDisplayTopic = 0; // HH_DISPLAY_TOPIC
 
+// The HTML Help control's class, whose server exports HtmlHelpA.
 std::string RegisteredHtmlHelpLibrary()
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32", 0,
-                      KEY_READ, &key)
-        != ERROR_SUCCESS)
-        return std::string();
-    char path[MAX_PATH + 1] = {};
-    DWORD size = MAX_PATH;
-    DWORD type = 0;
-    const LONG status = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(path), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
-        return std::string();
-    return std::string(path, strnlen(path, size));
+    return RegisteredInprocServer("{ADB880A6-D8FF-11CF-9377-00AA003B7A11}");
 }
 
 HMODULE LoadNamed(const char* name)

@@ -1,5 +1,5 @@
 #pragma once
-#include "commands/ExcelObjects.h"
+#include "win/excel/ExcelObjects.h"
 
 // What a click on one of the add-in's buttons runs: a command on Excel's
 // Application. Commands handle their own errors.

@@ -1,4 +1,4 @@
-#include "addin/ObjectMap.h"
+#include "win/com/ObjectMap.h"
 
 #include <iterator>
 
@@ -23,13 +23,4 @@ const CClassEntry kClasses[] = {
 CObjectMap ObjectMap()
 {
     return {std::begin(kClasses), std::end(kClasses)};
-}
-
-const CClassEntry* CObjectMap::Find(REFCLSID classId) const
-{
-    for (const CClassEntry& entry : *this) {
-        if (InlineIsEqualGUID(*entry.classId, classId))
-            return &entry;
-    }
-    return nullptr;
 }

@@ -3,9 +3,9 @@
 #include <olectl.h>
 
 #include "addin/MenuCommand.h"
-#include "commands/ComError.h"
-#include "commands/ModalDialog.h"
 #include "resources/ResourceIds.h"
+#include "win/com/ComError.h"
+#include "win/ui/ModalDialog.h"
 
 namespace {
 

@@ -3,12 +3,9 @@
 #include "addin/AboutDialog.h"
 #include "addin/HelpCommand.h"
 #include "addin/MenuCommand.h"
-#include "commands/ComError.h"
-#include "commands/DistributionFill.h"
-#include "commands/ExcelCApi.h"
-#include "commands/RandomFill.h"
-#include "commands/RandomSample.h"
-#include "commands/RandomSort.h"
+#include "commands/Commands.h"
+#include "win/com/ComError.h"
+#include "win/excel/ExcelCApi.h"
 
 namespace {
 

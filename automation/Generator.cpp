@@ -4,8 +4,8 @@
 #include <new>
 #include <string>
 
-#include "addin/StochalModule.h"
 #include "engine/InternalGenerator.h"
+#include "win/com/StochalModule.h"
 
 namespace {
 

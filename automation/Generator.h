@@ -4,7 +4,7 @@
 #include <ocidl.h>
 
 #include "Stochal_h.h"
-#include "addin/DualDispatch.h"
+#include "win/com/DualDispatch.h"
 
 // The automation class Generator: every instance draws from, and reseeds,
 // the process-wide engine g_generator, so it has no state of its own. It can

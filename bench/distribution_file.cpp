@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "commands/ValueLines.h"
-#include "commands/ValueText.h"
+#include "commands/distfill/ValueLines.h"
+#include "commands/distfill/ValueText.h"
 #include "engine/MersenneTwister.h"
 #include "qdists/DistNormal.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "commands/FillValues.h"
+#include "commands/fill/FillValues.h"
 #include "engine/UniformMapping.h"
 
 namespace {

@@ -2,7 +2,8 @@
 # Each subsystem contributes an OBJECT library and, for its exports, a
 # module-definition fragment; the fragments are joined into one .def so
 # that the 32-bit stdcall names are exported undecorated.
-set(STOCHAL_DLL_PARTS stochal_xlw stochal_worksheet stochal_automation stochal_settings stochal_commands stochal_samplesort stochal_chooser stochal_fill stochal_distfill_outputs stochal_distfill stochal_addin stochal_resources)
+set(STOCHAL_DLL_PARTS stochal_xlw stochal_worksheet stochal_win stochal_com_server stochal_automation stochal_settings
+  stochal_fill stochal_samplesort stochal_distfill stochal_wizard stochal_addin stochal_resources)
 set(STOCHAL_DEF ${CMAKE_BINARY_DIR}/Stochal.def)
 set(def_text "LIBRARY Stochal.dll\nEXPORTS\n")
 file(GLOB def_fragments CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/*/exports.def)

@@ -6,12 +6,6 @@
 #include "qdists/Interval.h"
 #include "qdists/ParameterInfo.h"
 
-#ifdef _WIN32
-// The registry handle type as <windows.h> declares it, without its macros.
-struct HKEY__;
-typedef struct HKEY__* HKEY;
-#endif
-
 namespace qdists {
 
 // The interface every consumer of a distribution works through: parameters
@@ -44,14 +38,6 @@ public:
     virtual double Sample(CUnitStream& stream) const = 0;
 
     bool IsValid() const;
-
-#ifdef _WIN32
-    // Parameter values as "%g" strings under the subkey named by GetName.
-    void SaveParameters(HKEY parent) const;
-    // Values that cannot be read, are not strings, lack their terminating
-    // zero, do not parse or fall outside the bounds are skipped.
-    void LoadParameters(HKEY parent);
-#endif
 
 protected:
     VDistribution() = default;

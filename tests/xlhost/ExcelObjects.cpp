@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "addin/OfficeInterfaces.h"
 #include "tests/xlhost/ExcelRange.h"
 #include "tests/xlhost/HostModel.h"
 #include "tests/xlhost/MacroText.h"
 #include "tests/xlhost/OfficeBars.h"
 #include "tests/xlhost/TestExcel.h"
+#include "win/com/OfficeInterfaces.h"
 
 namespace xlhost {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "addin/OfficeInterfaces.h"
 #include "tests/xlhost/CellText.h"
 #include "tests/xlhost/ExcelObjects.h"
+#include "win/com/OfficeInterfaces.h"
 
 namespace xlhost {
 namespace {

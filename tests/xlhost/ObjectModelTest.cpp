@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "addin/OfficeInterfaces.h"
 #include "tests/xlhost/CallBook.h"
 #include "tests/xlhost/ExcelObjects.h"
 #include "tests/xlhost/HostModel.h"
+#include "win/com/OfficeInterfaces.h"
 
 namespace {
 using xlhost::HostModel;

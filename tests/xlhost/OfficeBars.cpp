@@ -1,6 +1,6 @@
 #include "tests/xlhost/OfficeBars.h"
 
-#include "addin/OfficeInterfaces.h"
+#include "win/com/OfficeInterfaces.h"
 
 namespace xlhost {
 namespace {

@@ -3,8 +3,8 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include "addin/OfficeInterfaces.h"
 #include "tests/xlhost/OfficeBars.h"
+#include "win/com/OfficeInterfaces.h"
 
 namespace xlhost {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "addin/OfficeInterfaces.h"
+#include "win/com/OfficeInterfaces.h"
 
 namespace xlhost {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "addin/OfficeInterfaces.h"
+#include "win/com/OfficeInterfaces.h"
 
 // Runs a script of steps against the test Excel, one step a line. The main
 // window's timer calls Tick, so steps keep running inside the modal loops

@@ -1,0 +1,69 @@
+#include <cstdio>
+#include <vector>
+
+#include "commands/distfill/wizard/GraphWindow.h"
+
+namespace {
+constexpr int kTick = 3;
+// The y label box: 37 x 13, from 5 above the tick's row; 40 left of the
+// axis or 4 right of it.
+constexpr int kLabelWidth = 37;
+constexpr int kLabelAbove = 5;
+constexpr int kLabelBelow = 8;
+constexpr int kLabelLeftOffset = 40;
+constexpr int kLabelRightOffset = 4;
+constexpr int kXLabelHalfWidth = 30;
+constexpr int kXLabelHeight = 13;
+constexpr int kCurvePen = 2;
+} // namespace
+
+void CWtlGraphContinuous::Paint(HDC dc, const RECT& client) const
+{
+    CGdiObject<HBRUSH> background(CreateSolidBrush(kBackground));
+    FillRect(dc, &client, background.Get());
+    if (!m_plot.Drawable())
+        return;
+    PaintAxes(dc);
+    const auto pixels = m_plot.CurvePixels();
+    std::vector<POINT> points;
+    points.reserve(pixels.size());
+    for (const auto& pixel : pixels)
+        points.push_back(POINT{pixel.first, pixel.second});
+    CGdiObject<HPEN> curve(CreatePen(PS_SOLID, kCurvePen, kFillColour));
+    CSelectObject pen(dc, curve.Get());
+    Polyline(dc, points.data(), static_cast<int>(points.size()));
+}
+
+void CWtlGraphContinuous::PaintAxes(HDC dc) const
+{
+    const CGdiObject<HFONT> font = LabelFont(dc);
+    CSelectObject selectFont(dc, font.Get());
+    CGdiObject<HPEN> axis(CreatePen(PS_SOLID, 1, kAxisColour));
+    CSelectObject pen(dc, axis.Get());
+    SetTextColor(dc, kAxisColour);
+    SetBkMode(dc, TRANSPARENT);
+    const auto& area = m_plot.Plot();
+    const int x = m_plot.AxisX();
+    MoveToEx(dc, x, area.top, nullptr);
+    LineTo(dc, x, area.bottom);
+    char label[32];
+    for (const auto& tick : m_plot.YTicks()) {
+        MoveToEx(dc, x, tick.pixel, nullptr);
+        LineTo(dc, m_plot.LabelsLeft() ? x - kTick : x + kTick, tick.pixel);
+        std::snprintf(label, sizeof label, "%g", tick.value);
+        const int left = m_plot.LabelsLeft() ? x - kLabelLeftOffset : x + kLabelRightOffset;
+        Text(dc, label, RECT{left, tick.pixel - kLabelAbove, left + kLabelWidth, tick.pixel + kLabelBelow},
+             (m_plot.LabelsLeft() ? DT_RIGHT : DT_LEFT) | DT_VCENTER);
+    }
+    MoveToEx(dc, area.left, area.bottom, nullptr);
+    LineTo(dc, area.right, area.bottom);
+    for (const auto& tick : m_plot.XTicks()) {
+        MoveToEx(dc, tick.pixel, area.bottom, nullptr);
+        LineTo(dc, tick.pixel, area.bottom + kTick);
+        std::snprintf(label, sizeof label, "%g", tick.value);
+        Text(dc, label,
+             RECT{tick.pixel - kXLabelHalfWidth, area.bottom + kTick + 1, tick.pixel + kXLabelHalfWidth,
+                  area.bottom + kTick + 1 + kXLabelHeight},
+             DT_CENTER | DT_TOP);
+    }
+}

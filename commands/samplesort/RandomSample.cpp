@@ -1,0 +1,110 @@
+#include "commands/Commands.h"
+
+#include <cwchar>
+#include <unordered_map>
+#include <vector>
+
+#include "commands/samplesort/RandomSampleDialog.h"
+#include "commands/samplesort/SelectionCommand.h"
+#include "commands/samplesort/TabbedText.h"
+#include "engine/InternalGenerator.h"
+#include "engine/Sampling.h"
+#include "win/ui/Clipboard.h"
+#include "win/ui/MessageBoxes.h"
+
+namespace {
+
+// The weight column's values: one Value call for a single block, else
+// one cell at a time, as a multi-area selection gives no single array.
+CValueTable WeightValues(const CExcelRange& selection, long rows, long column)
+{
+    if (selection.AreaCount() == 1) {
+        CValueTable table = CValueTable::FromValue(selection.Cell(1, column).Resize(rows, 1).Value());
+        if (table.Rows() == rows && table.Columns() == 1)
+            return table;
+    }
+    CValueTable table(rows, 1);
+    for (long r = 0; r < rows; ++r)
+        table.At(r, 0) = selection.Cell(r + 1, column).Value();
+    return table;
+}
+
+// Empty counts as 0; TRUE converts to -1 and is refused with the negatives;
+// text that is no number does not convert.
+bool IsValidWeight(const CVariant& value, double& weight)
+{
+    return value.ToDouble(weight) && weight >= 0.0;
+}
+
+void ShowInvalidWeight(const CExcelRange& cell)
+{
+    const std::wstring address = cell.AddressLocal();
+    std::vector<wchar_t> text(address.size() + 64);
+    std::swprintf(text.data(), text.size(), L"The cell %ls doesn't contain a valid weight.", address.c_str());
+    ShowError(text.data());
+}
+
+// The displayed texts of the drawn rows; a row drawn again is read once.
+std::vector<std::wstring> DrawnRowTexts(const CExcelRange& selection, const ElementList& drawn, long columns)
+{
+    std::unordered_map<std::uint32_t, std::vector<std::wstring>> rows;
+    std::vector<std::wstring> texts;
+    texts.reserve(drawn.size() * static_cast<size_t>(columns));
+    for (std::uint32_t row : drawn) {
+        auto found = rows.find(row);
+        if (found == rows.end()) {
+            std::vector<std::wstring> cells;
+            for (long c = 1; c <= columns; ++c)
+                cells.push_back(DisplayedText(selection.Cell(static_cast<long>(row) + 1, c)));
+            found = rows.emplace(row, std::move(cells)).first;
+        }
+        texts.insert(texts.end(), found->second.begin(), found->second.end());
+    }
+    return texts;
+}
+
+void SampleSelection(const CExcelRange& selection, HWND owner)
+{
+    CRandomSample dialog(selection);
+    if (dialog.DoModal(owner) == IDOK)
+        dialog.Run(owner);
+}
+
+} // namespace
+
+bool ReadWeights(const CExcelRange& selection, std::int32_t weightColumn, std::vector<double>& weights)
+{
+    const long rows = selection.RowCount();
+    const CValueTable values = WeightValues(selection, rows, weightColumn + 1);
+    weights.clear();
+    for (long r = 0; r < rows; ++r) {
+        double weight = 0.0;
+        if (!IsValidWeight(values.At(r, 0), weight)) {
+            ShowInvalidWeight(selection.Cell(r + 1, weightColumn + 1));
+            return false;
+        }
+        weights.push_back(weight);
+    }
+    return true;
+}
+
+void CRandomSample::Run(HWND owner) const
+{
+    WeightList weights;
+    if (m_weighted && !ReadWeights(m_selection, m_weightColumn, weights))
+        return;
+    ElementList elements;
+    FillSequence(elements, m_rows, 0);
+    ElementList drawn;
+    SampleByRule(elements, weights, m_unique, static_cast<std::uint32_t>(m_count), drawn,
+                 g_generator.DistributionStream());
+    const std::wstring text =
+        TabbedLines(DrawnRowTexts(m_selection, drawn, m_columns), static_cast<size_t>(m_columns));
+    CClipboard clipboard(owner);
+    clipboard.SetText(text);
+}
+
+void RunRandomSample(const CExcelApplication& application)
+{
+    RunOnSelection(application, L"Select the cells to sample from first.", &SampleSelection);
+}

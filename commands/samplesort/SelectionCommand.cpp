@@ -1,0 +1,66 @@
+#include "commands/samplesort/SelectionCommand.h"
+
+#include <new>
+#include <stdexcept>
+
+#include "win/com/ComError.h"
+#include "win/excel/ExcelCApi.h"
+#include "win/ui/MessageBoxes.h"
+
+namespace {
+
+const wchar_t kUnexpected[] = L"Unexpected error. ";
+const wchar_t kConversionError[] = L"Conversion error.";
+
+// False when the selection is a single cell and the command ended with the
+// message.
+bool RunGuarded(const CExcelApplication& application, const wchar_t* emptyMessage, SelectionWork work,
+                HWND owner)
+{
+    try {
+        const CExcelRange selection = CExcelRange::From(application.WindowSelection());
+        if (selection.RowCount() < 2 && selection.ColumnCount() < 2) {
+            MessageBoxW(owner, emptyMessage, L"Empty selection", MB_OK);
+            return false;
+        }
+        work(selection, owner);
+    } catch (const CComError& error) {
+        ShowComError(kUnexpected, error);
+    } catch (const VErrorBase& error) {
+        ShowError(error.Message());
+    } catch (const std::bad_alloc&) {
+        ShowError(L"Not enough memory for a selection this large.");
+    } catch (const std::length_error&) {
+        ShowError(L"Not enough memory for a selection this large.");
+    }
+    return true;
+}
+
+} // namespace
+
+void RunOnSelection(const CExcelApplication& application, const wchar_t* emptyMessage, SelectionWork work)
+{
+    const HWND owner = ExcelMainWindow();
+    if (!RunGuarded(application, emptyMessage, work, owner))
+        return;
+    try {
+        application.RestoreInteraction();
+    } catch (const CComError& error) {
+        ShowComError(kUnexpected, error);
+    }
+}
+
+std::wstring DisplayedText(const CExcelRange& cell)
+{
+    std::wstring text;
+    return cell.Text().ToText(text) ? text : kConversionError;
+}
+
+std::wstring CellText(const CExcelRange& cell)
+{
+    try {
+        return DisplayedText(cell);
+    } catch (const CComError&) {
+        return kConversionError;
+    }
+}

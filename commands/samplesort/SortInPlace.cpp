@@ -1,0 +1,106 @@
+#include "commands/samplesort/SortInPlace.h"
+
+#include <limits>
+
+#include "commands/samplesort/SelectionCommand.h"
+#include "win/com/ComError.h"
+#include "win/ui/MessageBoxes.h"
+
+namespace {
+
+constexpr std::uint64_t kWholeRun = std::numeric_limits<std::uint64_t>::max();
+
+CValueTable RowsOf(const CValueTable& table, const RowBlock& run)
+{
+    CValueTable part(static_cast<long>(run.count), table.Columns());
+    for (long r = 0; r < part.Rows(); ++r) {
+        for (long c = 0; c < part.Columns(); ++c)
+            part.At(r, c) = table.At(static_cast<long>(run.first) + r, c);
+    }
+    return part;
+}
+
+} // namespace
+
+CInPlaceSort::CInPlaceSort(const CExcelRange& selection, long rows, long columns)
+    : m_selection(selection)
+    , m_rows(rows)
+    , m_columns(columns)
+    , m_oneBlock(selection.AreaCount() == 1)
+    , m_original(ReadAll())
+{
+}
+
+CValueTable CInPlaceSort::ReadAll() const
+{
+    if (m_oneBlock) {
+        CValueTable table = CValueTable::FromValue(m_selection.Value());
+        if (table.Rows() == m_rows && table.Columns() == m_columns)
+            return table;
+    }
+    CValueTable table(m_rows, m_columns);
+    for (long r = 0; r < m_rows; ++r) {
+        for (long c = 0; c < m_columns; ++c)
+            table.At(r, c) = m_selection.Cell(r + 1, c + 1).Value();
+    }
+    return table;
+}
+
+void CInPlaceSort::Apply(const std::vector<std::uint32_t>& sources, const std::vector<RowBlock>& rows)
+{
+    CValueTable target(m_rows, m_columns);
+    for (long r = 0; r < m_rows; ++r) {
+        for (long c = 0; c < m_columns; ++c) {
+            const std::uint32_t source = sources[static_cast<size_t>(r) * m_columns + c];
+            target.At(r, c)
+                = m_original.At(static_cast<long>(source / m_columns), static_cast<long>(source % m_columns));
+        }
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::uint64_t attempted = 0;
+        try {
+            WriteRun(target, rows[i], kWholeRun, attempted);
+        } catch (const CComError& error) {
+            try {
+                Restore(rows, i, attempted);
+            } catch (const CComError& restoreError) {
+                throw CCommandError(ComErrorText(L"Unexpected error. ", error) + L"\n\n"
+                    + ComErrorText(L"The cells already written could not be given back their values.", restoreError));
+            }
+            throw;
+        }
+    }
+}
+
+void CInPlaceSort::WriteRun(
+    const CValueTable& table, const RowBlock& run, std::uint64_t limit, std::uint64_t& attempted) const
+{
+    const auto first = static_cast<long>(run.first);
+    if (m_oneBlock) {
+        attempted += std::uint64_t(run.count) * m_columns;
+        if (run.first == 0 && run.count == static_cast<std::uint32_t>(m_rows))
+            m_selection.SetValue(table.ToArray());
+        else
+            m_selection.Cell(first + 1, 1)
+                .Resize(static_cast<long>(run.count), m_columns)
+                .SetValue(RowsOf(table, run).ToArray());
+        return;
+    }
+    for (long r = first; r < first + static_cast<long>(run.count); ++r) {
+        for (long c = 0; c < m_columns; ++c) {
+            if (attempted == limit)
+                return;
+            ++attempted;
+            m_selection.SetCell(r + 1, c + 1, table.At(r, c));
+        }
+    }
+}
+
+void CInPlaceSort::Restore(
+    const std::vector<RowBlock>& rows, std::size_t failedRun, std::uint64_t attemptedInFailed) const
+{
+    for (std::size_t i = 0; i <= failedRun; ++i) {
+        std::uint64_t attempted = 0;
+        WriteRun(m_original, rows[i], i == failedRun ? attemptedInFailed : kWholeRun, attempted);
+    }
+}

@@ -1,0 +1,177 @@
+// Fill from Distribution through the test Excel: the wizard driven by
+// script steps, then the cells, sheets, clipboard, files and settings it
+// leaves, with seeded values from the known draws.
+#include <cstdlib>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/commands/distfill/DistFillCase.h"
+
+using namespace distfill;
+
+namespace {
+// From Bernoulli, the first cell, to Normal (cell 10) and Poisson (cell 12).
+const char kToNormal[] = "key Down\nkey Down\nkey Right\nkey Right\n";
+const char kToPoisson[] = "key Down\nkey Down\nkey Down\n";
+const char kToPage3[] = "wizard next\nwizard next\n";
+
+double Number(const std::string& text)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    EXPECT_TRUE(!text.empty() && *end == '\0') << "not a number: \"" << text << "\"";
+    return value;
+}
+
+// A value as the text outputs write it: twenty significant digits at most,
+// no trailing zeros, and the very double that was drawn.
+void ExpectValueText(const std::string& text, const std::string& known)
+{
+    EXPECT_EQ(Number(text), Number(known)) << text;
+    std::size_t digits = 0; // significant: from the first non-zero digit
+    for (char c : text.substr(0, text.find_first_of("eE")))
+        digits += (c >= '1' && c <= '9') || (digits > 0 && c == '0') ? 1 : 0;
+    EXPECT_LE(digits, 20u) << text;
+    if (text.find('.') != std::string::npos && text.find_first_of("eE") == std::string::npos) {
+        EXPECT_NE(text.back(), '0') << text;
+    }
+}
+
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> pieces(1);
+    for (char c : text) {
+        if (c == separator)
+            pieces.emplace_back();
+        else
+            pieces.back() += c;
+    }
+    return pieces;
+}
+
+// The clipboard bytes from the host's escaped dump.
+std::string Unescaped(const std::string& dump)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < dump.size(); ++i) {
+        if (dump[i] != '\\' || i + 1 == dump.size()) {
+            bytes += dump[i];
+            continue;
+        }
+        const char c = dump[++i];
+        bytes += c == 't' ? '\t' : c == 'n' ? '\n' : c == 'r' ? '\r' : c == '0' ? '\0' : c;
+    }
+    return bytes;
+}
+
+std::string MethodValue(const std::string& name)
+{
+    return samplesort::RegQuery("Distributions\\Method")[name];
+}
+} // namespace
+
+TEST(DistFillCommand, SingleSelectedCellGetsTheSeededValue)
+{
+    ClearDistributionSettings();
+    const HostRun run = RunSteps("fill-single",
+        "select C3\nseed 1\n" + OpenWizard() + kToNormal + kToPage3 + "wizard finish\nend\ndump cells B2:D4\ndump state\n");
+    const std::vector<std::string> normal = KnownDraws("Normal", "0,1", 1, 1);
+    ASSERT_GE(run.lines.size(), 5u);
+    const std::size_t at = run.lines.size() - 5;
+    EXPECT_EQ(run.lines[at], "\t\t");
+    const std::vector<std::string> middle = SplitTabs(run.lines[at + 1]);
+    ASSERT_EQ(middle.size(), 3u);
+    EXPECT_EQ(middle[0], "");
+    EXPECT_EQ(Number(middle[1]), Number(normal[0]));
+    EXPECT_EQ(middle[2], "");
+    EXPECT_EQ(run.lines[at + 2], "\t\t");
+    EXPECT_EQ(run.lines[at + 3], "Cursor\t-4143\tlcid=0x0800");
+    EXPECT_EQ(run.lines[at + 4], "ScreenUpdating\tTRUE\tlcid=0x0800");
+    EXPECT_NE(DistributionSnapshot().find("REG_SZ    Normal"), std::string::npos) << "the choice is saved";
+    EXPECT_EQ(MethodValue("Method"), "0x3e8");
+}
+
+TEST(DistFillCommand, AddressFillsColumnByColumnNewSheetRowByRow)
+{
+    ClearDistributionSettings();
+    const HostRun run = RunSteps("fill-orders",
+        "select A1\nseed 1\n" + OpenWizard() + kToNormal + kToPage3
+        + "press 1001\nset 1021 B2:C3\nwizard finish\nend\ndump cells B2:C3\n"
+          "seed 1\n" + OpenWizard() + kToPage3 + "press 1004\nset 1019 2\nset 1017 2\nwizard finish\nend\n"
+          "dump sheets\ndump cells A1:B2\n");
+    const std::vector<std::string> v = KnownDraws("Normal", "0,1", 1, 4);
+    ASSERT_GE(run.lines.size(), 6u);
+    const std::size_t at = run.lines.size() - 6;
+    const auto cell = [&](std::size_t line, std::size_t column) {
+        const std::vector<std::string> cells = SplitTabs(run.lines[at + line]);
+        return column < cells.size() ? Number(cells[column]) : -999.0;
+    };
+    // B2, B3, C2, C3 in draw order.
+    EXPECT_EQ(cell(0, 0), Number(v[0]));
+    EXPECT_EQ(cell(1, 0), Number(v[1]));
+    EXPECT_EQ(cell(0, 1), Number(v[2]));
+    EXPECT_EQ(cell(1, 1), Number(v[3]));
+    EXPECT_EQ(run.lines[at + 2], "Sheet2\t*") << "the new sheet comes first and is active";
+    EXPECT_EQ(run.lines[at + 3], "Sheet1");
+    // A1, B1, A2, B2 in draw order.
+    EXPECT_EQ(cell(4, 0), Number(v[0]));
+    EXPECT_EQ(cell(4, 1), Number(v[1]));
+    EXPECT_EQ(cell(5, 0), Number(v[2]));
+    EXPECT_EQ(cell(5, 1), Number(v[3]));
+    EXPECT_EQ(MethodValue("Method"), "0x3ec");
+    EXPECT_EQ(MethodValue("Columns"), "0x2");
+    EXPECT_EQ(MethodValue("Rows"), "0x2");
+}
+
+TEST(DistFillCommand, ClipboardBytesAndOneLineFileReplacingAnOldOne)
+{
+    ClearDistributionSettings();
+    WriteWorkFile("one.txt", "old 1\nold 2\nold 3\n");
+    const HostRun run = RunSteps("fill-texts",
+        "clearclipboard\nselect A1\nseed 1\n" + OpenWizard() + kToNormal + kToPage3
+        + "press 1002\nset 1005 3\nset 1006 2\nwizard finish\nend\ndump clipboard\n"
+          "seed 1\n" + OpenWizard() + kToPage3 + "press 1003\nset 1008 " + WorkPath("one.txt")
+        + "\nset 1007 1\nwizard finish\nend\n");
+    const std::vector<std::string> v = KnownDraws("Normal", "0,1", 1, 6);
+    const std::vector<std::string> texts = samplesort::ClipboardTexts(run);
+    ASSERT_EQ(texts.size(), 1u);
+    const std::string text = Unescaped(texts[0]);
+    ASSERT_GE(text.size(), 2u);
+    EXPECT_EQ(text.substr(text.size() - 2), std::string("\n\0", 2)) << "a line feed ends the last line, then one NUL";
+    const std::vector<std::string> lines = Split(text.substr(0, text.size() - 2), '\n');
+    ASSERT_EQ(lines.size(), 2u) << texts[0];
+    for (std::size_t row = 0; row < 2; ++row) {
+        const std::vector<std::string> values = Split(lines[row], '\t');
+        ASSERT_EQ(values.size(), 3u) << lines[row];
+        for (std::size_t column = 0; column < 3; ++column)
+            ExpectValueText(values[column], v[row * 3 + column]);
+    }
+
+    const std::string file = ReadWorkFile("one.txt");
+    ASSERT_FALSE(file.empty());
+    EXPECT_EQ(file.find('\n'), file.size() - 1) << "one line, the old three replaced: " << file;
+    ExpectValueText(file.substr(0, file.size() - 1), v[0]);
+}
+
+TEST(DistFillCommand, SeededFilesHoldTheKnownDraws)
+{
+    ClearDistributionSettings();
+    const HostRun run = RunSteps("fill-seeded",
+        "select A1\nseed 1\n" + OpenWizard() + kToPoisson + "wizard next\nset 777 3.5\nwizard next\n"
+        "press 1003\nset 1008 " + WorkPath("poisson.txt") + "\nset 1007 20\nwizard finish\nend\n"
+        "seed 20240611\n" + OpenWizard() + "key Left\nkey Left\nwizard next\nset 777 3\nset 778 2.5\n"
+        "wizard next\nset 1008 " + WorkPath("normal.txt") + "\nwizard finish\nend\n");
+    std::string expected;
+    for (const std::string& draw : KnownDraws("Poisson", "3.5", 1, 20))
+        expected += draw + "\n";
+    EXPECT_EQ(ReadWorkFile("poisson.txt"), expected) << "whole numbers such as 3 are written bare";
+
+    const std::vector<std::string> normal = KnownDraws("Normal", "3,2.5", 20240611, 20);
+    const std::vector<std::string> lines = Split(ReadWorkFile("normal.txt"), '\n');
+    ASSERT_EQ(lines.size(), 21u);
+    EXPECT_EQ(lines.back(), "");
+    for (std::size_t i = 0; i < 20; ++i)
+        ExpectValueText(lines[i], normal[i]);
+    EXPECT_NE(DistributionSnapshot().find("REG_SZ    Normal"), std::string::npos);
+}

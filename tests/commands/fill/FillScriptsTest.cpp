@@ -1,0 +1,198 @@
+// Random Fill through the test Excel: the dialog's opening, refusals and
+// saved names, Esc and failures during the fill, the writes it makes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "tests/commands/fill/ScriptOutput.h"
+
+namespace {
+
+std::string ScriptPath(const std::string& name)
+{
+    return std::string(STOCHAL_SOURCE_DIR) + "/tests/commands/fill/scripts/" + name;
+}
+
+CScriptOutput Play(const std::string& script)
+{
+    const HostRun run = RunHost({"--script", ScriptPath(script)});
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.errors, "");
+    return CScriptOutput(run.lines);
+}
+
+void ExpectRestored(CScriptOutput& out)
+{
+    out.Expect("Cursor\t-4143\tlcid=0x0800");
+    out.Expect("ScreenUpdating\tTRUE\tlcid=0x0800");
+}
+
+void ExpectNames(CScriptOutput& out, const std::string& output, const std::string& max, const std::string& min,
+                 const std::string& unique, const std::string& type)
+{
+    out.Expect("StochalOutputRange=" + output);
+    out.Expect("StochalRangeMax=" + max);
+    out.Expect("StochalRangeMin=" + min);
+    out.Expect("StochalRangeUnique=" + unique);
+    out.Expect("StochalType=" + type);
+}
+
+double Unit(const std::string& cell)
+{
+    EXPECT_FALSE(cell.empty());
+    const double value = std::stod(cell);
+    EXPECT_TRUE(value >= 0.0 && value < 1.0) << cell;
+    return value;
+}
+
+void ExpectColumnFilled(const std::vector<std::vector<std::string>>& rows, std::size_t column, bool filled)
+{
+    for (const auto& row : rows) {
+        ASSERT_GT(row.size(), column);
+        if (filled)
+            Unit(row[column]);
+        else
+            EXPECT_EQ(row[column], "");
+    }
+}
+
+std::size_t CountOf(const std::vector<std::string>& lines, const std::string& member)
+{
+    for (const std::string& line : lines) {
+        const std::vector<std::string> cells = SplitTabs(line);
+        if (cells.size() == 2 && cells[0] == member)
+            return std::stoul(cells[1]);
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(FillScripts, OpensWithDefaultsSelectionAndRememberedChoices)
+{
+    std::ifstream file(ScriptPath("opening.expected"));
+    std::vector<std::string> expected;
+    for (std::string line; std::getline(file, line);)
+        expected.push_back(line);
+    ASSERT_FALSE(expected.empty());
+    CScriptOutput out = Play("opening.txt");
+    for (const std::string& line : expected)
+        out.Expect(line);
+    EXPECT_TRUE(out.AtEnd());
+}
+
+TEST(FillScripts, RefusesBadEntriesWithTheirMessageAndFocus)
+{
+    CScriptOutput out = Play("refusals.txt");
+    out.Expect("register 0x00000000");
+    out.Expect("connect 0x00000000");
+    const std::pair<const char*, const char*> refusals[] = {
+        {"This is not a valid range.", "206"},
+        {"This is not a valid range.", "206"},
+        {"This is not a valid minimum.", "203"}, // +5
+        {"This is not a valid minimum.", "203"}, // leading blank
+        {"This is not a valid minimum.", "203"}, // 5.0
+        {"This is not a valid minimum.", "203"}, // empty
+        {"This is not a valid minimum.", "203"}, // beyond 32 bits
+        {"This is not a valid maximum.", "204"},
+        {"This is not a valid maximum.", "204"}, // beyond 32 bits
+        {"The maximum should be greater than the minimum.", "204"},
+        {"The difference between the minimum and maximum is not large enough to generate unique values in each "
+         "column.",
+         "204"}};
+    for (const auto& refusal : refusals) {
+        out.Expect(std::string("message\tError\t") + refusal.first);
+        out.Expect(std::string("focus\t") + refusal.second);
+    }
+    // Ten rows from 1 to 10, unique: every column a permutation.
+    const auto cells = out.TakeCells(11);
+    for (std::size_t column = 0; column < 2; ++column) {
+        std::vector<int> values;
+        for (std::size_t row = 0; row < 10; ++row)
+            values.push_back(std::stoi(cells[row][column]));
+        std::sort(values.begin(), values.end());
+        EXPECT_EQ(values, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10})) << "column " << column;
+    }
+    EXPECT_EQ(cells[10], (std::vector<std::string>{"", ""}));
+    ExpectNames(out, "A1:B10", "10", "1", "YES", "RANGE");
+    ExpectRestored(out);
+    // A lone minus sign: whole numbers from 0 to 2, the text saved as typed.
+    for (const auto& row : out.TakeCells(20)) {
+        ASSERT_EQ(row.size(), 1u);
+        const int value = std::stoi(row[0]);
+        EXPECT_TRUE(value >= 0 && value <= 2) << row[0];
+    }
+    ExpectNames(out, "$A$1:$A$20", "2", "-", "NO", "RANGE");
+    out.Expect("objects 0");
+    out.Expect("unregister 0x00000000");
+}
+
+TEST(FillScripts, BetweenZeroAndOneSavesOnlyTypeAndOutput)
+{
+    CScriptOutput out = Play("between01.txt");
+    out.TakeThrough("connect");
+    const std::vector<std::string> opening = out.TakeThrough("Range.Count");
+    EXPECT_EQ(CountOf(opening, "Application.ExecuteExcel4Macro"), 5u); // the five names read
+    const std::vector<std::string> okAndFill = out.TakeThrough("Range.Value=");
+    EXPECT_EQ(CountOf(okAndFill, "Application.ExecuteExcel4Macro"), 2u); // two names written
+    ExpectNames(out, "$C$1:$C$3", "9", "3", "YES", "01");
+    ExpectRestored(out);
+}
+
+TEST(FillScripts, EscAndAFailedWriteKeepWhatWasWrittenAndRestoreExcel)
+{
+    CScriptOutput out = Play("interrupted.txt");
+    out.TakeThrough("connect");
+    // Esc during the first column: only column A is written.
+    auto cells = out.TakeCells(3);
+    ExpectColumnFilled(cells, 0, true);
+    for (std::size_t column = 1; column < 4; ++column)
+        ExpectColumnFilled(cells, column, false);
+    ExpectRestored(out);
+    // The third column's write fails: the user is told, A and B stay.
+    out.Expect("message\tError\tUnexpected error.  Error 800A03EC (Unable to set the Value property of the Range "
+               "class).");
+    cells = out.TakeCells(3);
+    ExpectColumnFilled(cells, 0, true);
+    ExpectColumnFilled(cells, 1, true);
+    ExpectColumnFilled(cells, 2, false);
+    ExpectColumnFilled(cells, 3, false);
+    ExpectRestored(out);
+}
+
+TEST(FillScripts, WritesSeveralAreasCellByCellAndOneAreaAColumnAtATime)
+{
+    CScriptOutput out = Play("areas.txt");
+    out.TakeThrough("connect");
+    out.TakeThrough("Range.Count"); // the dialog's opening
+    const std::vector<std::string> multiArea = out.TakeThrough("Range.Rows");
+    EXPECT_EQ(CountOf(multiArea, "Range.Item="), 4u);
+    EXPECT_EQ(CountOf(multiArea, "Range.Value="), 0u);
+    // Rows and columns of the first area, cells where Item puts them.
+    const auto cells = out.TakeCells(5);
+    for (std::size_t row = 0; row < 5; ++row) {
+        for (std::size_t column = 0; column < 4; ++column) {
+            if (row < 2 && column < 2)
+                Unit(cells[row][column]);
+            else
+                EXPECT_EQ(cells[row][column], "") << row << "," << column;
+        }
+    }
+    // 1000 rows by 50 columns: one write a column.
+    out.TakeThrough("Range.Count");
+    const std::vector<std::string> block = out.TakeThrough("Range.Value=");
+    EXPECT_EQ(CountOf(block, "Range.Value="), 50u);
+    EXPECT_EQ(CountOf(block, "Range.Item="), 0u);
+}
+
+TEST(FillScripts, AQuoteInTheOutputRangeIsSavedAsItIs)
+{
+    CScriptOutput out = Play("quote.txt");
+    out.TakeThrough("connect");
+    ExpectNames(out, "'Q\"uote'!$A$1:$A$2", "100", "0", "NO", "RANGE");
+    for (const auto& row : out.TakeCells(2)) {
+        const int value = std::stoi(row[0]);
+        EXPECT_TRUE(value >= 0 && value <= 100);
+    }
+}

@@ -1,0 +1,141 @@
+#include "win/excel/ExcelObjects.h"
+
+#include "win/com/ComError.h"
+#include "win/com/OfficeInterfaces.h"
+
+CExcelRange CExcelRange::From(const CDispatch& object)
+{
+    if (!object.Supports(IID_ExcelRange))
+        throw CComError(E_NOINTERFACE, L"");
+    return CExcelRange(object);
+}
+
+long CExcelRange::RowCount() const
+{
+    return m_object.GetChild(L"Rows").GetLong(L"Count");
+}
+
+long CExcelRange::ColumnCount() const
+{
+    return m_object.GetChild(L"Columns").GetLong(L"Count");
+}
+
+long CExcelRange::CellCount() const
+{
+    return m_object.GetLong(L"Count");
+}
+
+long CExcelRange::AreaCount() const
+{
+    return m_object.GetChild(L"Areas").GetLong(L"Count");
+}
+
+long CExcelRange::SheetColumn() const
+{
+    return m_object.GetLong(L"Column");
+}
+
+CExcelRange CExcelRange::Cell(long row, long column) const
+{
+    return CExcelRange(m_object.GetChild(L"Item", {CVariant::Long(row), CVariant::Long(column)}));
+}
+
+void CExcelRange::SetCell(long row, long column, const CVariant& value) const
+{
+    m_object.Put(L"Item", value, {CVariant::Long(row), CVariant::Long(column)});
+}
+
+CExcelRange CExcelRange::ColumnAt(long index) const
+{
+    return CExcelRange(m_object.GetChild(L"Columns").GetChild(L"Item", {CVariant::Long(index)}));
+}
+
+CExcelRange CExcelRange::Resize(long rows, long columns) const
+{
+    return CExcelRange(m_object.GetChild(L"Resize", {CVariant::Long(rows), CVariant::Long(columns)}));
+}
+
+CVariant CExcelRange::Value() const
+{
+    return m_object.Get(L"Value");
+}
+
+void CExcelRange::SetValue(const CVariant& value) const
+{
+    m_object.Put(L"Value", value);
+}
+
+CVariant CExcelRange::Text() const
+{
+    return m_object.Get(L"Text");
+}
+
+std::wstring CExcelRange::AddressText(const wchar_t* member) const
+{
+    std::wstring text;
+    if (!m_object.Get(member, {CVariant::Bool(true), CVariant::Bool(true), CVariant::Long(xlA1)}).ToText(text))
+        throw CComError(DISP_E_TYPEMISMATCH, L"");
+    return text;
+}
+
+std::wstring CExcelRange::Address() const
+{
+    return AddressText(L"Address");
+}
+
+std::wstring CExcelRange::AddressLocal() const
+{
+    return AddressText(L"AddressLocal");
+}
+
+CDispatch CExcelApplication::CommandBars() const
+{
+    return m_object.GetChild(L"CommandBars");
+}
+
+void CExcelApplication::RegisterXLL(const std::wstring& path) const
+{
+    m_object.Call(L"RegisterXLL", {CVariant::Text(path)});
+}
+
+CVariant CExcelApplication::ExecuteExcel4Macro(const std::wstring& macro) const
+{
+    return m_object.Call(L"ExecuteExcel4Macro", {CVariant::Text(macro)});
+}
+
+CDispatch CExcelApplication::Selection() const
+{
+    return m_object.GetChild(L"Selection");
+}
+
+CDispatch CExcelApplication::WindowSelection() const
+{
+    return m_object.GetChild(L"ActiveWindow").GetChild(L"Selection");
+}
+
+CExcelRange CExcelApplication::Range(const std::wstring& reference) const
+{
+    return CExcelRange::From(m_object.GetChild(L"Range", {CVariant::Text(reference)}));
+}
+
+CExcelRange CExcelApplication::AddWorksheetCells() const
+{
+    const CDispatch sheet = m_object.GetChild(L"ActiveWorkbook").GetChild(L"Worksheets").GetChild(L"Add");
+    return CExcelRange::From(sheet.GetChild(L"Cells"));
+}
+
+void CExcelApplication::SetCursor(long shape) const
+{
+    m_object.Put(L"Cursor", CVariant::Long(shape), {}, LOCALE_SYSTEM_DEFAULT);
+}
+
+void CExcelApplication::SetScreenUpdating(bool on) const
+{
+    m_object.Put(L"ScreenUpdating", CVariant::Bool(on), {}, LOCALE_SYSTEM_DEFAULT);
+}
+
+void CExcelApplication::RestoreInteraction() const
+{
+    SetCursor(xlDefault);
+    SetScreenUpdating(true);
+}

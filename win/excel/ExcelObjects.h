@@ -1,0 +1,75 @@
+#pragma once
+#include <string>
+
+#include "win/com/Dispatch.h"
+#include "win/com/Variant.h"
+
+// Typed wrappers over the members of Excel's object model that the add-in
+// and its commands use. Each call is one late-bound call into Excel; a
+// failure raises CComError.
+
+class CExcelRange {
+public:
+    CExcelRange() = default;
+    // The range interface of an object, or CComError(E_NOINTERFACE) when the
+    // object (a chart, a drawing) is no range.
+    static CExcelRange From(const CDispatch& object);
+
+    const CDispatch& Object() const { return m_object; }
+
+    long RowCount() const;    // Rows.Count
+    long ColumnCount() const; // Columns.Count
+    long CellCount() const;   // Count
+    long AreaCount() const;   // Areas.Count
+    long SheetColumn() const; // Column: 1 for A
+
+    // Item(row, column), 1-based, relative to the range's first cell.
+    CExcelRange Cell(long row, long column) const;
+    void SetCell(long row, long column, const CVariant& value) const;
+    // Columns.Item(index): the index-th column of the range.
+    CExcelRange ColumnAt(long index) const;
+    // Resize(rows, columns) from the range's first cell.
+    CExcelRange Resize(long rows, long columns) const;
+
+    CVariant Value() const;
+    void SetValue(const CVariant& value) const;
+    CVariant Text() const;
+    // Absolute A1 references ($A$1:$B$2).
+    std::wstring Address() const;
+    std::wstring AddressLocal() const;
+
+private:
+    explicit CExcelRange(CDispatch object) : m_object(std::move(object)) {}
+    std::wstring AddressText(const wchar_t* member) const;
+
+    CDispatch m_object;
+};
+
+class CExcelApplication {
+public:
+    CExcelApplication() = default;
+    explicit CExcelApplication(CDispatch object) : m_object(std::move(object)) {}
+
+    const CDispatch& Object() const { return m_object; }
+    explicit operator bool() const { return static_cast<bool>(m_object); }
+
+    CDispatch CommandBars() const;
+    void RegisterXLL(const std::wstring& path) const;
+    CVariant ExecuteExcel4Macro(const std::wstring& macro) const;
+    CDispatch Selection() const;
+    // ActiveWindow.Selection.
+    CDispatch WindowSelection() const;
+    // Range(reference) with the second cell omitted.
+    CExcelRange Range(const std::wstring& reference) const;
+    // ActiveWorkbook.Worksheets.Add().Cells: the cells of a new worksheet.
+    CExcelRange AddWorksheetCells() const;
+
+    // Both pass the system default locale, as Excel's typed interface asks.
+    void SetCursor(long shape) const;
+    void SetScreenUpdating(bool on) const;
+    // Default cursor and screen updating on: how every command leaves Excel.
+    void RestoreInteraction() const;
+
+private:
+    CDispatch m_object;
+};

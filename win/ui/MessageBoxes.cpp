@@ -1,0 +1,27 @@
+#include "win/ui/MessageBoxes.h"
+
+#include <windows.h>
+
+#include <cwchar>
+#include <vector>
+
+#include "win/excel/ExcelCApi.h"
+
+std::wstring ComErrorText(const std::wstring& prefix, const CComError& error)
+{
+    const std::wstring description = error.Description().empty() ? L"Unknown error" : error.Description();
+    std::vector<wchar_t> text(prefix.size() + description.size() + 64);
+    std::swprintf(text.data(), text.size(), L"%ls Error %lX (%ls).", prefix.c_str(),
+                  static_cast<unsigned long>(error.Code()), description.c_str());
+    return text.data();
+}
+
+void ShowError(const std::wstring& text)
+{
+    MessageBoxW(ExcelMainWindow(), text.c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void ShowComError(const std::wstring& prefix, const CComError& error)
+{
+    ShowError(ComErrorText(prefix, error));
+}

@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+#include "win/com/ComError.h"
+
+// The message boxes the commands share: owned by Excel's main window,
+// caption "Error", an OK button.
+void ShowError(const std::wstring& text);
+// "<prefix> Error <HRESULT in hex> (<description>)."
+void ShowComError(const std::wstring& prefix, const CComError& error);
+std::wstring ComErrorText(const std::wstring& prefix, const CComError& error);
