@@ -10,7 +10,7 @@
 
 #include "commands/ValueLines.h"
 #include "commands/ValueText.h"
-#include "engine/MersenneTwister.h"
+#include "uniform/MersenneTwister.h"
 #include "qdists/DistNormal.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "commands/ExcelObjects.h"
 #include "commands/GenerateWrapper.h"
-#include "engine/UnitStream.h"
+#include "uniform/UnitStream.h"
 
 // "Fill from &Distribution...": runs the wizard, then fills the chosen
 // place with variates of the chosen distribution, and restores Excel's

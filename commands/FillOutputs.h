@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/UnitStream.h"
+#include "uniform/UnitStream.h"
 #include "commands/GenerateWrapper.h"
 #include "qdists/Distribution.h"
 

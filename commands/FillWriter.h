@@ -1,7 +1,7 @@
 #pragma once
 #include "commands/ExcelObjects.h"
 #include "commands/FillValues.h"
-#include "engine/MersenneTwister.h"
+#include "uniform/MersenneTwister.h"
 
 // Writes a Random Fill into its target range, column by column, drawing
 // from the engine in the order the cells are written. After each column it

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "commands/FillOutputs.h"
-#include "engine/MersenneTwister.h"
+#include "uniform/MersenneTwister.h"
 #include "qdists/DistNormal.h"
 #include "qdists/DistPoisson.h"
 #include "tests/distfill/FakeJob.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/MersenneTwister.h"
-#include "engine/UniformMapping.h"
-#include "engine/UnitStream.h"
+#include "uniform/MersenneTwister.h"
+#include "uniform/UniformMapping.h"
+#include "uniform/UnitStream.h"
 #include "tests/engine/ReferenceData.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/MersenneTwister.h"
-#include "engine/UniformMapping.h"
+#include "uniform/MersenneTwister.h"
+#include "uniform/UniformMapping.h"
 #include "tests/engine/ReferenceData.h"
 #include "tests/engine/ScriptedSources.h"
 

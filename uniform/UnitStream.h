@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/MersenneTwister.h"
+#include "uniform/MersenneTwister.h"
 
 // A source of doubles in [0, 1): its own copy of an engine, so that it and
 // the engine it was taken from advance independently.
