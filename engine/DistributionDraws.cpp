@@ -21,11 +21,12 @@ qdists::DrawResult<kind> Draw(const qdists::VDistribution& distribution, CUnitSt
 } // namespace
 
 #define STOCHAL_DISTRIBUTION(Name, Class, Display, Thumbnail, Kind, Worksheet, Entry, Summary, Topic, Arguments, \
-                             Construct, ...)                                                                   \
+                             ...)                                                                              \
     qdists::DrawResult<qdists::DrawKind::Kind> CInternalGenerator::Next##Name(                                 \
         STOCHAL_EACH(STOCHAL_PARAMETER, Arguments))                                                            \
     {                                                                                                          \
-        return Draw<qdists::DrawKind::Kind>(qdists::Class Construct, m_distribution);                          \
+        return Draw<qdists::DrawKind::Kind>(qdists::Make##Name(STOCHAL_EACH(STOCHAL_NAME, Arguments)),          \
+                                            m_distribution);                                                   \
     }
 #include "qdists/Distributions.def"
 #undef STOCHAL_DISTRIBUTION

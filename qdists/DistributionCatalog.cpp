@@ -18,10 +18,7 @@ std::unique_ptr<VDistribution> CreateInitialDistribution(unsigned index)
     switch (index) {
 #define STOCHAL_DISTRIBUTION(Name, Class, Display, Thumbnail, Kind, Worksheet, Entry, Summary, Topic, Arguments, \
                              Construct, Initial, ...)                                                          \
-    case Thumbnail - kFirstThumbnail:                                                                          \
-        return [](STOCHAL_EACH(STOCHAL_PARAMETER, Arguments)) -> std::unique_ptr<VDistribution> {              \
-            return std::make_unique<Class> Construct;                                                          \
-        } Initial;
+    case Thumbnail - kFirstThumbnail: return std::make_unique<Class>(Make##Name Initial);
 #include "qdists/Distributions.def"
 #undef STOCHAL_DISTRIBUTION
     default: return nullptr;

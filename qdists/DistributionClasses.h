@@ -17,3 +17,14 @@
 #include "qdists/DistUniform.h"
 #include "qdists/DistWeibull.h"
 #include "qdists/DistributionList.h"
+
+namespace qdists {
+
+// Each class built from its worksheet arguments.
+#define STOCHAL_DISTRIBUTION(Name, Class, Display, Thumbnail, Kind, Worksheet, Entry, Summary, Topic, Arguments, \
+                             Construct, ...)                                                                   \
+    inline Class Make##Name(STOCHAL_EACH(STOCHAL_PARAMETER, Arguments)) { return Class Construct; }
+#include "qdists/Distributions.def"
+#undef STOCHAL_DISTRIBUTION
+
+} // namespace qdists
