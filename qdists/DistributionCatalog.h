@@ -6,6 +6,7 @@
 
 namespace qdists {
 
+// One for each line of the list.
 constexpr unsigned kDistributionCount = 0
 #define STOCHAL_DISTRIBUTION(...) +1
 #include "qdists/Distributions.def"

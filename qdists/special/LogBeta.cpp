@@ -3,6 +3,7 @@
 #include "qdists/special/ElementaryFunctions.h"
 #include "qdists/special/LogGamma.h"
 #include "qdists/special/SpecialFunctions.h"
+#include "qdists/special/Constants.h"
 
 #include <algorithm>
 #include <array>
@@ -15,7 +16,6 @@ namespace {
 // TOMS 708 ALGDIV and BCORR: the Stirling remainder coefficients c0..c5.
 constexpr std::array<double, 6> kStirling = {.833333333333333e-01, -.277777777760991e-02, .793650666825390e-03,
                                              -.595202931351870e-03, .837308034031215e-03, -.165322962780713e-02};
-constexpr double kHalfLn2Pi = .918938533204673e0; // ln sqrt(2 pi)
 
 // TOMS 708 PSI: rational approximations for 0.5 <= x <= 3 (about the root
 // x0 of psi) and asymptotic correction for x > 3.
@@ -110,7 +110,7 @@ double lnBeta(double a0, double b0)
         const double c = h / (1.0 + h);
         const double u = -((a - 0.5) * std::log(c));
         const double v = b * lnOnePlus(h);
-        const double base = -(0.5 * std::log(b)) + kHalfLn2Pi + w;
+        const double base = -(0.5 * std::log(b)) + constants::published::half_ln_two_pi + w;
         return u > v ? (base - v) - u : (base - u) - v;
     }
     if (a < 1.0) {
