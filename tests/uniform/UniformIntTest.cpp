@@ -5,8 +5,8 @@
 
 #include "uniform/MersenneTwister.h"
 #include "uniform/UniformMapping.h"
-#include "tests/engine/ReferenceData.h"
-#include "tests/engine/ScriptedSources.h"
+#include "tests/uniform/ReferenceData.h"
+#include "tests/uniform/ScriptedSources.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "uniform/MersenneTwister.h"
 #include "uniform/UniformMapping.h"
 #include "uniform/UnitStream.h"
-#include "tests/engine/ReferenceData.h"
+#include "tests/uniform/ReferenceData.h"
 
 namespace {
 
