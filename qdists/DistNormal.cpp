@@ -5,8 +5,8 @@
 
 #include "qdists/FormulaRegions.h"
 
-#include "qdists/special/SpecialFunctions.h"
 #include "qdists/special/Constants.h"
+#include "qdists/special/SpecialFunctions.h"
 
 namespace qdists {
 

@@ -2,9 +2,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "uniform/UnitStream.h"
 #include "qdists/Interval.h"
 #include "qdists/ParameterInfo.h"
+#include "uniform/UnitStream.h"
 
 #ifdef _WIN32
 // The registry handle type as <windows.h> declares it, without its macros.

@@ -1,11 +1,11 @@
 #include "qdists/special/BetaExpansions.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/ElementaryFunctions.h"
 #include "qdists/special/IncompleteGamma.h"
 #include "qdists/special/LogBeta.h"
 #include "qdists/special/LogGamma.h"
 #include "qdists/special/MachineConstants.h"
-#include "qdists/special/Constants.h"
 
 #include <algorithm>
 #include <array>

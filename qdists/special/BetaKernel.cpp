@@ -1,9 +1,9 @@
 #include "qdists/special/BetaExpansions.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/ElementaryFunctions.h"
 #include "qdists/special/LogBeta.h"
 #include "qdists/special/LogGamma.h"
-#include "qdists/special/Constants.h"
 
 #include <algorithm>
 #include <cmath>

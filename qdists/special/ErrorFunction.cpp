@@ -1,8 +1,8 @@
 #include "qdists/special/ErrorFunction.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/MachineConstants.h"
 #include "qdists/special/Polynomial.h"
-#include "qdists/special/Constants.h"
 
 #include <array>
 #include <cmath>

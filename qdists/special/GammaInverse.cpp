@@ -1,10 +1,10 @@
 #include "qdists/special/IncompleteGamma.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/ElementaryFunctions.h"
 #include "qdists/special/LogGamma.h"
 #include "qdists/special/MachineConstants.h"
 #include "qdists/special/SpecialFunctions.h"
-#include "qdists/special/Constants.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,10 @@
 #include "qdists/special/LogGamma.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/MachineConstants.h"
 #include "qdists/special/Polynomial.h"
 #include "qdists/special/SpecialFunctions.h"
-#include "qdists/special/Constants.h"
+#include "qdists/special/StirlingSeries.h"
 
 #include <array>
 #include <cmath>
@@ -25,9 +26,6 @@ constexpr std::array<double, 6> kLn1HighNum = {.497958207639485e-03, .1705024840
                                                .565221050691933e+00, .848044614534529e+00, .422784335098467e+00};
 constexpr std::array<double, 6> kLn1HighDen = {.116165475989616e-03, .713309612391000e-02, .101552187439830e+00,
                                                .548042109832463e+00, .124313399877507e+01, 1.0};
-// GAMLN, a >= 10: Stirling's series sum c_k / a^(2k+1).
-constexpr std::array<double, 6> kStirling = {-.165322962780713e-02, .837308034031215e-03, -.595202931351870e-03,
-                                             .793650666825390e-03,  -.277777777760991e-02, .833333333333333e-01};
 
 // GAM1, t in (0, 0.5]: 1/Gamma(1 + t) - 1 = t P(t)/Q(t) style forms.
 constexpr std::array<double, 7> kGam1PosNum = {.589597428611429e-03, -.514889771323592e-02, .766968181649490e-02,
@@ -84,7 +82,7 @@ double gamln(double a)
     }
     // Stirling's series.
     const double t = (1.0 / a) * (1.0 / a);
-    const double w = horner(kStirling, t) / a;
+    const double w = stirlingRemainderSum(t) / a; // GAMLN, a >= 10
     return constants::published::half_ln_two_pi_less_half + w + (a - 0.5) * (std::log(a) - 1.0);
 }
 

@@ -1,6 +1,6 @@
 #include "qdists/special/NormalFunctions.h"
-#include "qdists/special/Polynomial.h"
 #include "qdists/special/Constants.h"
+#include "qdists/special/Polynomial.h"
 
 #include <array>
 #include <cfloat>
