@@ -6,6 +6,7 @@
 
 #include "engine/InternalGenerator.h"
 #include "win/com/StochalModule.h"
+#include "qdists/DistTriangular.h"
 
 namespace {
 
@@ -69,8 +70,9 @@ HRESULT Store(Result* result, Draw draw)
     }
 }
 
-// A peak passed by reference stands for the VARIANT it refers to.
-VARIANT& Dereferenced(VARIANT& value)
+// An optional argument passed by reference stands for the VARIANT it
+// refers to.
+const VARIANT& Dereferenced(const VARIANT& value)
 {
     if (V_VT(&value) == (VT_BYREF | VT_VARIANT) && V_VARIANTREF(&value))
         return *V_VARIANTREF(&value);
@@ -80,6 +82,18 @@ VARIANT& Dereferenced(VARIANT& value)
 bool IsOmitted(const VARIANT& value)
 {
     return V_VT(&value) == VT_EMPTY || V_VT(&value) == VT_ERROR;
+}
+
+// A given optional argument must convert to a double; if it does not, the
+// call is refused with a message that names it.
+double NumberIn(const VARIANT& value, const char* name)
+{
+    VARIANT given = Dereferenced(value); // a shallow copy, only read
+    VARIANT converted;
+    VariantInit(&converted);
+    if (FAILED(VariantChangeTypeEx(&converted, &given, 0, 0, VT_R8)))
+        throw CInternalGenerator::argument_error(std::string("The ") + name + " has to be a number.");
+    return V_R8(&converted);
 }
 
 } // namespace
@@ -117,99 +131,17 @@ STDMETHODIMP CGenerator::NextBetween(LONG Min, LONG Max, double* outValue)
     return Store(outValue, [=] { return g_generator.NextBetween(Min, Max); });
 }
 
-STDMETHODIMP CGenerator::NextBernoulli(double p, LONG* var)
-{
-    return Store(var, [=] { return g_generator.NextBernoulli(p) ? 1 : 0; });
-}
-
-STDMETHODIMP CGenerator::NextBinomial(LONG N, double p, LONG* result)
-{
-    return Store(result, [=] { return g_generator.NextBinomial(N, p); });
-}
-
-STDMETHODIMP CGenerator::NextPoisson(double Lambda, LONG* result)
-{
-    return Store(result, [=] { return g_generator.NextPoisson(Lambda); });
-}
-
-STDMETHODIMP CGenerator::NextNegativeBinomial(LONG r, double q, LONG* result)
-{
-    return Store(result, [=] { return g_generator.NextNegativeBinomial(r, q); });
-}
-
-STDMETHODIMP CGenerator::NextGeometric(double p, LONG* result)
-{
-    return Store(result, [=] { return g_generator.NextGeometric(p); });
-}
-
-STDMETHODIMP CGenerator::NextHypergeometric(LONG M, LONG N, LONG S, LONG* result)
-{
-    return Store(result, [=] { return g_generator.NextHypergeometric(M, N, S); });
-}
-
-STDMETHODIMP CGenerator::NextNormal(double Mean, double StdDev, double* result)
-{
-    return Store(result, [=] { return g_generator.NextNormal(Mean, StdDev); });
-}
-
-STDMETHODIMP CGenerator::NextUniform(double Minimum, double Maximum, double* result)
-{
-    return Store(result, [=] { return g_generator.NextUniform(Minimum, Maximum); });
-}
-
-// Without a peak the distribution is symmetric; a peak must convert to a
-// double.
-STDMETHODIMP CGenerator::NextTriangular(double Minimum, double Maximum, VARIANT Peak,
-                                        double* result)
-{
-    if (!result)
-        return Fail(E_INVALIDARG);
-    VARIANT& peak = Dereferenced(Peak);
-    if (IsOmitted(peak))
-        return Store(result, [=] { return g_generator.NextTriangular(Minimum, Maximum); });
-    VARIANT converted;
-    VariantInit(&converted);
-    if (FAILED(VariantChangeTypeEx(&converted, &peak, 0, 0, VT_R8)))
-        return Refuse("The peak has to be a number.");
-    const double value = V_R8(&converted);
-    return Store(result, [=] { return g_generator.NextTriangular(Minimum, Maximum, value); });
-}
-
-STDMETHODIMP CGenerator::NextBeta(double a, double b, double* result)
-{
-    return Store(result, [=] { return g_generator.NextBeta(a, b); });
-}
-
-STDMETHODIMP CGenerator::NextPareto(double alpha, double theta, double* result)
-{
-    return Store(result, [=] { return g_generator.NextPareto(alpha, theta); });
-}
-
-// By position: the engine's second Burr parameter is theta, its third gamma.
-STDMETHODIMP CGenerator::NextBurr(double alpha, double gamma, double theta, double* result)
-{
-    return Store(result, [=] { return g_generator.NextBurr(alpha, gamma, theta); });
-}
-
-STDMETHODIMP CGenerator::NextGamma(double alpha, double theta, double* result)
-{
-    return Store(result, [=] { return g_generator.NextGamma(alpha, theta); });
-}
-
-STDMETHODIMP CGenerator::NextWeibull(double tau, double theta, double* result)
-{
-    return Store(result, [=] { return g_generator.NextWeibull(tau, theta); });
-}
-
-STDMETHODIMP CGenerator::NextExponential(double Mean, double* result)
-{
-    return Store(result, [=] { return g_generator.NextExponential(Mean); });
-}
-
-STDMETHODIMP CGenerator::NextLognormal(double inMu, double inSigma, double* result)
-{
-    return Store(result, [=] { return g_generator.NextLognormal(inMu, inSigma); });
-}
+#define STOCHAL_MISSING(name) IsOmitted(Dereferenced(name))
+#define STOCHAL_VALUE(name) NumberIn(name, #name)
+#define STOCHAL_DISTRIBUTION(Name, Class, Display, Thumbnail, Kind, Worksheet, Entry, Summary, Topic, Arguments, \
+                             ...)                                                                              \
+    STDMETHODIMP CGenerator::Next##Name(STOCHAL_EACH(STOCHAL_COM_PARAMETER, Arguments),                        \
+                                        STOCHAL_COM_RESULT_##Kind* result)                                     \
+    {                                                                                                          \
+        return Store(result, [=] { return g_generator.Next##Name(STOCHAL_EACH(STOCHAL_READ, Arguments)); });   \
+    }
+#include "qdists/Distributions.def"
+#undef STOCHAL_DISTRIBUTION
 
 STDMETHODIMP CGenerator::GetClassInfo(ITypeInfo** info)
 {

@@ -5,6 +5,17 @@
 
 #include "Stochal_h.h"
 #include "win/com/DualDispatch.h"
+#include "qdists/DistributionList.h"
+
+// The distributions' methods take a left-out argument as a VARIANT and give
+// whole numbers and truth values as LONG.
+#define STOCHAL_COM_PARAMETER(kind, name, ...) STOCHAL_COM_PARAMETER_##kind name
+#define STOCHAL_COM_PARAMETER_Whole LONG
+#define STOCHAL_COM_PARAMETER_Real double
+#define STOCHAL_COM_PARAMETER_Optional VARIANT
+#define STOCHAL_COM_RESULT_Logical LONG
+#define STOCHAL_COM_RESULT_Whole LONG
+#define STOCHAL_COM_RESULT_Real double
 
 // The automation class Generator: every instance draws from, and reseeds,
 // the process-wide engine g_generator, so it has no state of its own. It can
@@ -18,23 +29,11 @@ public:
     STDMETHODIMP Seed(LONG inSeed) override;
     STDMETHODIMP Next(double* outValue) override;
     STDMETHODIMP NextBetween(LONG Min, LONG Max, double* outValue) override;
-    STDMETHODIMP NextBernoulli(double p, LONG* var) override;
-    STDMETHODIMP NextBinomial(LONG N, double p, LONG* result) override;
-    STDMETHODIMP NextPoisson(double Lambda, LONG* result) override;
-    STDMETHODIMP NextNegativeBinomial(LONG r, double q, LONG* result) override;
-    STDMETHODIMP NextGeometric(double p, LONG* result) override;
-    STDMETHODIMP NextHypergeometric(LONG M, LONG N, LONG S, LONG* result) override;
-    STDMETHODIMP NextNormal(double Mean, double StdDev, double* result) override;
-    STDMETHODIMP NextUniform(double Minimum, double Maximum, double* result) override;
-    STDMETHODIMP NextTriangular(double Minimum, double Maximum, VARIANT Peak,
-                                double* result) override;
-    STDMETHODIMP NextBeta(double a, double b, double* result) override;
-    STDMETHODIMP NextPareto(double alpha, double theta, double* result) override;
-    STDMETHODIMP NextBurr(double alpha, double gamma, double theta, double* result) override;
-    STDMETHODIMP NextGamma(double alpha, double theta, double* result) override;
-    STDMETHODIMP NextWeibull(double tau, double theta, double* result) override;
-    STDMETHODIMP NextExponential(double Mean, double* result) override;
-    STDMETHODIMP NextLognormal(double inMu, double inSigma, double* result) override;
+#define STOCHAL_DISTRIBUTION(Name, Class, Display, Thumbnail, Kind, Worksheet, Entry, Summary, Topic, Arguments, \
+                             ...)                                                                              \
+    STDMETHODIMP Next##Name(STOCHAL_EACH(STOCHAL_COM_PARAMETER, Arguments), STOCHAL_COM_RESULT_##Kind* result) override;
+#include "qdists/Distributions.def"
+#undef STOCHAL_DISTRIBUTION
 
     // IProvideClassInfo
     STDMETHODIMP GetClassInfo(ITypeInfo** info) override;

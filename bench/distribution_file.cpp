@@ -10,7 +10,7 @@
 
 #include "commands/distfill/ValueLines.h"
 #include "commands/distfill/ValueText.h"
-#include "engine/MersenneTwister.h"
+#include "uniform/MersenneTwister.h"
 #include "qdists/DistNormal.h"
 
 namespace {

@@ -43,16 +43,12 @@ void BoostSample(benchmark::State& state, Distribution distribution)
     state.SetItemsProcessed(state.iterations());
 }
 
-// Catalog indexes are alphabetical: 0 Bernoulli ... 15 Weibull.
-const char* const kNames[] = {"Bernoulli", "Beta",      "Binomial",         "Burr",   "Exponential", "Gamma",
-                              "Geometric", "Hypergeometric", "Lognormal", "NegativeBinomial", "Normal", "Pareto",
-                              "Poisson",   "Triangular", "Uniform",        "Weibull"};
-
 int RegisterAll()
 {
-    for (unsigned i = 0; i < qdists::kDistributionCount; ++i) {
-        benchmark::RegisterBenchmark((std::string("Stochal/") + kNames[i]).c_str(), StochalSample, i);
-    }
+#define STOCHAL_DISTRIBUTION(Name, Class, Display, Thumbnail, ...) \
+    benchmark::RegisterBenchmark("Stochal/" #Name, StochalSample, Thumbnail - qdists::kFirstThumbnail);
+#include "qdists/Distributions.def"
+#undef STOCHAL_DISTRIBUTION
     benchmark::RegisterBenchmark("Boost/Bernoulli", BoostSample<boost::random::bernoulli_distribution<>>,
                                  boost::random::bernoulli_distribution<>(0.5));
     benchmark::RegisterBenchmark("Boost/Beta", BoostSample<boost::random::beta_distribution<>>,

@@ -7,9 +7,9 @@
 
 #include <boost/random/mersenne_twister.hpp>
 
-#include "engine/MersenneTwister.h"
-#include "engine/UniformMapping.h"
-#include "engine/UnitStream.h"
+#include "uniform/MersenneTwister.h"
+#include "uniform/UniformMapping.h"
+#include "uniform/UnitStream.h"
 
 namespace {
 

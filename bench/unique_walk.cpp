@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "commands/fill/FillValues.h"
-#include "engine/UniformMapping.h"
+#include "uniform/UniformMapping.h"
 
 namespace {
 

@@ -105,7 +105,7 @@ std::uint32_t ParseSeed(const std::string& text)
 {
     const long long value = ParseWhole(text, "seed", std::numeric_limits<std::int32_t>::min(),
                                        std::numeric_limits<std::uint32_t>::max());
-    return static_cast<std::uint32_t>(value < 0 ? value + 4294967296LL : value);
+    return static_cast<std::uint32_t>(value); // modulo 2^32: -1 is 4294967295
 }
 
 std::string FormatDouble(double value)

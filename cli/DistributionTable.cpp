@@ -2,23 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <optional>
+#include <tuple>
+#include <utility>
 
-#include "qdists/DistBernoulli.h"
-#include "qdists/DistBeta.h"
-#include "qdists/DistBinomial.h"
-#include "qdists/DistBurr.h"
-#include "qdists/DistExponential.h"
-#include "qdists/DistGamma.h"
-#include "qdists/DistGeometric.h"
-#include "qdists/DistHypergeometric.h"
-#include "qdists/DistLognormal.h"
-#include "qdists/DistNegativeBinomial.h"
-#include "qdists/DistNormal.h"
-#include "qdists/DistPareto.h"
-#include "qdists/DistPoisson.h"
-#include "qdists/DistTriangular.h"
-#include "qdists/DistUniform.h"
-#include "qdists/DistWeibull.h"
+#include "qdists/DistributionClasses.h"
 
 namespace cli {
 
@@ -27,85 +16,103 @@ namespace {
 using qdists::VDistribution;
 using Args = std::vector<double>;
 
-// Whole arguments were parsed as 32-bit integers, so the casts are exact.
-std::int32_t Whole(double value)
+// An argument as the table's functions take it: whole arguments were parsed
+// as 32-bit integers, so their casts are exact; an optional one may be
+// missing from the end.
+template <class T>
+struct Argument;
+
+template <>
+struct Argument<double> {
+    static double At(const Args& args, std::size_t i) { return args[i]; }
+};
+
+template <>
+struct Argument<std::int32_t> {
+    static std::int32_t At(const Args& args, std::size_t i) { return static_cast<std::int32_t>(args[i]); }
+};
+
+template <>
+struct Argument<std::optional<double>> {
+    static std::optional<double> At(const Args& args, std::size_t i)
+    {
+        return i < args.size() ? std::optional<double>(args[i]) : std::nullopt;
+    }
+};
+
+template <class Body, class... Parameters, std::size_t... I>
+auto CallIndexed(const Args& args, const Body& body, std::tuple<Parameters...>*, std::index_sequence<I...>)
 {
-    return static_cast<std::int32_t>(value);
+    return body(Argument<Parameters>::At(args, I)...);
 }
 
-// The peak defaults to halfway, as the worksheet function's does.
-double PeakOf(const Args& a)
+template <class Body, class Result, class... Parameters>
+Result CallWith(const Args& args, const Body& body, Result (Body::*)(Parameters...) const)
 {
-    return a.size() > 2 ? a[2] : (a[0] + a[1]) * 0.5;
+    return CallIndexed(args, body, static_cast<std::tuple<Parameters...>*>(nullptr),
+                       std::index_sequence_for<Parameters...>());
 }
 
-template <class Distribution, class... Parameters>
-std::unique_ptr<VDistribution> Make(Parameters... parameters)
+// Calls body with the arguments converted to its parameters' types.
+template <class Body>
+auto Unpacked(const Args& args, const Body& body)
 {
-    return std::make_unique<Distribution>(parameters...);
+    return CallWith(args, body, &Body::operator());
+}
+
+std::string Lowered(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+unsigned Count(std::initializer_list<bool> flags)
+{
+    return static_cast<unsigned>(std::count(flags.begin(), flags.end(), true));
 }
 
 } // namespace
+
+#define STOCHAL_CLI_PARAMETER(kind, name, ...) STOCHAL_CLI_PARAMETER_##kind name
+#define STOCHAL_CLI_PARAMETER_Whole std::int32_t
+#define STOCHAL_CLI_PARAMETER_Real double
+#define STOCHAL_CLI_PARAMETER_Optional std::optional<double>
+#define STOCHAL_IS_WHOLE(kind, ...) STOCHAL_IS_WHOLE_##kind
+#define STOCHAL_IS_WHOLE_Whole true
+#define STOCHAL_IS_WHOLE_Real false
+#define STOCHAL_IS_WHOLE_Optional false
+#define STOCHAL_IS_OPTIONAL(kind, ...) STOCHAL_IS_OPTIONAL_##kind
+#define STOCHAL_IS_OPTIONAL_Whole false
+#define STOCHAL_IS_OPTIONAL_Real false
+#define STOCHAL_IS_OPTIONAL_Optional true
+#define STOCHAL_MISSING(name) !name
+#define STOCHAL_VALUE(name) *name
 
 const std::vector<DistributionForm>& AllDistributionForms()
 {
     using G = CInternalGenerator;
     static const std::vector<DistributionForm> specs = {
-        {"normal", {"mean", "stddev"}, {false, false}, 0, DrawKind::Real,
-         [](const Args& a) { return Make<qdists::CDistNormal>(a[0], a[1]); },
-         [](G& g, const Args& a) { return g.NextNormal(a[0], a[1]); }, "mu = mean, sigma = stddev"},
-        {"lognormal", {"mu", "sigma"}, {false, false}, 0, DrawKind::Real,
-         [](const Args& a) { return Make<qdists::CDistLognormal>(a[0], a[1]); },
-         [](G& g, const Args& a) { return g.NextLognormal(a[0], a[1]); }, "mean and deviation of ln X"},
-        {"uniform", {"min", "max"}, {false, false}, 0, DrawKind::Real,
-         [](const Args& a) { return Make<qdists::CDistUniform>(a[0], a[1]); },
-         [](G& g, const Args& a) { return g.NextUniform(a[0], a[1]); }, ""},
-        {"triangular", {"min", "max", "peak"}, {false, false, false}, 1, DrawKind::Real,
-         [](const Args& a) { return Make<qdists::CDistTriangular>(a[0], a[1], PeakOf(a)); },
-         [](G& g, const Args& a) { return a.size() > 2 ? g.NextTriangular(a[0], a[1], a[2]) : g.NextTriangular(a[0], a[1]); },
-         "draw may leave out the peak (halfway)"},
-        {"beta", {"A", "B"}, {false, false}, 0, DrawKind::Real,
-         [](const Args& a) { return Make<qdists::CDistBeta>(a[0], a[1], 1.0); },
-         [](G& g, const Args& a) { return g.NextBeta(a[0], a[1]); }, "alpha = A, beta = B, theta = 1"},
-        {"pareto", {"alpha", "theta"}, {false, false}, 0, DrawKind::Real,
-         [](const Args& a) { return Make<qdists::CDistPareto>(a[0], a[1]); },
-         [](G& g, const Args& a) { return g.NextPareto(a[0], a[1]); }, ""},
-        {"burr", {"alpha", "theta", "gamma"}, {false, false, false}, 0, DrawKind::Real,
-         [](const Args& a) { return Make<qdists::CDistBurr>(a[0], a[1], a[2]); },
-         [](G& g, const Args& a) { return g.NextBurr(a[0], a[1], a[2]); }, ""},
-        {"gamma", {"alpha", "theta"}, {false, false}, 0, DrawKind::Real,
-         [](const Args& a) { return Make<qdists::CDistGamma>(a[0], a[1]); },
-         [](G& g, const Args& a) { return g.NextGamma(a[0], a[1]); }, "shape alpha, scale theta"},
-        {"weibull", {"tau", "theta"}, {false, false}, 0, DrawKind::Real,
-         [](const Args& a) { return Make<qdists::CDistWeibull>(a[0], a[1]); },
-         [](G& g, const Args& a) { return g.NextWeibull(a[0], a[1]); }, "shape tau, scale theta"},
-        {"exponential", {"mean"}, {false}, 0, DrawKind::Real,
-         [](const Args& a) { return Make<qdists::CDistExponential>(a[0]); },
-         [](G& g, const Args& a) { return g.NextExponential(a[0]); }, "theta = mean"},
-        {"bernoulli", {"p"}, {false}, 0, DrawKind::Logical,
-         [](const Args& a) { return Make<qdists::CDistBernoulli>(a[0]); },
-         [](G& g, const Args& a) { return g.NextBernoulli(a[0]) ? 1.0 : 0.0; }, ""},
-        {"binomial", {"n", "p"}, {true, false}, 0, DrawKind::Whole,
-         [](const Args& a) { return Make<qdists::CDistBinomial>(a[1], Whole(a[0])); },
-         [](G& g, const Args& a) { return static_cast<double>(g.NextBinomial(Whole(a[0]), a[1])); },
-         "n trials of probability p"},
-        {"poisson", {"lambda"}, {false}, 0, DrawKind::Whole,
-         [](const Args& a) { return Make<qdists::CDistPoisson>(a[0]); },
-         [](G& g, const Args& a) { return static_cast<double>(g.NextPoisson(a[0])); }, ""},
-        {"negativebinomial", {"n", "p"}, {true, false}, 0, DrawKind::Whole,
-         [](const Args& a) { return Make<qdists::CDistNegativeBinomial>(a[1], Whole(a[0])); },
-         [](G& g, const Args& a) { return static_cast<double>(g.NextNegativeBinomial(Whole(a[0]), a[1])); },
-         "failures before the n-th success (r = n)"},
-        {"geometric", {"p"}, {false}, 0, DrawKind::Whole,
-         [](const Args& a) { return Make<qdists::CDistGeometric>(a[0]); },
-         [](G& g, const Args& a) { return static_cast<double>(g.NextGeometric(a[0])); },
-         "trials up to the first success"},
-        {"hypergeometric", {"n", "m", "s"}, {true, true, true}, 0, DrawKind::Whole,
-         [](const Args& a) { return Make<qdists::CDistHypergeometric>(Whole(a[1]), Whole(a[0]), Whole(a[2])); },
-         [](G& g, const Args& a) {
-             return static_cast<double>(g.NextHypergeometric(Whole(a[0]), Whole(a[1]), Whole(a[2])));
-         },
-         "n bad (M), m good (N), sample size s (SZ)"},
+#define STOCHAL_DISTRIBUTION(Name, Class, Display, Thumbnail, Kind, Worksheet, Entry, Summary, Topic, Arguments,   \
+                             Construct, Initial, DispId, MethodHelp, HelpContext, Note)                          \
+    {Lowered(#Name),                                                                                             \
+     {STOCHAL_EACH(STOCHAL_NAME_TEXT, Arguments)},                                                               \
+     {STOCHAL_EACH(STOCHAL_IS_WHOLE, Arguments)},                                                                \
+     Count({STOCHAL_EACH(STOCHAL_IS_OPTIONAL, Arguments)}),                                                      \
+     DrawKind::Kind,                                                                                             \
+     [](const Args& a) {                                                                                         \
+         return Unpacked(a, [](STOCHAL_EACH(STOCHAL_CLI_PARAMETER, Arguments)) -> std::unique_ptr<VDistribution> { \
+             return std::make_unique<qdists::Class>(qdists::Make##Name(STOCHAL_EACH(STOCHAL_READ, Arguments)));  \
+         });                                                                                                     \
+     },                                                                                                          \
+     [](G& g, const Args& a) {                                                                                   \
+         return Unpacked(a, [&g](STOCHAL_EACH(STOCHAL_CLI_PARAMETER, Arguments)) {                               \
+             return static_cast<double>(g.Next##Name(STOCHAL_EACH(STOCHAL_READ, Arguments)));                    \
+         });                                                                                                     \
+     },                                                                                                          \
+     Note},
+#include "qdists/Distributions.def"
+#undef STOCHAL_DISTRIBUTION
     };
     return specs;
 }
@@ -122,9 +129,7 @@ std::string ArgumentList(const DistributionForm& form)
 
 const DistributionForm* FindDistribution(const std::string& name)
 {
-    std::string lower = name;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string lower = Lowered(name);
     for (const DistributionForm& form : AllDistributionForms()) {
         if (lower == form.name) {
             return &form;

@@ -5,17 +5,18 @@
 
 #include "engine/InternalGenerator.h"
 #include "qdists/Distribution.h"
+#include "qdists/DistributionList.h"
 
 namespace cli {
 
 // How draws of a distribution print: TRUE/FALSE, whole numbers, or doubles.
-enum class DrawKind { Logical, Whole, Real };
+using qdists::DrawKind;
 
 // One distribution as the command line names it: the worksheet function's
 // name without its Q, its arguments in the worksheet function's order, the
 // distribution object they build and the engine operation that draws it.
 struct DistributionForm {
-    const char* name;                    // "hypergeometric"
+    std::string name;                    // "hypergeometric"
     std::vector<const char*> arguments;  // worksheet order: "n", "m", "s"
     std::vector<bool> wholeArguments;    // taken as 32-bit integers
     unsigned optionalArguments;          // trailing ones that draw may leave out

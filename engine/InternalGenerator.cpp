@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "engine/UniformMapping.h"
+#include "uniform/UniformMapping.h"
 
 namespace {
 std::uint32_t ClockSeed()

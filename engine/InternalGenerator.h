@@ -3,8 +3,9 @@
 #include <string>
 #include <utility>
 
-#include "engine/MersenneTwister.h"
-#include "engine/UnitStream.h"
+#include "qdists/DistributionList.h"
+#include "uniform/MersenneTwister.h"
+#include "uniform/UnitStream.h"
 
 // The engine facade: a main stream for uniform numbers and a distribution
 // stream, a copy of the main stream taken at seeding time, for variates.
@@ -28,23 +29,13 @@ public:
 
     // Distribution stream: each builds and validates a distribution object,
     // throws argument_error with its message, or draws one variate.
-    bool NextBernoulli(double p);
-    std::int32_t NextBinomial(std::int32_t n, double p);
-    std::int32_t NextPoisson(double lambda);
-    std::int32_t NextNegativeBinomial(std::int32_t r, double q);
-    std::int32_t NextGeometric(double p);
-    std::int32_t NextHypergeometric(std::int32_t m, std::int32_t n, std::int32_t s);
-    double NextNormal(double mean, double stdDev);
-    double NextLognormal(double mu, double sigma);
-    double NextUniform(double minimum, double maximum);
-    double NextTriangular(double minimum, double maximum, double peak);
-    double NextTriangular(double minimum, double maximum);
-    double NextBeta(double a, double b);
-    double NextPareto(double alpha, double theta);
-    double NextBurr(double first, double second, double third);
-    double NextGamma(double alpha, double theta);
-    double NextWeibull(double tau, double theta);
-    double NextExponential(double mean);
+#define STOCHAL_DISTRIBUTION(Name, Class, Display, Thumbnail, Kind, Worksheet, Entry, Summary, Topic, Arguments, \
+                             ...)                                                                              \
+    qdists::DrawResult<qdists::DrawKind::Kind> Next##Name(STOCHAL_EACH(STOCHAL_PARAMETER, Arguments));
+#include "qdists/Distributions.def"
+#undef STOCHAL_DISTRIBUTION
+    // Without a peak the triangular distribution is symmetric.
+    double NextTriangular(double min, double max);
 
 private:
     CMersenneTwister m_main;

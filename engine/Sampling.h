@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/UniformMapping.h"
+#include "uniform/UniformMapping.h"
 
 // Sampling of row numbers, with equal or given weights, with or without
 // replacement, and the row shuffle. The routines never look at the data.

@@ -5,7 +5,8 @@ context map into a staging folder, then compiles them with chmcmd.
 usage: make_help.py --stage DIR --out FILE (--shots DIR | --placeholders)
 
 The worksheet functions' names, arguments and topic numbers are read from
-worksheet/FunctionTable.cpp and the Generator methods with their help
+worksheet/FunctionTable.cpp and, for the distributions, from
+qdists/Distributions.def; the Generator methods with their help
 contexts from resources/Stochal.idl. Dialog pictures are taken from --shots
 (PNG files named as in topics.COMMANDS); a picture missing there fails the
 build. Only with --placeholders (for tests, which need no pictures) does a
@@ -32,6 +33,18 @@ def read(relative):
         return source.read()
 
 
+def listed_functions():
+    """The distributions' worksheet functions, from the list of distributions."""
+    text = re.sub(r"//[^\n]*", "", read("qdists/Distributions.def"))
+    functions = []
+    for entry in text.split("STOCHAL_DISTRIBUTION(")[1:]:
+        name, help_text, topic = re.match(
+            r'\w+, \w+, "[^"]*", \d+, \w+,\s*(\w+), \w+, "([^"]*)", (\d+),', entry).groups()
+        arguments = re.findall(r'\((?:Whole|Real|Optional), (\w+), \w+,\s*"([^"]*)"', entry)
+        functions.append((name, arguments, help_text, int(topic)))
+    return functions
+
+
 def worksheet_functions():
     """(name, [(argument, help)], help text, topic) in registration order."""
     text = read("worksheet/FunctionTable.cpp")
@@ -39,12 +52,15 @@ def worksheet_functions():
     for name, body in re.findall(r"constexpr ArgText (k\w+)\[\] = \{(.*?)\};", text, re.S):
         arg_lists[name] = re.findall(r'\{"([^"]*)",\s*"([^"]*)"\}|(kSeed)', body)
     seed = re.search(r'constexpr ArgText kSeed = \{"([^"]*)",\s*"([^"]*)"\}', text).groups()
-    rows = re.findall(r'Row\(&\w+, "\w+", "(\w+)", (k\w+),\s*"([^"]*)", (\d+)\)', text)
-    functions = []
-    for name, args, help_text, topic in rows:
-        arguments = [seed if s else (a, h) for a, h, s in arg_lists[args]]
-        functions.append((name, arguments, help_text, int(topic)))
-    return functions
+    table = text[text.index("BuildTable()"):]
+    before, after = table.split('#include "qdists/Distributions.def"')
+
+    def rows(part):
+        found = re.findall(r'Row\(&\w+, "\w+", "(\w+)", (k\w+),\s*"([^"]*)", (\d+)\)', part)
+        return [(name, [seed if s else (a, h) for a, h, s in arg_lists[args]], help_text, int(topic))
+                for name, args, help_text, topic in found]
+
+    return rows(before) + listed_functions() + rows(after)
 
 
 def generator_methods():

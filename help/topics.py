@@ -1,7 +1,8 @@
 """What the help says about each worksheet function beyond its registration
 texts: the valid arguments, the result, the errors and an example. The names,
 argument lists and topic numbers themselves come from
-worksheet/FunctionTable.cpp, so the help cannot drift from what Excel shows."""
+worksheet/FunctionTable.cpp and qdists/Distributions.def, so the help cannot
+drift from what Excel shows."""
 
 # name: (one-line summary, {argument: meaning and valid values}, result, example formula, example note)
 FUNCTIONS = {

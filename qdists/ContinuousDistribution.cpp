@@ -10,7 +10,6 @@ bool IsOpenEnd(double end)
     return !std::isfinite(end) || std::fabs(end) == kMaxDouble;
 }
 
-constexpr double kLowGraphQuantile = 0.02;
 constexpr double kHighGraphQuantile = 0.98;
 constexpr double kUnboundedDensityTop = 5.0;
 } // namespace
@@ -27,6 +26,12 @@ bool VContinuousDistribution::CheckMaximumAboveMinimum(double min, double max, s
     }
     message = "The maximum has to be greater than the minimum.";
     return false;
+}
+
+bool VContinuousDistribution::GraphStartsAtZero(double min, double max)
+{
+    constexpr double kNearZeroWidths = 1.5;
+    return min > 0.0 && min / (max - min) < kNearZeroWidths;
 }
 
 void VContinuousDistribution::AddGraphPoints(std::vector<double>&) const {}

@@ -22,8 +22,14 @@ public:
     virtual void AddGraphPoints(std::vector<double>& xs) const;
 
 protected:
-    // The rule the uniform and triangular share: min strictly below max.
+    // The 2% quantile at which graphs of an open lower end start.
+    static constexpr double kLowGraphQuantile = 0.02;
+
+    // The rules the uniform and triangular share: min strictly below max,
+    // and a graph that starts at 0 when a positive min lies within one and
+    // a half widths of it.
     static bool CheckMaximumAboveMinimum(double min, double max, std::string& message);
+    static bool GraphStartsAtZero(double min, double max);
 
     // x from the support, with an open or MAX end replaced by the 2% or 98%
     // quantile; y from the density range, or [0, 5] when that is unbounded.

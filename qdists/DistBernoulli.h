@@ -8,10 +8,10 @@ class CDistBernoulli : public VDiscreteDistribution {
 public:
     explicit CDistBernoulli(double p) : m_p(p) {}
 
-    const char* GetName() const override { return "Bernoulli"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(0); }
+    unsigned GetBitmapId() const override;
     unsigned GetParameterCount() const override { return 1; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;
     double GetParameter(unsigned index) const override;

@@ -8,10 +8,10 @@ class CDistBeta : public VContinuousDistribution {
 public:
     CDistBeta(double alpha, double beta, double theta) : m_alpha(alpha), m_beta(beta), m_theta(theta) {}
 
-    const char* GetName() const override { return "Beta"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(1); }
+    unsigned GetBitmapId() const override;
     bool Validate(std::string& message) const override;
     unsigned GetParameterCount() const override { return 3; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;

@@ -10,10 +10,10 @@ class CDistBinomial : public VDiscreteDistribution {
 public:
     CDistBinomial(double p, std::int32_t n) : m_p(p), m_n(n) {}
 
-    const char* GetName() const override { return "Binomial"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(2); }
+    unsigned GetBitmapId() const override;
     bool Validate(std::string& message) const override;
     unsigned GetParameterCount() const override { return 2; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;

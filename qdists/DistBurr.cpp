@@ -17,7 +17,6 @@ const ParameterInfo* Parameters()
     return table;
 }
 
-constexpr double kGraphLowQuantile = 0.02;
 constexpr double kGraphHighQuantile = 0.95;
 constexpr double kSteepGamma = 10.0; // above it the density starts well away from 0
 } // namespace
@@ -114,7 +113,7 @@ void CDistBurr::GetGraphRanges(Interval& x, Interval& y) const
     if (m_gamma > 1.0) {
         y = GetDensityRange();
         if (m_gamma > kSteepGamma) {
-            x = Interval(Quantile(kGraphLowQuantile), top);
+            x = Interval(Quantile(kLowGraphQuantile), top);
         }
     }
 }

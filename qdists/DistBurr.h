@@ -9,10 +9,10 @@ class CDistBurr : public VContinuousDistribution {
 public:
     CDistBurr(double alpha, double theta, double gamma) : m_alpha(alpha), m_theta(theta), m_gamma(gamma) {}
 
-    const char* GetName() const override { return "Burr"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(3); }
+    unsigned GetBitmapId() const override;
     unsigned GetParameterCount() const override { return 3; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;
     double GetParameter(unsigned index) const override;

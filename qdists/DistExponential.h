@@ -8,10 +8,10 @@ class CDistExponential : public VContinuousDistribution {
 public:
     explicit CDistExponential(double theta) : m_theta(theta) {}
 
-    const char* GetName() const override { return "Exponential"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(4); }
+    unsigned GetBitmapId() const override;
     unsigned GetParameterCount() const override { return 1; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;
     double GetParameter(unsigned index) const override;

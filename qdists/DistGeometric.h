@@ -8,10 +8,10 @@ class CDistGeometric : public VDiscreteDistribution {
 public:
     explicit CDistGeometric(double p) : m_p(p) {}
 
-    const char* GetName() const override { return "Geometric"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(6); }
+    unsigned GetBitmapId() const override;
     unsigned GetParameterCount() const override { return 1; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;
     double GetParameter(unsigned index) const override;

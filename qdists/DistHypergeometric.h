@@ -13,10 +13,10 @@ public:
     {
     }
 
-    const char* GetName() const override { return "Hypergeometric"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(7); }
+    unsigned GetBitmapId() const override;
     bool Validate(std::string& message) const override;
     unsigned GetParameterCount() const override { return 3; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;

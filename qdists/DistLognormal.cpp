@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "qdists/DistNormal.h"
+#include "qdists/special/Constants.h"
 
 namespace qdists {
 
@@ -18,7 +19,6 @@ const ParameterInfo* Parameters()
     return table;
 }
 
-constexpr double kTwoPi = 6.283185307;
 constexpr double kGraphQuantile = 0.9;
 constexpr double kGraphModeMultiple = 10.0;
 } // namespace
@@ -65,7 +65,7 @@ double CDistLognormal::Density(double x) const
         return 0.0;
     }
     const double z = (std::log(x) - m_mu) / m_sigma;
-    return std::exp(-0.5 * z * z) / (std::sqrt(kTwoPi) * m_sigma * x);
+    return std::exp(-0.5 * z * z) / (std::sqrt(constants::published::two_pi_10) * m_sigma * x);
 }
 
 double CDistLognormal::Cumulative(double x) const

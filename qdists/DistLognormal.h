@@ -8,10 +8,10 @@ class CDistLognormal : public VContinuousDistribution {
 public:
     CDistLognormal(double mu, double sigma) : m_mu(mu), m_sigma(sigma) {}
 
-    const char* GetName() const override { return "Lognormal"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(8); }
+    unsigned GetBitmapId() const override;
     unsigned GetParameterCount() const override { return 2; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;
     double GetParameter(unsigned index) const override;

@@ -10,10 +10,10 @@ class CDistNegativeBinomial : public VDiscreteDistribution {
 public:
     CDistNegativeBinomial(double p, std::int32_t r) : m_p(p), m_r(r) {}
 
-    const char* GetName() const override { return "Negative Binomial"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(9); }
+    unsigned GetBitmapId() const override;
     bool Validate(std::string& message) const override;
     unsigned GetParameterCount() const override { return 2; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;

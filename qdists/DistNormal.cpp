@@ -5,6 +5,7 @@
 
 #include "qdists/FormulaRegions.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/SpecialFunctions.h"
 
 namespace qdists {
@@ -18,8 +19,6 @@ const ParameterInfo* Parameters()
     };
     return table;
 }
-
-constexpr double kTwoPi = 6.283185307;
 
 // cdfnor takes every argument by reference; Q is always 1 - P here.
 int SolveNormal(int which, double& p, double& x, double mean, double sd, double& bound)
@@ -78,7 +77,7 @@ double CDistNormal::Density(double x) const
     const double deviation = x - m_mu;
     const double square = deviation * deviation;
     const double twiceVariance = 2.0 * m_sigma * m_sigma;
-    const double scale = std::sqrt(kTwoPi) * m_sigma;
+    const double scale = std::sqrt(constants::published::two_pi_10) * m_sigma;
     if (std::isfinite(square) && IsFullPrecision(twiceVariance)) {
         return std::exp(-square / twiceVariance) / scale;
     }

@@ -7,10 +7,10 @@ class CDistNormal : public VContinuousDistribution {
 public:
     CDistNormal(double mu, double sigma) : m_mu(mu), m_sigma(sigma) {}
 
-    const char* GetName() const override { return "Normal"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(10); }
+    unsigned GetBitmapId() const override;
     unsigned GetParameterCount() const override { return 2; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;
     double GetParameter(unsigned index) const override;

@@ -8,10 +8,10 @@ class CDistPareto : public VContinuousDistribution {
 public:
     CDistPareto(double alpha, double theta) : m_alpha(alpha), m_theta(theta) {}
 
-    const char* GetName() const override { return "Pareto"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(11); }
+    unsigned GetBitmapId() const override;
     unsigned GetParameterCount() const override { return 2; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;
     double GetParameter(unsigned index) const override;

@@ -8,10 +8,10 @@ class CDistPoisson : public VDiscreteDistribution {
 public:
     explicit CDistPoisson(double lambda) : m_lambda(lambda) {}
 
-    const char* GetName() const override { return "Poisson"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(12); }
+    unsigned GetBitmapId() const override;
     unsigned GetParameterCount() const override { return 1; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;
     double GetParameter(unsigned index) const override;

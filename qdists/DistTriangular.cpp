@@ -16,8 +16,6 @@ const ParameterInfo* Parameters()
     };
     return table;
 }
-
-constexpr double kGraphFromZeroRatio = 1.5; // near enough to 0 to start there
 } // namespace
 
 bool CDistTriangular::Validate(std::string& message) const
@@ -118,7 +116,7 @@ double CDistTriangular::Cumulative(double x) const
 
 void CDistTriangular::GetGraphRanges(Interval& x, Interval& y) const
 {
-    if (m_min > 0.0 && m_min / (m_max - m_min) < kGraphFromZeroRatio) {
+    if (GraphStartsAtZero(m_min, m_max)) {
         x = Interval(0.0, m_min + m_max);
     } else {
         x = Interval(m_min, m_max);

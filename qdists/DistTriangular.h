@@ -7,10 +7,13 @@ class CDistTriangular : public VContinuousDistribution {
 public:
     CDistTriangular(double min, double max, double peak) : m_min(min), m_max(max), m_peak(peak) {}
 
-    const char* GetName() const override { return "Triangular"; }
+    // The peak of a symmetric distribution, taken when none is given.
+    static double Halfway(double min, double max) { return (min + max) * 0.5; }
+
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(13); }
+    unsigned GetBitmapId() const override;
     bool Validate(std::string& message) const override;
     unsigned GetParameterCount() const override { return 3; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;

@@ -15,7 +15,6 @@ const ParameterInfo* Parameters()
 }
 
 constexpr double kGraphMargin = 1.1;       // widths beyond each end
-constexpr double kGraphFromZeroRatio = 1.5; // near enough to 0 to start there
 constexpr double kJumpOffset = 0.0001;      // of the width, either side of each jump
 } // namespace
 
@@ -85,7 +84,7 @@ double CDistUniform::Cumulative(double x) const
 void CDistUniform::GetGraphRanges(Interval& x, Interval& y) const
 {
     const double width = m_max - m_min;
-    if (m_min > 0.0 && m_min / width < kGraphFromZeroRatio) {
+    if (GraphStartsAtZero(m_min, m_max)) {
         x = Interval(0.0, m_min + m_max);
     } else {
         x = Interval(m_min - kGraphMargin * width, m_max + kGraphMargin * width);

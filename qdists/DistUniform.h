@@ -7,10 +7,10 @@ class CDistUniform : public VContinuousDistribution {
 public:
     CDistUniform(double min, double max) : m_min(min), m_max(max) {}
 
-    const char* GetName() const override { return "Uniform"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(14); }
+    unsigned GetBitmapId() const override;
     bool Validate(std::string& message) const override;
     unsigned GetParameterCount() const override { return 2; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;

@@ -8,10 +8,10 @@ class CDistWeibull : public VContinuousDistribution {
 public:
     CDistWeibull(double tau, double theta) : m_tau(tau), m_theta(theta) {}
 
-    const char* GetName() const override { return "Weibull"; }
+    const char* GetName() const override;
     Interval GetSupport() const override;
     Interval GetDensityRange() const override;
-    unsigned GetBitmapId() const override { return BitmapIdOf(15); }
+    unsigned GetBitmapId() const override;
     unsigned GetParameterCount() const override { return 2; }
     const ParameterInfo& GetParameterInfo(unsigned index) const override;
     double GetParameter(unsigned index) const override;

@@ -2,9 +2,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "engine/UnitStream.h"
 #include "qdists/Interval.h"
 #include "qdists/ParameterInfo.h"
+#include "uniform/UnitStream.h"
 
 namespace qdists {
 
@@ -52,11 +52,14 @@ protected:
     static void StoreParameter(unsigned index, double value, std::initializer_list<double*> members);
 };
 
-// The thumbnail bitmaps are numbered in the alphabetical order of the
-// distributions from 11894; GetBitmapId reports them with 65536 added.
-constexpr unsigned BitmapIdOf(unsigned alphabeticalIndex)
+// The thumbnails are bitmap resources numbered from 11894 in the
+// alphabetical order of the distributions, the catalog's order;
+// GetBitmapId reports a thumbnail's number with 65536 added.
+constexpr unsigned kFirstThumbnail = 11894;
+
+constexpr unsigned BitmapIdOf(unsigned thumbnail)
 {
-    return 65536u + 11894u + alphabeticalIndex;
+    return 65536u + thumbnail;
 }
 
 } // namespace qdists

@@ -6,6 +6,7 @@
 
 #include "qdists/DistExponential.h"
 #include "qdists/DistNormal.h"
+#include "qdists/special/Constants.h"
 
 // Ahrens, J.H. and Dieter, U. (1982), "Computer generation of Poisson
 // deviates from modified normal distributions", ACM TOMS 8, 163-179:
@@ -57,7 +58,6 @@ double SampleByTable(double lambda, CUnitStream& stream)
 }
 
 // Case lambda >= 10.
-constexpr double kInverseSqrtTwoPi = 0.398942280401433;
 constexpr double kStepEThreshold = -0.6744;
 constexpr double kStepEShift = 1.8;
 constexpr double kSmallKFactorials[] = {1.0, 1.0, 2.0, 6.0, 24.0, 120.0, 720.0, 5040.0, 40320.0, 362880.0};
@@ -73,7 +73,7 @@ struct Corrections {
 Corrections CorrectionTerms(double lambda, double s)
 {
     Corrections t{};
-    t.omega = kInverseSqrtTwoPi / s;
+    t.omega = constants::published::one_div_root_two_pi / s;
     const double b1 = 0.0416666666666667 / lambda;
     const double b2 = 0.3 * b1 * b1;
     t.c3 = 0.142857142857143 * b1 * b2;
@@ -110,7 +110,7 @@ StepF EvaluateStepF(double lambda, double s, int k, double difmuk, const Correct
         } else {
             f.px = fk * std::log(1.0 + v) - difmuk - del;
         }
-        f.py = kInverseSqrtTwoPi / std::sqrt(fk);
+        f.py = constants::published::one_div_root_two_pi / std::sqrt(fk);
     }
     const double x = (0.5 - difmuk) / s;
     const double xx = x * x;

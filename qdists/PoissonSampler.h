@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/UnitStream.h"
+#include "uniform/UnitStream.h"
 
 namespace qdists {
 

@@ -42,9 +42,9 @@
 #define IDC_FILL_UNIQUE 205
 #define IDC_FILL_OUTPUT 206
 
-// Distribution chooser wizard: its three pages. The sixteen pictures of
-// the grid are bitmaps 11894 to 11909, in the alphabetical order of the
-// distributions; the output page's controls are numbered 1000 to 1021.
+// Distribution chooser wizard: its three pages. The grid's pictures are
+// numbered with the distributions in qdists/Distributions.def; the output
+// page's controls are numbered 1000 to 1021.
 #define IDD_CHOOSE_DISTRIBUTION 330
 #define IDD_CONFIGURE_PARAMETERS 331
 #define IDD_CHOOSE_METHOD 332

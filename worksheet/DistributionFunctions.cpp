@@ -1,91 +1,38 @@
 #include "engine/InternalGenerator.h"
+#include "qdists/DistTriangular.h"
 #include "worksheet/EntryPoints.h"
 #include "worksheet/WorksheetFrame.h"
 
 // One variate of the shared distribution stream per call; a parameter that
 // fails validation raises argument_error, which the frame shows as #VALUE!.
 
-XLOPER* xllQBERNOULLI(double p)
+namespace {
+
+XlfOper CellValue(bool value)
 {
-    return WorksheetFrame([=] { return XlfOper().SetBool(g_generator.NextBernoulli(p)); });
+    return XlfOper().SetBool(value);
 }
 
-XLOPER* xllQPOISSON(double lambda)
+XlfOper CellValue(std::int32_t value)
 {
-    return WorksheetFrame([=] { return Number(g_generator.NextPoisson(lambda)); });
+    return Number(value);
 }
 
-XLOPER* xllQBINOMIAL(std::int32_t n, double p)
+XlfOper CellValue(double value)
 {
-    return WorksheetFrame([=] { return Number(g_generator.NextBinomial(n, p)); });
+    return Number(value);
 }
 
-XLOPER* xllQNEGBIN(std::int32_t n, double p)
-{
-    return WorksheetFrame([=] { return Number(g_generator.NextNegativeBinomial(n, p)); });
-}
+} // namespace
 
-XLOPER* xllQGEOMETRIC(double p)
-{
-    return WorksheetFrame([=] { return Number(g_generator.NextGeometric(p)); });
-}
-
-XLOPER* xllQHYPERGEOMETRIC(std::int32_t n, std::int32_t m, std::int32_t s)
-{
-    return WorksheetFrame([=] { return Number(g_generator.NextHypergeometric(n, m, s)); });
-}
-
-XLOPER* xllQNORMAL(double mean, double stddev)
-{
-    return WorksheetFrame([=] { return Number(g_generator.NextNormal(mean, stddev)); });
-}
-
-XLOPER* xllQLOGNORMAL(double mu, double sigma)
-{
-    return WorksheetFrame([=] { return Number(g_generator.NextLognormal(mu, sigma)); });
-}
-
-XLOPER* xllQUNIFORM(double min, double max)
-{
-    return WorksheetFrame([=] { return Number(g_generator.NextUniform(min, max)); });
-}
-
-XLOPER* xllQTRIANGULAR(double min, double max, XLOPER* peak)
-{
-    return WorksheetFrame([=] {
-        if (IsMissing(peak)) {
-            return Number(g_generator.NextTriangular(min, max));
-        }
-        return Number(g_generator.NextTriangular(min, max, XlfOper(peak).ReadDouble()));
-    });
-}
-
-XLOPER* xllQBETA(double a, double b)
-{
-    return WorksheetFrame([=] { return Number(g_generator.NextBeta(a, b)); });
-}
-
-XLOPER* xllQPARETO(double alpha, double theta)
-{
-    return WorksheetFrame([=] { return Number(g_generator.NextPareto(alpha, theta)); });
-}
-
-XLOPER* xllQBURR(double alpha, double theta, double gamma)
-{
-    return WorksheetFrame([=] { return Number(g_generator.NextBurr(alpha, theta, gamma)); });
-}
-
-XLOPER* xllQGAMMA(double alpha, double theta)
-{
-    return WorksheetFrame([=] { return Number(g_generator.NextGamma(alpha, theta)); });
-}
-
-XLOPER* xllQWEIBULL(double tau, double theta)
-{
-    return WorksheetFrame([=] { return Number(g_generator.NextWeibull(tau, theta)); });
-}
-
-XLOPER* xllQEXPONENTIAL(double mean)
-{
-    return WorksheetFrame([=] { return Number(g_generator.NextExponential(mean)); });
-}
+#define STOCHAL_MISSING(name) IsMissing(name)
+#define STOCHAL_VALUE(name) XlfOper(name).ReadDouble()
+#define STOCHAL_DISTRIBUTION(Name, Class, Display, Thumbnail, Kind, Worksheet, Entry, Summary, Topic, Arguments, \
+                             ...)                                                                              \
+    XLOPER* Entry(STOCHAL_EACH(STOCHAL_ENTRY_PARAMETER, Arguments))                                            \
+    {                                                                                                          \
+        return WorksheetFrame(                                                                                 \
+            [=] { return CellValue(g_generator.Next##Name(STOCHAL_EACH(STOCHAL_READ, Arguments))); });         \
+    }
+#include "qdists/Distributions.def"
+#undef STOCHAL_DISTRIBUTION

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "qdists/DistributionList.h"
 #include "xlw/XlCall.h"
 
 // The exports Excel calls: the add-in's open and close, and the nineteen
@@ -11,20 +12,16 @@ XLL_EXPORT int xlAutoClose();
 
 XLL_EXPORT XLOPER* xllQRAND(XLOPER* seed);
 XLL_EXPORT XLOPER* xllQRANDBETWEEN(std::int32_t min, std::int32_t max, XLOPER* seed);
-XLL_EXPORT XLOPER* xllQBERNOULLI(double p);
-XLL_EXPORT XLOPER* xllQPOISSON(double lambda);
-XLL_EXPORT XLOPER* xllQBINOMIAL(std::int32_t n, double p);
-XLL_EXPORT XLOPER* xllQNEGBIN(std::int32_t n, double p);
-XLL_EXPORT XLOPER* xllQGEOMETRIC(double p);
-XLL_EXPORT XLOPER* xllQHYPERGEOMETRIC(std::int32_t n, std::int32_t m, std::int32_t s);
-XLL_EXPORT XLOPER* xllQNORMAL(double mean, double stddev);
-XLL_EXPORT XLOPER* xllQLOGNORMAL(double mu, double sigma);
-XLL_EXPORT XLOPER* xllQUNIFORM(double min, double max);
-XLL_EXPORT XLOPER* xllQTRIANGULAR(double min, double max, XLOPER* peak);
-XLL_EXPORT XLOPER* xllQBETA(double a, double b);
-XLL_EXPORT XLOPER* xllQPARETO(double alpha, double theta);
-XLL_EXPORT XLOPER* xllQBURR(double alpha, double theta, double gamma);
-XLL_EXPORT XLOPER* xllQGAMMA(double alpha, double theta);
-XLL_EXPORT XLOPER* xllQWEIBULL(double tau, double theta);
-XLL_EXPORT XLOPER* xllQEXPONENTIAL(double mean);
 XLL_EXPORT XLOPER* xllQSAMPLE(XLOPER* data, XLOPER* weight, XLOPER* unique);
+
+// The distributions' functions take a left-out argument as an XLOPER.
+#define STOCHAL_ENTRY_PARAMETER(kind, name, ...) STOCHAL_ENTRY_PARAMETER_##kind name
+#define STOCHAL_ENTRY_PARAMETER_Whole std::int32_t
+#define STOCHAL_ENTRY_PARAMETER_Real double
+#define STOCHAL_ENTRY_PARAMETER_Optional XLOPER*
+
+#define STOCHAL_DISTRIBUTION(Name, Class, Display, Thumbnail, Kind, Worksheet, Entry, Summary, Topic, Arguments, \
+                             ...)                                                                              \
+    XLL_EXPORT XLOPER* Entry(STOCHAL_EACH(STOCHAL_ENTRY_PARAMETER, Arguments));
+#include "qdists/Distributions.def"
+#undef STOCHAL_DISTRIBUTION

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "commands/distfill/GenerateWrapper.h"
-#include "engine/UnitStream.h"
+#include "uniform/UnitStream.h"
 #include "win/excel/ExcelObjects.h"
 
 // The driver: the wizard (owned by owner), its settings loaded from and,

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "commands/distfill/GenerateWrapper.h"
-#include "engine/UnitStream.h"
+#include "uniform/UnitStream.h"
 #include "qdists/Distribution.h"
 #include "resources/ResourceIds.h"
 

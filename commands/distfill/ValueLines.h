@@ -4,7 +4,7 @@
 #include <string>
 
 #include "commands/distfill/ProgressTracker.h"
-#include "engine/UnitStream.h"
+#include "uniform/UnitStream.h"
 #include "qdists/Distribution.h"
 
 // The file output's loop: count values of the distribution, a value a line

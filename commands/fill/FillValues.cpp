@@ -1,6 +1,6 @@
 #include "commands/fill/FillValues.h"
 
-#include "engine/UniformMapping.h"
+#include "uniform/UniformMapping.h"
 
 namespace {
 

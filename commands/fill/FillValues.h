@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "commands/fill/UniqueWalk.h"
-#include "engine/MersenneTwister.h"
+#include "uniform/MersenneTwister.h"
 
 // What the Random Fill dialog asked for.
 struct CFillChoice {

@@ -1,6 +1,6 @@
 #pragma once
 #include "commands/fill/FillValues.h"
-#include "engine/MersenneTwister.h"
+#include "uniform/MersenneTwister.h"
 #include "win/excel/ExcelObjects.h"
 
 // Writes a Random Fill into its target range, column by column, drawing

@@ -1,5 +1,6 @@
 #include "qdists/special/BetaExpansions.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/ElementaryFunctions.h"
 #include "qdists/special/IncompleteGamma.h"
 #include "qdists/special/LogBeta.h"
@@ -14,7 +15,6 @@ namespace qdists {
 
 namespace {
 
-constexpr double kEuler = .577215664901533e0;
 constexpr int kAsymptoticTerms = 30; // BGRAT's limit
 
 // x^a / (a B(a, b)), the leading factor of the power series (TOMS 708 BPSER).
@@ -245,7 +245,8 @@ double betaSmallA(double a, double b, double x, double eps)
     // TOMS 708 APSER: 1 - I_x(a, b) = -a (c + sum) with c from psi(b).
     const double bx = b * x;
     double t = x - bx;
-    const double c = b * eps > 2.e-2 ? std::log(bx) + kEuler + t : std::log(x) + digamma(b) + kEuler + t;
+    const double c = b * eps > 2.e-2 ? std::log(bx) + constants::published::euler + t
+                                    : std::log(x) + digamma(b) + constants::published::euler + t;
     const double tol = 5.0 * eps * std::fabs(c);
     double j = 1.0;
     double s = 0.0;

@@ -1,5 +1,6 @@
 #include "qdists/special/BetaExpansions.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/ElementaryFunctions.h"
 #include "qdists/special/LogBeta.h"
 #include "qdists/special/LogGamma.h"
@@ -10,8 +11,6 @@
 namespace qdists {
 
 namespace {
-
-constexpr double kInvSqrt2Pi = .398942280401433e0;
 
 // Both shapes >= 8: the form in lambda = a - (a + b) x of TOMS 708 BRCMP1.
 double largeShapes(int mu, double a, double b, double x, double y)
@@ -26,7 +25,7 @@ double largeShapes(int mu, double a, double b, double x, double y)
     e = lambda / b;
     const double v = std::fabs(e) > 0.6 ? e - std::log(y / y0) : xMinusLnOnePlus(e);
     const double z = expOfSum(mu, -(a * u + b * v));
-    return kInvSqrt2Pi * std::sqrt(b * x0) * z * std::exp(-stirlingBetaCorrection(a, b));
+    return constants::published::one_div_root_two_pi * std::sqrt(b * x0) * z * std::exp(-stirlingBetaCorrection(a, b));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "qdists/special/ErrorFunction.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/MachineConstants.h"
 #include "qdists/special/Polynomial.h"
 
@@ -28,7 +29,6 @@ constexpr std::array<double, 5> kTailNum = {2.10144126479064e+00, 2.623701416751
                                             4.65807828718470e+00, 2.82094791773523e-01};
 constexpr std::array<double, 4> kTailDen = {9.41537750555460e+01, 1.87114811799590e+02, 9.90191814623914e+01,
                                             1.80124575948747e+01};
-constexpr double kInvSqrtPi = .564189583547756e0;
 
 // x (1 + A(x^2))/B(x^2): erf(x) for |x| <= 0.5.
 double smallErf(double x)
@@ -47,7 +47,7 @@ double middleScaledErfc(double y)
 double tailScaledErfc(double y)
 {
     const double t = 1.0 / (y * y);
-    return (kInvSqrtPi - t * horner(kTailNum, t) / (horner(kTailDen, t) * t + 1.0)) / y;
+    return (constants::published::one_div_root_pi - t * horner(kTailNum, t) / (horner(kTailDen, t) * t + 1.0)) / y;
 }
 
 } // namespace

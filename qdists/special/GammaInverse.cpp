@@ -1,5 +1,6 @@
 #include "qdists/special/IncompleteGamma.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/ElementaryFunctions.h"
 #include "qdists/special/LogGamma.h"
 #include "qdists/special/MachineConstants.h"
@@ -22,8 +23,6 @@ constexpr double kB1 = 6.61053765625462e0;
 constexpr double kB2 = 6.40691597760039e0;
 constexpr double kB3 = 1.27364489782223e0;
 constexpr double kB4 = .036117081018842e0;
-constexpr double kEuler = .577215664901533e0;
-constexpr double kLn10 = 2.302585e0;
 // Iteration tolerances and the thresholds of the starting values.
 constexpr double kTolerance = 1.e-5;
 constexpr double kEps = 1.e-10;
@@ -70,7 +69,7 @@ Start smallShapeStart(double a, double p, double q)
     }
     if (qg <= 0.6 * a) {
         if (a < 0.30 && b >= 0.35) {
-            const double t = std::exp(-(b + kEuler));
+            const double t = std::exp(-(b + constants::published::euler));
             const double u = t * std::exp(t);
             return iterateBySize(t * std::exp(u), p);
         }
@@ -92,7 +91,7 @@ Start smallShapeStart(double a, double p, double q)
     }
     double xn = 0.0;
     if (b * q <= 1.e-8) {
-        xn = std::exp(-(q / a + kEuler));
+        xn = std::exp(-(q / a + constants::published::euler));
     } else if (p > 0.9) {
         xn = std::exp((lnOnePlus(-q) + lnGammaOnePlus(a)) / a);
     } else {
@@ -163,7 +162,7 @@ Start largeShapeStart(double a, double p, double q)
         return {xn, Next::IterateQ, 0};
     }
     const double y = -(w + gamln(a));
-    if (y >= kLn10 * std::max(2.0, a * (a - 1.0))) {
+    if (y >= constants::published::ln_ten_7 * std::max(2.0, a * (a - 1.0))) {
         return {largeYSeries(a, y, 1.0 - a, std::log(y)), Next::IterateQ, 0};
     }
     const double am1 = a - 1.0;

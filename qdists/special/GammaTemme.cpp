@@ -1,5 +1,6 @@
 #include "qdists/special/GammaTemme.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/ErrorFunction.h"
 #include "qdists/special/MachineConstants.h"
 
@@ -46,9 +47,6 @@ constexpr std::array<Lengths, 3> kGeneralLengths = {Lengths{13, 12, 10, 8, 6, 4,
 constexpr std::array<Lengths, 3> kNearOneLengths = {Lengths{7, 6, 5, 4, 2, 2, 1, 0}, Lengths{2, 1, 0, -1},
                                                     Lengths{1, -1}};
 
-constexpr double kInvSqrt2Pi = .398942280401433e0;
-constexpr double kSqrtPi = 1.77245385090552e0;
-
 // T = sum_k c_k(z) u^k with c_k(z) = d_k0 + z (d_k1 + d_k2 z + ...) and
 // u = 1/a, over the rows a length list names (ended by -1).
 double temmeSum(const Lengths& lengths, double z, double u)
@@ -71,7 +69,7 @@ double temmeSum(const Lengths& lengths, double z, double u)
 // TOMS 654 eq. 26: Q = c (w + T/sqrt(2 pi a)) above a, P = c (w - ...) below.
 GammaRatios combine(double a, double l, double c, double w, double t)
 {
-    const double term = kInvSqrt2Pi * t / std::sqrt(a);
+    const double term = constants::published::one_div_root_two_pi * t / std::sqrt(a);
     if (l >= 1.0) {
         const double q = c * (w + term);
         return {0.5 + (0.5 - q), q};
@@ -116,7 +114,7 @@ GammaRatios temmeNearOne(double a, double l, double y, double z, GammaAccuracy a
     }
     // e^-y and erfc(sqrt y)/2 by their leading Taylor terms (TOMS 654 eq. 27).
     const double c = 0.5 + (0.5 - y);
-    const double w = (0.5 - std::sqrt(y) * (0.5 + (0.5 - y / 3.0)) / kSqrtPi) / c;
+    const double w = (0.5 - std::sqrt(y) * (0.5 + (0.5 - y / 3.0)) / constants::published::root_pi) / c;
     const double eta = signedEta(l, z);
     return combine(a, l, c, w, temmeSum(kNearOneLengths[static_cast<std::size_t>(accuracy)], eta, 1.0 / a));
 }

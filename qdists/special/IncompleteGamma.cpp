@@ -1,5 +1,6 @@
 #include "qdists/special/IncompleteGamma.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/ElementaryFunctions.h"
 #include "qdists/special/ErrorFunction.h"
 #include "qdists/special/GammaTemme.h"
@@ -20,10 +21,6 @@ constexpr std::array<double, 3> kAccuracy = {5.e-15, 5.e-7, 5.e-4};
 constexpr std::array<double, 3> kTemmeShape = {20.0, 14.0, 10.0};
 constexpr std::array<double, 3> kTemmeNearOne = {.25e-3, .25e-1, .14e0};
 constexpr std::array<double, 3> kAsymptoticX = {31.0, 17.0, 9.7};
-
-constexpr double kLn10 = 2.30258509299405e0;
-constexpr double kSqrtPi = 1.77245385090552e0;
-constexpr double kInvSqrt2Pi = .398942280401433e0;
 
 using Ratios = GammaRatios;
 
@@ -73,7 +70,7 @@ Ratios finiteSum(double a, double x)
     } else {
         const double rtx = std::sqrt(x);
         sum = errorFunctionComplement(rtx, false);
-        t = std::exp(-x) / (kSqrtPi * rtx);
+        t = std::exp(-x) / (constants::published::root_pi * rtx);
         c = -0.5;
     }
     for (int k = integer ? 1 : 0; k < n; ++k) {
@@ -151,11 +148,11 @@ Ratios largeShape(double a, double x, GammaAccuracy accuracy, std::size_t level,
     }
     const double t = (1.0 / a) * (1.0 / a);
     const double t1 = (((0.75 * t - 1.0) * t + 3.5) * t - 105.0) / (a * 1260.0) - y;
-    const double r = kInvSqrt2Pi * rta * std::exp(t1);
+    const double r = constants::published::one_div_root_two_pi * rta * std::exp(t1);
     if (r == 0.0) {
         return saturated(a, x);
     }
-    if (x <= std::max(a, kLn10)) {
+    if (x <= std::max(a, constants::published::ln_ten)) {
         return taylorP(a, x, r, acc);
     }
     return x < kAsymptoticX[level] ? continuedFractionQ(a, x, r, acc) : asymptoticQ(a, x, r, acc);
@@ -197,7 +194,7 @@ Ratios ratios(double a, double x, GammaAccuracy accuracy)
     if (r == 0.0) {
         return saturated(a, x);
     }
-    if (x <= std::max(a, kLn10)) {
+    if (x <= std::max(a, constants::published::ln_ten)) {
         return taylorP(a, x, r, acc);
     }
     return x < kAsymptoticX[level] ? continuedFractionQ(a, x, r, acc) : asymptoticQ(a, x, r, acc);
@@ -239,7 +236,7 @@ double gammaKernel(double a, double x)
     }
     const double t = (1.0 / a) * (1.0 / a);
     const double t1 = (((0.75 * t - 1.0) * t + 3.5) * t - 105.0) / (a * 1260.0) - a * xMinusOneMinusLn(u);
-    return kInvSqrt2Pi * std::sqrt(a) * std::exp(t1);
+    return constants::published::one_div_root_two_pi * std::sqrt(a) * std::exp(t1);
 }
 
 void cumgam(double x, double a, double& p, double& q)

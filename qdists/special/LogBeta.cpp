@@ -1,8 +1,10 @@
 #include "qdists/special/LogBeta.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/ElementaryFunctions.h"
 #include "qdists/special/LogGamma.h"
 #include "qdists/special/SpecialFunctions.h"
+#include "qdists/special/StirlingSeries.h"
 
 #include <algorithm>
 #include <array>
@@ -12,10 +14,6 @@ namespace qdists {
 
 namespace {
 
-// TOMS 708 ALGDIV and BCORR: the Stirling remainder coefficients c0..c5.
-constexpr std::array<double, 6> kStirling = {.833333333333333e-01, -.277777777760991e-02, .793650666825390e-03,
-                                             -.595202931351870e-03, .837308034031215e-03, -.165322962780713e-02};
-constexpr double kHalfLn2Pi = .918938533204673e0; // ln sqrt(2 pi)
 
 // TOMS 708 PSI: rational approximations for 0.5 <= x <= 3 (about the root
 // x0 of psi) and asymptotic correction for x > 3.
@@ -41,8 +39,8 @@ double remainderDifference(double x, double c, double b)
     const double s9 = 1.0 + (x + x2 * s7);
     const double s11 = 1.0 + (x + x2 * s9);
     const double t = (1.0 / b) * (1.0 / b);
-    const double w = ((((kStirling[5] * s11 * t + kStirling[4] * s9) * t + kStirling[3] * s7) * t +
-                       kStirling[2] * s5) * t + kStirling[1] * s3) * t + kStirling[0];
+    const auto& k = kStirlingRemainder;
+    const double w = ((((k[5] * s11 * t + k[4] * s9) * t + k[3] * s7) * t + k[2] * s5) * t + k[1] * s3) * t + k[0];
     return w * (c / b);
 }
 
@@ -92,11 +90,7 @@ double stirlingBetaCorrection(double a0, double b0)
     const double h = a / b;
     const double w = remainderDifference(1.0 / (1.0 + h), h / (1.0 + h), b);
     const double t = (1.0 / a) * (1.0 / a);
-    double del = 0.0;
-    for (std::size_t i = kStirling.size(); i-- > 0;) {
-        del = del * t + kStirling[i];
-    }
-    return del / a + w;
+    return stirlingRemainderSum(t) / a + w;
 }
 
 double lnBeta(double a0, double b0)
@@ -110,7 +104,7 @@ double lnBeta(double a0, double b0)
         const double c = h / (1.0 + h);
         const double u = -((a - 0.5) * std::log(c));
         const double v = b * lnOnePlus(h);
-        const double base = -(0.5 * std::log(b)) + kHalfLn2Pi + w;
+        const double base = -(0.5 * std::log(b)) + constants::published::half_ln_two_pi + w;
         return u > v ? (base - v) - u : (base - u) - v;
     }
     if (a < 1.0) {

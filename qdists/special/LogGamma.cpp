@@ -1,8 +1,10 @@
 #include "qdists/special/LogGamma.h"
 
+#include "qdists/special/Constants.h"
 #include "qdists/special/MachineConstants.h"
 #include "qdists/special/Polynomial.h"
 #include "qdists/special/SpecialFunctions.h"
+#include "qdists/special/StirlingSeries.h"
 
 #include <array>
 #include <cmath>
@@ -24,10 +26,6 @@ constexpr std::array<double, 6> kLn1HighNum = {.497958207639485e-03, .1705024840
                                                .565221050691933e+00, .848044614534529e+00, .422784335098467e+00};
 constexpr std::array<double, 6> kLn1HighDen = {.116165475989616e-03, .713309612391000e-02, .101552187439830e+00,
                                                .548042109832463e+00, .124313399877507e+01, 1.0};
-// GAMLN, a >= 10: Stirling's series sum c_k / a^(2k+1).
-constexpr std::array<double, 6> kStirling = {-.165322962780713e-02, .837308034031215e-03, -.595202931351870e-03,
-                                             .793650666825390e-03,  -.277777777760991e-02, .833333333333333e-01};
-constexpr double kHalfLn2Pi = .418938533204673e0;
 
 // GAM1, t in (0, 0.5]: 1/Gamma(1 + t) - 1 = t P(t)/Q(t) style forms.
 constexpr std::array<double, 7> kGam1PosNum = {.589597428611429e-03, -.514889771323592e-02, .766968181649490e-02,
@@ -50,7 +48,6 @@ constexpr std::array<double, 7> kGammaDen = {-.832979206704073e-03, .47005948586
 // GAMMA, x >= 15: the Stirling correction sum r_k / x^(2k+1).
 constexpr std::array<double, 5> kGammaStirling = {.820756370353826e-03, -.595156336428591e-03, .793650663183693e-03,
                                                   -.277777777770481e-02, .833333333333333e-01};
-constexpr double kHalfLn2PiMore = .41893853320467274178e0;
 
 } // namespace
 
@@ -85,8 +82,8 @@ double gamln(double a)
     }
     // Stirling's series.
     const double t = (1.0 / a) * (1.0 / a);
-    const double w = horner(kStirling, t) / a;
-    return kHalfLn2Pi + w + (a - 0.5) * (std::log(a) - 1.0);
+    const double w = stirlingRemainderSum(t) / a; // GAMLN, a >= 10
+    return constants::published::half_ln_two_pi_less_half + w + (a - 0.5) * (std::log(a) - 1.0);
 }
 
 double reciprocalGammaOnePlusMinusOne(double a)
@@ -131,7 +128,7 @@ double gammaPositive(double a)
     // Stirling's formula with its correction series.
     const double t = 1.0 / (a * a);
     const double g = horner(kGammaStirling, t) / a;
-    const double w = kHalfLn2PiMore + g + (a - 0.5) * (std::log(a) - 1.0);
+    const double w = constants::published::half_ln_two_pi_less_half_20 + g + (a - 0.5) * (std::log(a) - 1.0);
     if (w > 0.99999 * exparg(0)) {
         return 0.0;
     }

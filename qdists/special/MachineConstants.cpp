@@ -1,4 +1,5 @@
 #include "qdists/special/MachineConstants.h"
+#include "qdists/special/Constants.h"
 
 #include <array>
 #include <cfloat>
@@ -33,9 +34,8 @@ int ipmpar(int i)
 
 double exparg(int l)
 {
-    constexpr double kLn2 = 0.69314718055995;
     const int exponent = (l == 0) ? ipmpar(10) : ipmpar(9) - 1;
-    return 0.99999 * (exponent * kLn2);
+    return 0.99999 * (exponent * constants::published::ln_two);
 }
 
 } // namespace qdists

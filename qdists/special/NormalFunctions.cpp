@@ -1,4 +1,5 @@
 #include "qdists/special/NormalFunctions.h"
+#include "qdists/special/Constants.h"
 #include "qdists/special/Polynomial.h"
 
 #include <array>
@@ -36,7 +37,6 @@ constexpr std::array<double, 5> kTailDen = {1.28426009614491121e00, 4.6823821248
 
 constexpr double kCentralLimit = 0.66291;
 constexpr double kMiddleLimit = 5.656854248; // sqrt(32)
-constexpr double kInvSqrt2Pi = 3.9894228040143267794e-1;
 
 // exp(-s^2/2) for the multiples s = k/16 below sqrt(32), which is where
 // most quantile steps land: filled once with the very expression
@@ -91,7 +91,7 @@ double upperTail(double y)
         den = (den + kTailDen[i]) * inverseSquare;
     }
     const double correction = inverseSquare * (num + kTailNum[4]) / (den + kTailDen[4]);
-    return halfGaussian(y) * (kInvSqrt2Pi - correction) / y;
+    return halfGaussian(y) * (constants::one_div_root_two_pi - correction) / y;
 }
 
 // Odeh and Evans, "The percentage points of the normal distribution",
@@ -104,7 +104,6 @@ constexpr std::array<double, 5> kStartDen = {0.38560700634e-2, 0.10353775285, 0.
 
 constexpr int kNewtonLimit = 100;
 constexpr double kNewtonTolerance = 1.0e-13;
-constexpr double kDensityScale = 0.3989422804014326; // 1/sqrt(2 pi)
 
 // Central range: Phi(x) - 1/2 by the odd rational form in x (Cody's first
 // approximation).
@@ -176,7 +175,7 @@ double dinvnr(double p, double q)
     const double start = stvaln(target);
     double x = start;
     for (int i = 0; i < kNewtonLimit; ++i) {
-        const double step = (lowerCumulative(x) - target) / (kDensityScale * std::exp(-0.5 * x * x));
+        const double step = (lowerCumulative(x) - target) / (constants::published::one_div_root_two_pi_16 * std::exp(-0.5 * x * x));
         x -= step;
         if (!std::isfinite(x)) {
             break;

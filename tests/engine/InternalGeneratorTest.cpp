@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/InternalGenerator.h"
-#include "engine/UniformMapping.h"
+#include "uniform/UniformMapping.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "engine/InternalGenerator.h"
 #include "engine/Sampling.h"
-#include "tests/engine/ScriptedSources.h"
+#include "tests/uniform/ScriptedSources.h"
 #include "tests/support/GoodnessOfFit.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/UnitStream.h"
+#include "uniform/UnitStream.h"
 #include "qdists/DistBurr.h"
 #include "qdists/DistExponential.h"
 #include "qdists/DistNormal.h"

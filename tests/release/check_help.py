@@ -3,7 +3,7 @@
 checks it against what the DLL refers to:
 - the topic "index.htm" that the Help command opens;
 - every help topic number the worksheet functions register
-  (worksheet/FunctionTable.cpp) and every help context of the type library
+  (worksheet/FunctionTable.cpp, qdists/Distributions.def) and every help context of the type library
   (resources/Stochal.idl) maps, through the file's context table (#IVB and
   #STRINGS), to a topic inside the file;
 - every local link and picture of every topic exists in the file;
@@ -31,6 +31,9 @@ def source(relative):
 def referenced_contexts():
     table = source("worksheet/FunctionTable.cpp")
     functions = {int(n): name for name, n in re.findall(r'"(\w+)", k\w+,\s*"[^"]*", (\d+)\)', table)}
+    listed = re.sub(r"//[^\n]*", "", source("qdists/Distributions.def"))
+    functions.update((int(n), name) for name, n in
+                     re.findall(r'\d+, \w+,\s*(\w+), \w+, "[^"]*", (\d+),', listed))
     library = set(int(n) for n in re.findall(r"helpcontext\((\d+)\)", source("resources/Stochal.idl")))
     return functions, library
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 // The data lines of a committed reference table under tests/ (for instance
-// "engine/data/sequences.txt"); blank lines and '#' comments are skipped.
+// "uniform/data/sequences.txt"); blank lines and '#' comments are skipped.
 // A table that cannot be read gives no lines, which the tests report.
 inline std::vector<std::string> ReadDataLines(const std::string& pathUnderTests)
 {

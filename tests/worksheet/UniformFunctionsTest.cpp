@@ -1,7 +1,7 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/UniformMapping.h"
+#include "uniform/UniformMapping.h"
 #include "tests/worksheet/WorksheetFixture.h"
 #include "worksheet/SeedArgument.h"
 

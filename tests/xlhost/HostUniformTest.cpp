@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/InternalGenerator.h"
-#include "engine/UniformMapping.h"
+#include "uniform/UniformMapping.h"
 #include "tests/xlhost/HostRunner.h"
 
 namespace {

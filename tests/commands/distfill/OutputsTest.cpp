@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "commands/distfill/FillOutputs.h"
-#include "engine/MersenneTwister.h"
+#include "uniform/MersenneTwister.h"
 #include "qdists/DistNormal.h"
 #include "qdists/DistPoisson.h"
 #include "tests/commands/distfill/FakeJob.h"

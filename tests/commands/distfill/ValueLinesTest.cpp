@@ -5,7 +5,7 @@
 #include <string>
 
 #include "commands/distfill/ValueLines.h"
-#include "engine/MersenneTwister.h"
+#include "uniform/MersenneTwister.h"
 #include "qdists/DistNormal.h"
 
 namespace {

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <limits>
 
-#include "engine/MersenneTwister.h"
-#include "engine/UniformMapping.h"
-#include "tests/engine/ReferenceData.h"
-#include "tests/engine/ScriptedSources.h"
+#include "uniform/MersenneTwister.h"
+#include "uniform/UniformMapping.h"
+#include "tests/uniform/ReferenceData.h"
+#include "tests/uniform/ScriptedSources.h"
 
 namespace {
 

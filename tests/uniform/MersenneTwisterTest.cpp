@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "engine/MersenneTwister.h"
-#include "engine/UniformMapping.h"
-#include "engine/UnitStream.h"
-#include "tests/engine/ReferenceData.h"
+#include "uniform/MersenneTwister.h"
+#include "uniform/UniformMapping.h"
+#include "uniform/UnitStream.h"
+#include "tests/uniform/ReferenceData.h"
 
 namespace {
 

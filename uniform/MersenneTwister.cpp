@@ -1,4 +1,4 @@
-#include "engine/MersenneTwister.h"
+#include "uniform/MersenneTwister.h"
 
 namespace {
 constexpr unsigned kMiddle = 397;

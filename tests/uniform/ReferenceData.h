@@ -6,7 +6,7 @@
 
 #include "tests/support/DataLines.h"
 
-// Rows of tests/engine/data/sequences.txt (made by make_reference.py there).
+// Rows of tests/uniform/data/sequences.txt (made by make_reference.py there).
 struct WordRow {
     std::uint32_t seed;
     std::vector<std::uint32_t> first;  // words 1..12
@@ -29,7 +29,7 @@ struct EngineReference {
 inline EngineReference LoadEngineReference()
 {
     EngineReference data;
-    for (const std::string& line : ReadDataLines("engine/data/sequences.txt")) {
+    for (const std::string& line : ReadDataLines("uniform/data/sequences.txt")) {
         std::istringstream fields(line);
         if (line.compare(0, 4, "int ") == 0) {
             std::string tag;

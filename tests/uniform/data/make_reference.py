@@ -5,7 +5,7 @@ Made once with Debian's python3 (numpy's MT19937, whose state is set
 directly to the 69069 multiplicative fill, so the twist and tempering are
 numpy's own, not ours):
 
-    /usr/bin/python3 tests/engine/data/make_reference.py > tests/engine/data/sequences.txt
+    /usr/bin/python3 tests/uniform/data/make_reference.py > tests/uniform/data/sequences.txt
 
 Each line: seed, then the first 12 tempered words, then word 1000 and word
 1300 (counting from 1, across two regenerations).
