@@ -28,11 +28,14 @@ endfunction()
 
 # stochal_add_script_test(NAME SOURCES file... [LIBS lib...])
 # A test program whose tests play scripts in the test Excel with the
-# product DLL (tests/support/ExcelScript.h), in its own build folder and
-# wine prefix.
+# product DLL (tests/support/ExcelScript.h), in a work folder and a wine
+# prefix of its own.
 function(stochal_add_script_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   stochal_add_test(${name} SOURCES ${ARG_SOURCES} LIBS stochal_excel_script ${ARG_LIBS})
   add_dependencies(${name} xlhost Stochal)
+  set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}-work)
+  file(MAKE_DIRECTORY ${work})
+  set_tests_properties(${name} PROPERTIES WORKING_DIRECTORY ${work})
   stochal_own_wine_prefix(${name})
 endfunction()

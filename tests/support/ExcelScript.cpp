@@ -62,7 +62,7 @@ HostRun RunHost(const std::string& script)
 }
 } // namespace
 
-// The folder CTest starts the program in: the test's build folder.
+// The folder CTest starts the program in, the program's own.
 std::string WorkPath(const std::string& name)
 {
     static const std::string folder = [] {
