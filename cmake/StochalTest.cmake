@@ -13,3 +13,29 @@ function(stochal_add_test name)
   target_compile_definitions(${name} PRIVATE STOCHAL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
 endfunction()
+
+# stochal_own_wine_prefix(TEST)
+# The test runs under wine in a fresh copy of the template prefix (made once
+# a run by the fixture wine_prefix_template in tests/), so it may register
+# the DLL and change settings while other tests run beside it.
+function(stochal_own_wine_prefix test)
+  set(prefixes ${CMAKE_BINARY_DIR}/wineprefixes)
+  add_test(NAME ${test}_prefix
+    COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-prefix ${prefixes}/template ${prefixes}/${test})
+  set_tests_properties(${test}_prefix PROPERTIES FIXTURES_SETUP ${test}_prefix FIXTURES_REQUIRED wine_template)
+  set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED ${test}_prefix ENVIRONMENT WINEPREFIX=${prefixes}/${test})
+endfunction()
+
+# stochal_add_script_test(NAME SOURCES file... [LIBS lib...])
+# A test program whose tests play scripts in the test Excel with the
+# product DLL (tests/support/ExcelScript.h), in a work folder and a wine
+# prefix of its own.
+function(stochal_add_script_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  stochal_add_test(${name} SOURCES ${ARG_SOURCES} LIBS stochal_excel_script ${ARG_LIBS})
+  add_dependencies(${name} xlhost Stochal)
+  set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}-work)
+  file(MAKE_DIRECTORY ${work})
+  set_tests_properties(${name} PROPERTIES WORKING_DIRECTORY ${work})
+  stochal_own_wine_prefix(${name})
+endfunction()

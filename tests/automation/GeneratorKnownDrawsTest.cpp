@@ -4,12 +4,11 @@
 
 #include <functional>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/automation/StochalDll.h"
-#include "tests/support/DataLines.h"
+#include "tests/support/KnownDraws.h"
 
 namespace {
 
@@ -71,26 +70,16 @@ const std::map<std::string, Method>& Methods()
 TEST(GeneratorKnownDraws, SeedThenEachMethodGivesTheKnownDraws)
 {
     ComPtr<IGenerator> generator = CStochalDll::Instance().CreateGenerator();
-    const std::vector<std::string> lines = ReadDataLines("draws/data/known_draws.txt");
-    ASSERT_EQ(lines.size(), 1400u);
-    for (const std::string& line : lines) {
-        std::istringstream fields(line);
-        std::string name;
-        std::string list;
-        LONG seed = 0;
-        int index = 0;
-        double expected = 0;
-        fields >> name >> list >> seed >> index >> expected;
-        Args args;
-        std::istringstream values(list);
-        for (std::string value; std::getline(values, value, ',');) {
-            args.push_back(std::stod(value));
-        }
-        if (index == 0) {
-            ASSERT_EQ(S_OK, generator->Seed(seed));
+    const std::vector<KnownDraw> draws = ReadKnownDraws();
+    ASSERT_EQ(draws.size(), 1400u);
+    for (const KnownDraw& draw : draws) {
+        if (draw.index == 0) {
+            ASSERT_EQ(S_OK, generator->Seed(static_cast<LONG>(draw.seed)));
         }
         double drawn = 0;
-        ASSERT_EQ(S_OK, Methods().at(name)(*generator.Get(), args, drawn)) << line;
-        EXPECT_EQ(expected, drawn) << line;
+        const std::string where = draw.name + " " + draw.arguments + " seed " + std::to_string(draw.seed) + " draw "
+                                + std::to_string(draw.index);
+        ASSERT_EQ(S_OK, Methods().at(draw.name)(*generator.Get(), draw.args, drawn)) << where;
+        EXPECT_EQ(draw.engine, drawn) << where;
     }
 }

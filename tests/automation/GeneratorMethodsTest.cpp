@@ -154,23 +154,6 @@ TEST_F(GeneratorMethods, NullResultPointersAreRefused)
         EXPECT_EQ(E_INVALIDARG, c.valid(*generator.Get(), nullptr)) << c.name;
 }
 
-TEST_F(GeneratorMethods, DistributionMethodsDrawAsTheEngineDoes)
-{
-    ASSERT_EQ(S_OK, generator->Seed(1));
-    CInternalGenerator engine(1);
-    for (int round = 0; round < 3; ++round) {
-        for (const CDrawCase& c : DrawCases()) {
-            double value = 0;
-            ASSERT_EQ(S_OK, c.valid(*generator.Get(), &value)) << c.name;
-            EXPECT_EQ(c.engine(engine), value) << c.name << " round " << round;
-        }
-    }
-    // The distribution draws leave the main stream where it was.
-    double value = 0;
-    ASSERT_EQ(S_OK, generator->Next(&value));
-    EXPECT_EQ(engine.Next(), value);
-}
-
 TEST_F(GeneratorMethods, RefusedParametersLeaveResultAndStreamsAlone)
 {
     for (const CDrawCase& c : DrawCases()) {

@@ -7,12 +7,11 @@
 #include <cmath>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/InternalGenerator.h"
-#include "tests/support/DataLines.h"
+#include "tests/support/KnownDraws.h"
 
 namespace {
 
@@ -59,41 +58,15 @@ double Accuracy(const std::string& name)
     return found == table.end() ? 1e-13 : found->second;
 }
 
-struct Row {
-    std::string name;
-    Args args;
-    std::uint32_t seed = 0;
-    int index = 0;
-    double engine = 0.0;
-    double independent = 0.0;
-};
-
-std::vector<Row> ReadRows()
-{
-    std::vector<Row> rows;
-    for (const std::string& line : ReadDataLines("draws/data/known_draws.txt")) {
-        std::istringstream fields(line);
-        Row row;
-        std::string args;
-        fields >> row.name >> args >> row.seed >> row.index >> row.engine >> row.independent;
-        std::istringstream list(args);
-        for (std::string value; std::getline(list, value, ',');) {
-            row.args.push_back(std::stod(value));
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 } // namespace
 
 TEST(KnownDraws, FirstTwentyDrawsOfEveryDistributionForTwoSeeds)
 {
-    const std::vector<Row> rows = ReadRows();
+    const std::vector<KnownDraw> rows = ReadKnownDraws();
     ASSERT_EQ(rows.size(), 1400u); // 35 parameter sets, 2 seeds, 20 draws
     std::map<std::string, int> perDistribution;
     CInternalGenerator generator(1u);
-    for (const Row& row : rows) {
+    for (const KnownDraw& row : rows) {
         if (row.index == 0) {
             generator = CInternalGenerator(row.seed);
         }

@@ -1,16 +1,17 @@
 // Fill from Distribution through the test Excel: the wizard driven by
 // script steps, then the cells, sheets, clipboard, files and settings it
-// leaves, with seeded values from the known draws.
+// leaves, with seeded values from the known draws; Abort in the progress
+// window, and Excel's null workbook.
 #include <cstdlib>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "tests/commands/distfill/DistFillCase.h"
-
-using namespace distfill;
+#include "tests/support/ExcelScript.h"
+#include "tests/support/KnownDraws.h"
 
 namespace {
+const std::string kOpenWizard = "menu \"&Stochal/Fill from &Distribution...\"\nwindow \"Choose Distribution\"\n";
 // From Bernoulli, the first cell, to Normal (cell 10) and Poisson (cell 12).
 const char kToNormal[] = "key Down\nkey Down\nkey Right\nkey Right\n";
 const char kToPoisson[] = "key Down\nkey Down\nkey Down\n";
@@ -67,16 +68,33 @@ std::string Unescaped(const std::string& dump)
 
 std::string MethodValue(const std::string& name)
 {
-    return samplesort::RegQuery("Distributions\\Method")[name];
+    return SettingNumbers("Distributions\\Method")[name];
 }
+
+// Filled cells of a one-column dump: how many lead, and whether any
+// follows an empty one.
+std::size_t FilledPrefix(const std::vector<std::string>& cells, bool& gap)
+{
+    std::size_t filled = 0;
+    gap = false;
+    for (const std::string& cell : cells) {
+        if (cell.empty())
+            continue;
+        gap = gap || filled != static_cast<std::size_t>(&cell - cells.data());
+        ++filled;
+    }
+    return filled;
+}
+
+using DistFillCommand = ExcelScriptTest;
+using DistFillProgress = ExcelScriptTest;
 } // namespace
 
-TEST(DistFillCommand, SingleSelectedCellGetsTheSeededValue)
+TEST_F(DistFillCommand, SingleSelectedCellGetsTheSeededValue)
 {
-    ClearDistributionSettings();
     const HostRun run = RunSteps("fill-single",
-        "select C3\nseed 1\n" + OpenWizard() + kToNormal + kToPage3 + "wizard finish\nend\ndump cells B2:D4\ndump state\n");
-    const std::vector<std::string> normal = KnownDraws("Normal", "0,1", 1, 1);
+        "select C3\nseed 1\n" + kOpenWizard + kToNormal + kToPage3 + "wizard finish\nend\ndump cells B2:D4\ndump state\n");
+    const std::vector<std::string> normal = KnownDrawTexts("Normal", "0,1", 1, 1);
     ASSERT_GE(run.lines.size(), 5u);
     const std::size_t at = run.lines.size() - 5;
     EXPECT_EQ(run.lines[at], "\t\t");
@@ -88,19 +106,18 @@ TEST(DistFillCommand, SingleSelectedCellGetsTheSeededValue)
     EXPECT_EQ(run.lines[at + 2], "\t\t");
     EXPECT_EQ(run.lines[at + 3], "Cursor\t-4143\tlcid=0x0800");
     EXPECT_EQ(run.lines[at + 4], "ScreenUpdating\tTRUE\tlcid=0x0800");
-    EXPECT_NE(DistributionSnapshot().find("REG_SZ    Normal"), std::string::npos) << "the choice is saved";
+    EXPECT_NE(SettingsSnapshot("Distributions").find("REG_SZ    Normal"), std::string::npos) << "the choice is saved";
     EXPECT_EQ(MethodValue("Method"), "0x3e8");
 }
 
-TEST(DistFillCommand, AddressFillsColumnByColumnNewSheetRowByRow)
+TEST_F(DistFillCommand, AddressFillsColumnByColumnNewSheetRowByRow)
 {
-    ClearDistributionSettings();
     const HostRun run = RunSteps("fill-orders",
-        "select A1\nseed 1\n" + OpenWizard() + kToNormal + kToPage3
+        "select A1\nseed 1\n" + kOpenWizard + kToNormal + kToPage3
         + "press 1001\nset 1021 B2:C3\nwizard finish\nend\ndump cells B2:C3\n"
-          "seed 1\n" + OpenWizard() + kToPage3 + "press 1004\nset 1019 2\nset 1017 2\nwizard finish\nend\n"
+          "seed 1\n" + kOpenWizard + kToPage3 + "press 1004\nset 1019 2\nset 1017 2\nwizard finish\nend\n"
           "dump sheets\ndump cells A1:B2\n");
-    const std::vector<std::string> v = KnownDraws("Normal", "0,1", 1, 4);
+    const std::vector<std::string> v = KnownDrawTexts("Normal", "0,1", 1, 4);
     ASSERT_GE(run.lines.size(), 6u);
     const std::size_t at = run.lines.size() - 6;
     const auto cell = [&](std::size_t line, std::size_t column) {
@@ -124,17 +141,16 @@ TEST(DistFillCommand, AddressFillsColumnByColumnNewSheetRowByRow)
     EXPECT_EQ(MethodValue("Rows"), "0x2");
 }
 
-TEST(DistFillCommand, ClipboardBytesAndOneLineFileReplacingAnOldOne)
+TEST_F(DistFillCommand, ClipboardBytesAndOneLineFileReplacingAnOldOne)
 {
-    ClearDistributionSettings();
     WriteWorkFile("one.txt", "old 1\nold 2\nold 3\n");
     const HostRun run = RunSteps("fill-texts",
-        "clearclipboard\nselect A1\nseed 1\n" + OpenWizard() + kToNormal + kToPage3
+        "clearclipboard\nselect A1\nseed 1\n" + kOpenWizard + kToNormal + kToPage3
         + "press 1002\nset 1005 3\nset 1006 2\nwizard finish\nend\ndump clipboard\n"
-          "seed 1\n" + OpenWizard() + kToPage3 + "press 1003\nset 1008 " + WorkPath("one.txt")
+          "seed 1\n" + kOpenWizard + kToPage3 + "press 1003\nset 1008 " + WorkPath("one.txt")
         + "\nset 1007 1\nwizard finish\nend\n");
-    const std::vector<std::string> v = KnownDraws("Normal", "0,1", 1, 6);
-    const std::vector<std::string> texts = samplesort::ClipboardTexts(run);
+    const std::vector<std::string> v = KnownDrawTexts("Normal", "0,1", 1, 6);
+    const std::vector<std::string> texts = run.Clipboards();
     ASSERT_EQ(texts.size(), 1u);
     const std::string text = Unescaped(texts[0]);
     ASSERT_GE(text.size(), 2u);
@@ -154,24 +170,72 @@ TEST(DistFillCommand, ClipboardBytesAndOneLineFileReplacingAnOldOne)
     ExpectValueText(file.substr(0, file.size() - 1), v[0]);
 }
 
-TEST(DistFillCommand, SeededFilesHoldTheKnownDraws)
+TEST_F(DistFillCommand, SeededFilesHoldTheKnownDraws)
 {
-    ClearDistributionSettings();
     const HostRun run = RunSteps("fill-seeded",
-        "select A1\nseed 1\n" + OpenWizard() + kToPoisson + "wizard next\nset 777 3.5\nwizard next\n"
+        "select A1\nseed 1\n" + kOpenWizard + kToPoisson + "wizard next\nset 777 3.5\nwizard next\n"
         "press 1003\nset 1008 " + WorkPath("poisson.txt") + "\nset 1007 20\nwizard finish\nend\n"
-        "seed 20240611\n" + OpenWizard() + "key Left\nkey Left\nwizard next\nset 777 3\nset 778 2.5\n"
+        "seed 20240611\n" + kOpenWizard + "key Left\nkey Left\nwizard next\nset 777 3\nset 778 2.5\n"
         "wizard next\nset 1008 " + WorkPath("normal.txt") + "\nwizard finish\nend\n");
     std::string expected;
-    for (const std::string& draw : KnownDraws("Poisson", "3.5", 1, 20))
+    for (const std::string& draw : KnownDrawTexts("Poisson", "3.5", 1, 20))
         expected += draw + "\n";
     EXPECT_EQ(ReadWorkFile("poisson.txt"), expected) << "whole numbers such as 3 are written bare";
 
-    const std::vector<std::string> normal = KnownDraws("Normal", "3,2.5", 20240611, 20);
+    const std::vector<std::string> normal = KnownDrawTexts("Normal", "3,2.5", 20240611, 20);
     const std::vector<std::string> lines = Split(ReadWorkFile("normal.txt"), '\n');
     ASSERT_EQ(lines.size(), 21u);
     EXPECT_EQ(lines.back(), "");
     for (std::size_t i = 0; i < 20; ++i)
         ExpectValueText(lines[i], normal[i]);
-    EXPECT_NE(DistributionSnapshot().find("REG_SZ    Normal"), std::string::npos);
+    EXPECT_NE(SettingsSnapshot("Distributions").find("REG_SZ    Normal"), std::string::npos);
+}
+
+// Each write of the selection takes 1.2 s, so the window shows during the
+// third write call, and Abort lands while that write sleeps; the value
+// drawn next is the last one written.
+TEST_F(DistFillProgress, AbortStopsWithinOneValueAndKeepsTheSettings)
+{
+    const HostRun run = RunSteps("progress-abort",
+        "select A1:A8000\nslow Range.Value= 1200\n" + kOpenWizard + kToPage3
+        + "watch Generating... 1001 progress-abort.bmp\nwizard finish\nwatched\nend\ndump state\n"
+          "dump cells A1:A8000\n");
+    EXPECT_EQ(run.After("watched\t"), std::vector<std::string>{"seen\tpressed 1001"});
+    const std::vector<std::string> state = run.After("ScreenUpdating\t");
+    EXPECT_EQ(state, std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    ASSERT_GE(run.lines.size(), 8000u);
+    const std::vector<std::string> cells(run.lines.end() - 8000, run.lines.end());
+    bool gap = true;
+    const std::size_t filled = FilledPrefix(cells, gap);
+    EXPECT_FALSE(gap) << "the values written are the first ones";
+    EXPECT_LT(filled, 8000u);
+    // A write call carries 1024 cells; after Abort the one value drawn since
+    // the last call is written alone.
+    EXPECT_EQ(filled % 1024, 1u) << filled;
+    EXPECT_EQ(SettingNumbers("Distributions\\Method")["Method"], "0x3e8") << "saved after Abort";
+    EXPECT_NE(SettingsSnapshot("Distributions").find("REG_SZ    Bernoulli"), std::string::npos);
+}
+
+TEST_F(DistFillProgress, NoWorkbookEndsWithTheNullObjectErrorAndSavesNothing)
+{
+    SetSettingText("Distributions", "Selected", "Normal");
+    SetSetting("Distributions\\Method", "Method", 1004);
+    SetSetting("Distributions\\Method", "Columns", 2);
+    SetSetting("Distributions\\Method", "Rows", 2);
+    const std::string before = SettingsSnapshot("Distributions");
+    const HostRun run = RunSteps("no-workbook",
+        "noworkbook\n" + kOpenWizard + kToPage3 + "dump state\ncontrols\nwizard finish\nmessage\nend\ndump state\n");
+    const auto parts = Parts(run.lines);
+    ASSERT_EQ(parts.size(), 3u) << run.errors;
+    EXPECT_EQ(VisibleControl(parts[1], 1000), "Button\tWrite to the &selected cell(s)\tenabled=0\tchecked=0\tvisible=1");
+    EXPECT_EQ(VisibleControl(parts[1], 1004), "Button\tCreate a new &worksheet\tenabled=1\tchecked=1\tvisible=1");
+    EXPECT_EQ(VisibleControl(parts[1], 1019), "Edit\t2\tenabled=1\tchecked=0\tvisible=1");
+    const std::vector<std::string> messages = run.After("message\t");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("Error\tAn unexpected error occured, please contact ", 0), 0u) << messages[0];
+    EXPECT_NE(messages[0].find(" with the following information. Error code: 80004003 ("), std::string::npos)
+        << messages[0];
+    EXPECT_EQ(parts[2].at(0), "Cursor\t-4143\tlcid=0x0800");
+    EXPECT_EQ(parts[2].at(1), "ScreenUpdating\tTRUE\tlcid=0x0800");
+    EXPECT_EQ(SettingsSnapshot("Distributions"), before) << "an Excel error saves nothing";
 }

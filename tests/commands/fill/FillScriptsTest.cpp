@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
-#include "tests/commands/fill/ScriptOutput.h"
+#include "tests/support/ExcelScript.h"
 
 namespace {
 
@@ -14,21 +13,23 @@ std::string ScriptPath(const std::string& name)
     return std::string(STOCHAL_SOURCE_DIR) + "/tests/commands/fill/scripts/" + name;
 }
 
-CScriptOutput Play(const std::string& script)
-{
-    const HostRun run = RunHost({"--script", ScriptPath(script)});
-    EXPECT_EQ(run.exitCode, 0) << run.errors;
-    EXPECT_EQ(run.errors, "");
-    return CScriptOutput(run.lines);
-}
+class FillScripts : public ExcelScriptTest {
+protected:
+    static ScriptOutput PlayScript(const std::string& script)
+    {
+        const HostRun run = PlayFile(ScriptPath(script));
+        EXPECT_EQ(run.errors, "");
+        return ScriptOutput(run.lines);
+    }
+};
 
-void ExpectRestored(CScriptOutput& out)
+void ExpectRestored(ScriptOutput& out)
 {
     out.Expect("Cursor\t-4143\tlcid=0x0800");
     out.Expect("ScreenUpdating\tTRUE\tlcid=0x0800");
 }
 
-void ExpectNames(CScriptOutput& out, const std::string& output, const std::string& max, const std::string& min,
+void ExpectNames(ScriptOutput& out, const std::string& output, const std::string& max, const std::string& min,
                  const std::string& unique, const std::string& type)
 {
     out.Expect("StochalOutputRange=" + output);
@@ -69,22 +70,14 @@ std::size_t CountOf(const std::vector<std::string>& lines, const std::string& me
 
 } // namespace
 
-TEST(FillScripts, OpensWithDefaultsSelectionAndRememberedChoices)
+TEST_F(FillScripts, OpensWithDefaultsSelectionAndRememberedChoices)
 {
-    std::ifstream file(ScriptPath("opening.expected"));
-    std::vector<std::string> expected;
-    for (std::string line; std::getline(file, line);)
-        expected.push_back(line);
-    ASSERT_FALSE(expected.empty());
-    CScriptOutput out = Play("opening.txt");
-    for (const std::string& line : expected)
-        out.Expect(line);
-    EXPECT_TRUE(out.AtEnd());
+    ExpectOutput(ScriptPath("opening.txt"), ScriptPath("opening.expected"));
 }
 
-TEST(FillScripts, RefusesBadEntriesWithTheirMessageAndFocus)
+TEST_F(FillScripts, RefusesBadEntriesWithTheirMessageAndFocus)
 {
-    CScriptOutput out = Play("refusals.txt");
+    ScriptOutput out = PlayScript("refusals.txt");
     out.Expect("register 0x00000000");
     out.Expect("connect 0x00000000");
     const std::pair<const char*, const char*> refusals[] = {
@@ -128,9 +121,9 @@ TEST(FillScripts, RefusesBadEntriesWithTheirMessageAndFocus)
     out.Expect("unregister 0x00000000");
 }
 
-TEST(FillScripts, BetweenZeroAndOneSavesOnlyTypeAndOutput)
+TEST_F(FillScripts, BetweenZeroAndOneSavesOnlyTypeAndOutput)
 {
-    CScriptOutput out = Play("between01.txt");
+    ScriptOutput out = PlayScript("between01.txt");
     out.TakeThrough("connect");
     const std::vector<std::string> opening = out.TakeThrough("Range.Count");
     EXPECT_EQ(CountOf(opening, "Application.ExecuteExcel4Macro"), 5u); // the five names read
@@ -140,9 +133,9 @@ TEST(FillScripts, BetweenZeroAndOneSavesOnlyTypeAndOutput)
     ExpectRestored(out);
 }
 
-TEST(FillScripts, EscAndAFailedWriteKeepWhatWasWrittenAndRestoreExcel)
+TEST_F(FillScripts, EscAndAFailedWriteKeepWhatWasWrittenAndRestoreExcel)
 {
-    CScriptOutput out = Play("interrupted.txt");
+    ScriptOutput out = PlayScript("interrupted.txt");
     out.TakeThrough("connect");
     // Esc during the first column: only column A is written.
     auto cells = out.TakeCells(3);
@@ -161,9 +154,9 @@ TEST(FillScripts, EscAndAFailedWriteKeepWhatWasWrittenAndRestoreExcel)
     ExpectRestored(out);
 }
 
-TEST(FillScripts, WritesSeveralAreasCellByCellAndOneAreaAColumnAtATime)
+TEST_F(FillScripts, WritesSeveralAreasCellByCellAndOneAreaAColumnAtATime)
 {
-    CScriptOutput out = Play("areas.txt");
+    ScriptOutput out = PlayScript("areas.txt");
     out.TakeThrough("connect");
     out.TakeThrough("Range.Count"); // the dialog's opening
     const std::vector<std::string> multiArea = out.TakeThrough("Range.Rows");
@@ -186,9 +179,9 @@ TEST(FillScripts, WritesSeveralAreasCellByCellAndOneAreaAColumnAtATime)
     EXPECT_EQ(CountOf(block, "Range.Item="), 0u);
 }
 
-TEST(FillScripts, AQuoteInTheOutputRangeIsSavedAsItIs)
+TEST_F(FillScripts, AQuoteInTheOutputRangeIsSavedAsItIs)
 {
-    CScriptOutput out = Play("quote.txt");
+    ScriptOutput out = PlayScript("quote.txt");
     out.TakeThrough("connect");
     ExpectNames(out, "'Q\"uote'!$A$1:$A$2", "100", "0", "NO", "RANGE");
     for (const auto& row : out.TakeCells(2)) {

@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "tests/commands/fill/ScriptOutput.h"
+#include "tests/support/ExcelScript.h"
 #include "tests/support/DataLines.h"
 
 namespace {
@@ -36,7 +36,7 @@ std::vector<std::vector<double>> ReferenceCells(const std::string& kind, std::ui
     return {};
 }
 
-void ExpectCells(CScriptOutput& out, const std::string& kind, std::uint32_t seed)
+void ExpectCells(ScriptOutput& out, const std::string& kind, std::uint32_t seed)
 {
     SCOPED_TRACE(kind + " seed " + std::to_string(seed));
     const auto expected = ReferenceCells(kind, seed);
@@ -50,11 +50,12 @@ void ExpectCells(CScriptOutput& out, const std::string& kind, std::uint32_t seed
 
 } // namespace
 
-TEST(SeededFill, EqualsTheReferenceFillsOfTheMainStream)
+using SeededFill = ExcelScriptTest;
+
+TEST_F(SeededFill, EqualsTheReferenceFillsOfTheMainStream)
 {
-    const HostRun run = RunHost({"--script", std::string(STOCHAL_SOURCE_DIR) + "/tests/commands/fill/scripts/seeded.txt"});
-    ASSERT_EQ(run.exitCode, 0) << run.errors;
-    CScriptOutput out(run.lines);
+    const HostRun run = PlayFile(STOCHAL_SOURCE_DIR "/tests/commands/fill/scripts/seeded.txt");
+    ScriptOutput out(run.lines);
     out.Expect("register 0x00000000");
     out.Expect("connect 0x00000000");
     ExpectCells(out, "unit", 1);

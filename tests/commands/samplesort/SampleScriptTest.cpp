@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/commands/samplesort/ScriptCase.h"
+#include "tests/commands/samplesort/ReferenceOrders.h"
+#include "tests/support/ExcelScript.h"
 
 using namespace samplesort;
+using SampleCommand = ExcelScriptTest;
 
 namespace {
 
@@ -52,16 +54,16 @@ std::string Control(const std::vector<std::string>& lines, std::size_t dump, con
 
 } // namespace
 
-TEST(SampleCommand, SingleCellIsRefusedBeforeAnyDialog)
+TEST_F(SampleCommand, SingleCellIsRefusedBeforeAnyDialog)
 {
     const HostRun run = RunSteps(
         "sample-single", SheetSteps("Z2") + "dump calls\nmenu \"&Stochal/S&ample...\"\nmessage\nend\ndump calls\n");
-    EXPECT_EQ(LinesAfter(run, "message\t"),
+    EXPECT_EQ(run.After("message\t"),
         std::vector<std::string>{"Empty selection\tSelect the cells to sample from first."});
-    EXPECT_TRUE(LinesAfter(run, "Application.Cursor=\t").empty()) << "nothing is restored after this message";
+    EXPECT_TRUE(run.After("Application.Cursor=\t").empty()) << "nothing is restored after this message";
 }
 
-TEST(SampleCommand, DefaultsEnablingAndCancel)
+TEST_F(SampleCommand, DefaultsEnablingAndCancel)
 {
     const HostRun run = RunSteps("sample-defaults",
         SheetSteps() + kOpen
@@ -77,11 +79,11 @@ TEST(SampleCommand, DefaultsEnablingAndCancel)
     EXPECT_EQ(Control(l, 2, "224"), "ComboBox\tColumn Z\tenabled=0\tchecked=0\tvisible=1");
     EXPECT_EQ(Control(l, 3, "224"), "ComboBox\tColumn Z\tenabled=0\tchecked=0\tvisible=1")
         << "205 changes nothing else";
-    EXPECT_TRUE(RegQuery("Sample Dialog").empty()) << "Cancel saves nothing";
-    EXPECT_TRUE(ClipboardTexts(run).empty());
+    EXPECT_TRUE(SettingNumbers("Sample Dialog").empty()) << "Cancel saves nothing";
+    EXPECT_TRUE(run.Clipboards().empty());
 }
 
-TEST(SampleCommand, OkChecksInOrderAndKeepsTheDialogOpen)
+TEST_F(SampleCommand, OkChecksInOrderAndKeepsTheDialogOpen)
 {
     std::string steps = SheetSteps() + kOpen;
     for (const char* bad : {"-1", "1.5", "\" 3\"", "\"\"", "2147483648", "x"})
@@ -90,10 +92,10 @@ TEST(SampleCommand, OkChecksInOrderAndKeepsTheDialogOpen)
     const HostRun run = RunSteps("sample-checks", steps);
     std::vector<std::string> expected(6, "\tInvalid number of samples");
     expected.push_back("\tNot enough rows selected to generate unique samples.");
-    EXPECT_EQ(LinesAfter(run, "message\t"), expected);
+    EXPECT_EQ(run.After("message\t"), expected);
 }
 
-TEST(SampleCommand, WeightColumnThatIsNotThereMustBeChosen)
+TEST_F(SampleCommand, WeightColumnThatIsNotThereMustBeChosen)
 {
     const std::string setup = SheetSteps();
     SetSetting("Sample Dialog", "Weight", 228);
@@ -103,10 +105,10 @@ TEST(SampleCommand, WeightColumnThatIsNotThereMustBeChosen)
     EXPECT_EQ(Control(run.lines, 0, "224"), "ComboBox\t\tenabled=1\tchecked=0\tvisible=1");
     EXPECT_EQ(Control(run.lines, 0, "228"), "Button\tWeights in:\tenabled=1\tchecked=1\tvisible=1");
     EXPECT_EQ(Control(run.lines, 1, "224"), "ComboBox\tColumn AA\tenabled=1\tchecked=0\tvisible=1");
-    EXPECT_EQ(LinesAfter(run, "message\t"), std::vector<std::string>{"\tSelect the column that contains the weights."});
+    EXPECT_EQ(run.After("message\t"), std::vector<std::string>{"\tSelect the column that contains the weights."});
 }
 
-TEST(SampleCommand, SeededRunsMatchTheReferenceSamplingRule)
+TEST_F(SampleCommand, SeededRunsMatchTheReferenceSamplingRule)
 {
     struct Case {
         const char* reference;
@@ -121,20 +123,20 @@ TEST(SampleCommand, SeededRunsMatchTheReferenceSamplingRule)
             SheetSteps() + "seed " + std::to_string(seed++) + "\n" + kOpen + c.steps + "dump calls\n" + Ok(c.count)
                 + "dump clipboard\ndump calls\ndump state\n");
         const std::vector<unsigned> order = ReferenceOrder(c.reference);
-        ASSERT_EQ(ClipboardTexts(run), std::vector<std::string>{EscapedLines(RowsAt(order))}) << c.reference;
-        EXPECT_EQ(LinesAfter(run, "unicode-text "), std::vector<std::string>{EscapedLines(RowsAt(order))});
+        ASSERT_EQ(run.Clipboards(), std::vector<std::string>{EscapedLines(RowsAt(order))}) << c.reference;
+        EXPECT_EQ(run.After("unicode-text "), std::vector<std::string>{EscapedLines(RowsAt(order))});
         // Each drawn row's cells are read once, for their displayed text.
         std::vector<unsigned> distinct = order;
         std::sort(distinct.begin(), distinct.end());
         distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-        EXPECT_EQ(LinesAfter(run, "Range.Text\t"), std::vector<std::string>{std::to_string(distinct.size() * 3)});
+        EXPECT_EQ(run.After("Range.Text\t"), std::vector<std::string>{std::to_string(distinct.size() * 3)});
         const bool weighted = !c.steps.empty() && c.steps.find("228") != std::string::npos;
         EXPECT_EQ(
-            LinesAfter(run, "Range.Value\t"), weighted ? std::vector<std::string>{"1"} : std::vector<std::string>{})
+            run.After("Range.Value\t"), weighted ? std::vector<std::string>{"1"} : std::vector<std::string>{})
             << "the weights come in one read";
-        EXPECT_EQ(LinesAfter(run, "Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
-        EXPECT_EQ(LinesAfter(run, "ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
-        const auto saved = RegQuery("Sample Dialog");
+        EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
+        EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+        const auto saved = SettingNumbers("Sample Dialog");
         EXPECT_EQ(saved.at("Unique"), c.steps.find("205") != std::string::npos ? "0x1" : "0x0");
         char count[16];
         std::snprintf(count, sizeof count, "0x%x", std::stoi(c.count));
@@ -147,17 +149,17 @@ TEST(SampleCommand, SeededRunsMatchTheReferenceSamplingRule)
     }
 }
 
-TEST(SampleCommand, EdgeCountsAndOneRow)
+TEST_F(SampleCommand, EdgeCountsAndOneRow)
 {
     // Count 0 is accepted and leaves an empty text; a one-row selection
     // gives that row every time.
     HostRun run = RunSteps("sample-zero", SheetSteps() + "clearclipboard\n" + kOpen + Ok("0") + "dump clipboard\n");
-    EXPECT_EQ(ClipboardTexts(run), std::vector<std::string>{"\\0"});
+    EXPECT_EQ(run.Clipboards(), std::vector<std::string>{"\\0"});
     run = RunSteps("sample-onerow", SheetSteps("Z1:AB1") + kOpen + Ok("3") + "dump clipboard\n");
-    EXPECT_EQ(ClipboardTexts(run), std::vector<std::string>{EscapedLines(RowsAt({0, 0, 0}))});
+    EXPECT_EQ(run.Clipboards(), std::vector<std::string>{EscapedLines(RowsAt({0, 0, 0}))});
 }
 
-TEST(SampleCommand, WeightsFromTheSecondColumnOfTheSelection)
+TEST_F(SampleCommand, WeightsFromTheSecondColumnOfTheSelection)
 {
     // The selection AA:AB: its second entry is AB, the weights of the
     // reference case.
@@ -166,56 +168,56 @@ TEST(SampleCommand, WeightsFromTheSecondColumnOfTheSelection)
             + "dump clipboard\n");
     EXPECT_EQ(Control(run.lines, 0, "224"), "ComboBox\tColumn AB\tenabled=1\tchecked=0\tvisible=1");
     EXPECT_EQ(
-        ClipboardTexts(run), std::vector<std::string>{EscapedLines(RowsAt(ReferenceOrder("sample-weighted"), 1))});
+        run.Clipboards(), std::vector<std::string>{EscapedLines(RowsAt(ReferenceOrder("sample-weighted"), 1))});
 }
 
-TEST(SampleCommand, InvalidWeightNamesItsCellBeforeTheClipboardIsTouched)
+TEST_F(SampleCommand, InvalidWeightNamesItsCellBeforeTheClipboardIsTouched)
 {
     for (const char* bad : {"abc", "TRUE", "-1", "#N/A"}) {
         const HostRun run = RunSteps("sample-badweight",
             SheetSteps() + "cell AB3 " + bad + "\nclearclipboard\n" + kOpen
                 + "press 228\ncombo 224 2\nset 226 5\npress 1\nmessage\nend\n"
                   "dump clipboard\ndump state\n");
-        EXPECT_EQ(LinesAfter(run, "message\t"),
+        EXPECT_EQ(run.After("message\t"),
             std::vector<std::string>{"Error\tThe cell $AB$3 doesn't contain a valid weight."})
             << bad;
-        EXPECT_EQ(ClipboardTexts(run), std::vector<std::string>{"(no text)"}) << bad;
-        EXPECT_EQ(LinesAfter(run, "Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
+        EXPECT_EQ(run.Clipboards(), std::vector<std::string>{"(no text)"}) << bad;
+        EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
     }
     // An empty weight cell counts as 0: unique and weighted, its row never comes.
     const HostRun run = RunSteps("sample-emptyweight",
         SheetSteps() + "cell AB1 \"\"\n" + kOpen + "press 205\npress 228\ncombo 224 2\n" + Ok("6")
             + "dump clipboard\n");
-    EXPECT_TRUE(LinesAfter(run, "message\t").empty());
-    const std::vector<std::string> texts = ClipboardTexts(run);
+    EXPECT_TRUE(run.After("message\t").empty());
+    const std::vector<std::string> texts = run.Clipboards();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].find("Alpha"), std::string::npos);
     EXPECT_EQ(texts[0].find("Beta"), std::string::npos);
     EXPECT_NE(texts[0].find("Zeta"), std::string::npos);
 }
 
-TEST(SampleCommand, ExcelErrorIsReportedAndTheClipboardLeftAlone)
+TEST_F(SampleCommand, ExcelErrorIsReportedAndTheClipboardLeftAlone)
 {
     const HostRun run = RunSteps("sample-comerror",
         SheetSteps() + "clearclipboard\nfail Range.Text 2\n" + kOpen
             + "set 226 4\npress 1\nmessage\nend\ndump clipboard\ndump state\n");
-    const std::vector<std::string> messages = LinesAfter(run, "message\t");
+    const std::vector<std::string> messages = run.After("message\t");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Error\tUnexpected error.  Error 800A03EC (", 0), 0u) << messages[0];
-    EXPECT_EQ(ClipboardTexts(run), std::vector<std::string>{"(no text)"});
-    EXPECT_EQ(LinesAfter(run, "ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    EXPECT_EQ(run.Clipboards(), std::vector<std::string>{"(no text)"});
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
 }
 
-TEST(SampleCommand, TextOutsideTheAnsiCodePageSurvivesAsUnicode)
+TEST_F(SampleCommand, TextOutsideTheAnsiCodePageSurvivesAsUnicode)
 {
     const HostRun run = RunSteps("sample-unicode",
         SheetSteps("Z1:Z2") + "cell Z1 \u03a9\u03bc\u03ad\u03b3\u03b1\ncell Z2 \u20ac5\n" + kOpen + "press 205\n"
             + Ok("2") + "dump clipboard\n");
-    const std::vector<std::string> unicode = LinesAfter(run, "unicode-text ");
+    const std::vector<std::string> unicode = run.After("unicode-text ");
     ASSERT_EQ(unicode.size(), 1u);
     EXPECT_NE(unicode[0].find("\u03a9\u03bc\u03ad\u03b3\u03b1\\n"), std::string::npos) << unicode[0];
     EXPECT_NE(unicode[0].find("\u20ac5\\n"), std::string::npos) << unicode[0];
-    const std::vector<std::string> ansi = ClipboardTexts(run);
+    const std::vector<std::string> ansi = run.Clipboards();
     ASSERT_EQ(ansi.size(), 1u);
     EXPECT_EQ(ansi[0].find("\u03a9\u03bc\u03ad\u03b3\u03b1"), std::string::npos) << "the ANSI form cannot hold Greek";
     EXPECT_EQ(ansi[0].substr(ansi[0].size() - 2), "\\0");

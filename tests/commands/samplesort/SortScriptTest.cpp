@@ -1,9 +1,11 @@
 // "&Sort..." driven through the test Excel as a user meets it.
 #include <gtest/gtest.h>
 
-#include "tests/commands/samplesort/ScriptCase.h"
+#include "tests/commands/samplesort/ReferenceOrders.h"
+#include "tests/support/ExcelScript.h"
 
 using namespace samplesort;
+using SortCommand = ExcelScriptTest;
 
 namespace {
 
@@ -77,50 +79,50 @@ std::vector<std::string> Part(const std::vector<std::string>& lines, std::size_t
 
 } // namespace
 
-TEST(SortCommand, SingleCellIsRefusedBeforeAnyDialog)
+TEST_F(SortCommand, SingleCellIsRefusedBeforeAnyDialog)
 {
     const HostRun run
         = RunSteps("sort-single", SheetSteps("B2") + "menu \"&Stochal/&Sort...\"\nmessage\nend\ndump calls\n");
     EXPECT_EQ(
-        LinesAfter(run, "message\t"), std::vector<std::string>{"Empty selection\tSelect the cells to sort first."});
-    EXPECT_TRUE(LinesAfter(run, "Application.Cursor=\t").empty());
+        run.After("message\t"), std::vector<std::string>{"Empty selection\tSelect the cells to sort first."});
+    EXPECT_TRUE(run.After("Application.Cursor=\t").empty());
 }
 
-TEST(SortCommand, DialogDefaultsAndSavedChoices)
+TEST_F(SortCommand, DialogDefaultsAndSavedChoices)
 {
     HostRun run = RunSteps("sort-defaults", SheetSteps() + kOpen + "controls\nshot sort-dialog.bmp\npress 2\nend\n");
-    EXPECT_EQ(LinesAfter(run, "219\t"),
+    EXPECT_EQ(run.After("219\t"),
         std::vector<std::string>{"Button\tKeep rows together\tenabled=1\tchecked=1\tvisible=1"});
-    EXPECT_EQ(LinesAfter(run, "220\t"), std::vector<std::string>{"Button\tIn-place\tenabled=1\tchecked=0\tvisible=1"});
-    EXPECT_EQ(LinesAfter(run, "221\t"), std::vector<std::string>{"Button\tClipboard\tenabled=1\tchecked=1\tvisible=1"});
-    EXPECT_TRUE(RegQuery("Random Sort").empty()) << "Cancel saves nothing";
+    EXPECT_EQ(run.After("220\t"), std::vector<std::string>{"Button\tIn-place\tenabled=1\tchecked=0\tvisible=1"});
+    EXPECT_EQ(run.After("221\t"), std::vector<std::string>{"Button\tClipboard\tenabled=1\tchecked=1\tvisible=1"});
+    EXPECT_TRUE(SettingNumbers("Random Sort").empty()) << "Cancel saves nothing";
 
     run = RunSteps("sort-save",
         SheetSteps() + kOpen + "press 219\npress 220\npress 1\nend\n" + kOpen + "controls\npress 2\nend\n");
-    EXPECT_EQ(LinesAfter(run, "219\t"),
+    EXPECT_EQ(run.After("219\t"),
         std::vector<std::string>{"Button\tKeep rows together\tenabled=1\tchecked=0\tvisible=1"});
-    EXPECT_EQ(LinesAfter(run, "220\t"), std::vector<std::string>{"Button\tIn-place\tenabled=1\tchecked=1\tvisible=1"});
-    const auto saved = RegQuery("Random Sort");
+    EXPECT_EQ(run.After("220\t"), std::vector<std::string>{"Button\tIn-place\tenabled=1\tchecked=1\tvisible=1"});
+    const auto saved = SettingNumbers("Random Sort");
     EXPECT_EQ(saved.at("Group Rows"), "0x0");
     EXPECT_EQ(saved.at("Output Mode"), "0xdc");
 }
 
-TEST(SortCommand, SeededClipboardOutputMatchesTheReferenceShuffle)
+TEST_F(SortCommand, SeededClipboardOutputMatchesTheReferenceShuffle)
 {
     HostRun run
         = RunSteps("sort-rows-clip", SheetSteps() + "seed 21\n" + kOpen + "press 1\nend\ndump clipboard\ndump state\n");
-    EXPECT_EQ(ClipboardTexts(run), std::vector<std::string>{EscapedLines(RowsInOrder(ReferenceOrder("sort-rows")))});
-    EXPECT_EQ(LinesAfter(run, "Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
-    const auto saved = RegQuery("Random Sort");
+    EXPECT_EQ(run.Clipboards(), std::vector<std::string>{EscapedLines(RowsInOrder(ReferenceOrder("sort-rows")))});
+    EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
+    const auto saved = SettingNumbers("Random Sort");
     EXPECT_EQ(saved.at("Group Rows"), "0x1");
     EXPECT_EQ(saved.at("Output Mode"), "0xdd");
 
     run = RunSteps("sort-cells-clip", SheetSteps() + "seed 22\n" + kOpen + "press 219\npress 1\nend\ndump clipboard\n");
-    EXPECT_EQ(ClipboardTexts(run), std::vector<std::string>{EscapedLines(CellsInOrder(ReferenceOrder("sort-cells")))})
+    EXPECT_EQ(run.Clipboards(), std::vector<std::string>{EscapedLines(CellsInOrder(ReferenceOrder("sort-cells")))})
         << "six lines of three cells, dates as shown";
 }
 
-TEST(SortCommand, RowsInPlaceRewriteOnlyMovedRowsInRuns)
+TEST_F(SortCommand, RowsInPlaceRewriteOnlyMovedRowsInRuns)
 {
     // The reference moves rows 0, 1 and 5; rows 2 to 4 keep their formulas.
     const std::vector<unsigned> p = ReferenceOrder("sort-rows");
@@ -129,71 +131,71 @@ TEST(SortCommand, RowsInPlaceRewriteOnlyMovedRowsInRuns)
         SheetSteps() + "seed 21\n" + kOpen
             + "press 220\ndump calls\npress 1\nend\n"
               "dump calls\ndump formulas C1:C6\ndump cells A1:C6\n");
-    EXPECT_EQ(LinesAfter(run, "Range.Value\t"), std::vector<std::string>{"1"}) << "one read";
-    EXPECT_EQ(LinesAfter(run, "Range.Value=\t"), std::vector<std::string>{"2"}) << "one write per run of moved rows";
-    EXPECT_TRUE(LinesAfter(run, "Range.Item=\t").empty());
+    EXPECT_EQ(run.After("Range.Value\t"), std::vector<std::string>{"1"}) << "one read";
+    EXPECT_EQ(run.After("Range.Value=\t"), std::vector<std::string>{"2"}) << "one write per run of moved rows";
+    EXPECT_TRUE(run.After("Range.Item=\t").empty());
     const std::vector<std::string> tail = Tail(run, 12);
     EXPECT_EQ(Part(tail, 6, 6), StoredAfter(p, true));
     EXPECT_EQ(Part(tail, 0, 6), (std::vector<std::string>{"", "", "=30", "=40", "=50", ""}));
 }
 
-TEST(SortCommand, CellsInPlaceWriteEveryCellInOneCall)
+TEST_F(SortCommand, CellsInPlaceWriteEveryCellInOneCall)
 {
     const std::vector<unsigned> p = ReferenceOrder("sort-cells");
     const HostRun run = RunSteps("sort-cells-place",
         SheetSteps() + "seed 22\n" + kOpen
             + "press 219\npress 220\ndump calls\n"
               "press 1\nend\ndump calls\ndump formulas C1:C6\ndump cells A1:C6\n");
-    EXPECT_EQ(LinesAfter(run, "Range.Value=\t"), std::vector<std::string>{"1"});
-    EXPECT_EQ(LinesAfter(run, "Range.Value\t"), std::vector<std::string>{"1"});
+    EXPECT_EQ(run.After("Range.Value=\t"), std::vector<std::string>{"1"});
+    EXPECT_EQ(run.After("Range.Value\t"), std::vector<std::string>{"1"});
     const std::vector<std::string> tail = Tail(run, 12);
     EXPECT_EQ(Part(tail, 6, 6), StoredAfter(p, false));
     EXPECT_EQ(Part(tail, 0, 6), std::vector<std::string>(6, "")) << "every formula became its value";
 }
 
-TEST(SortCommand, SeveralAreasGoCellByCell)
+TEST_F(SortCommand, SeveralAreasGoCellByCell)
 {
     // The first area decides the extent; its cells are read and written one by one.
     const HostRun run = RunSteps("sort-areas",
         SheetSteps("A1:C6,E1:E2") + "seed 21\n" + kOpen
             + "press 220\ndump calls\npress 1\n"
               "end\ndump calls\ndump cells A1:C6\n");
-    EXPECT_TRUE(LinesAfter(run, "Range.Value=\t").empty());
-    EXPECT_EQ(LinesAfter(run, "Range.Item=\t"), std::vector<std::string>{"9"}) << "three moved rows of three cells";
+    EXPECT_TRUE(run.After("Range.Value=\t").empty());
+    EXPECT_EQ(run.After("Range.Item=\t"), std::vector<std::string>{"9"}) << "three moved rows of three cells";
     EXPECT_EQ(Tail(run, 6), StoredAfter(ReferenceOrder("sort-rows"), true));
 }
 
-TEST(SortCommand, OneRowKeptTogetherMovesNothing)
+TEST_F(SortCommand, OneRowKeptTogetherMovesNothing)
 {
     const HostRun run = RunSteps("sort-onerow",
         SheetSteps("A1:C1") + kOpen
             + "press 220\ndump calls\npress 1\nend\ndump calls\n"
               "dump formulas C1\n"
             + kOpen + "press 221\npress 1\nend\ndump clipboard\n");
-    EXPECT_TRUE(LinesAfter(run, "Range.Value=\t").empty());
-    EXPECT_TRUE(LinesAfter(run, "Range.Item=\t").empty());
-    EXPECT_EQ(LinesAfter(run, "=1"), std::vector<std::string>{"0"});
-    EXPECT_EQ(ClipboardTexts(run), std::vector<std::string>{"r1\\t2024-01-01\\t10\\n\\0"});
+    EXPECT_TRUE(run.After("Range.Value=\t").empty());
+    EXPECT_TRUE(run.After("Range.Item=\t").empty());
+    EXPECT_EQ(run.After("=1"), std::vector<std::string>{"0"});
+    EXPECT_EQ(run.Clipboards(), std::vector<std::string>{"r1\\t2024-01-01\\t10\\n\\0"});
 }
 
-TEST(SortCommand, ExcelFailureMidWayGivesTheSheetBack)
+TEST_F(SortCommand, ExcelFailureMidWayGivesTheSheetBack)
 {
     // The second run's write fails: the first run is written back.
     HostRun run = RunSteps("sort-fail",
         SheetSteps() + "seed 21\nfail Range.Value= 2\n" + kOpen
             + "press 220\npress 1\nmessage\nend\n"
               "dump state\ndump cells A1:C6\n");
-    std::vector<std::string> messages = LinesAfter(run, "message\t");
+    std::vector<std::string> messages = run.After("message\t");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Error\tUnexpected error.  Error 800A03EC (", 0), 0u) << messages[0];
     EXPECT_EQ(Tail(run, 6), StoredAfter({0, 1, 2, 3, 4, 5}, true)) << "the sheet is as it was";
-    EXPECT_EQ(LinesAfter(run, "ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
 
     // The give-back fails too: the message says so.
     run = RunSteps("sort-fail-twice",
         SheetSteps() + "seed 21\nfail Range.Value= 2\nfail Range.Resize 3\n" + kOpen
             + "press 220\npress 1\nmessage\nend\n");
-    messages = LinesAfter(run, "message\t");
+    messages = run.After("message\t");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Error\tUnexpected error.  Error 800A03EC (", 0), 0u) << messages[0];
     bool saysSo = false;
@@ -202,7 +204,7 @@ TEST(SortCommand, ExcelFailureMidWayGivesTheSheetBack)
     EXPECT_TRUE(saysSo);
 }
 
-TEST(SortCommand, LargeSortInPlaceReadsOnceAndKeepsRowsWhole)
+TEST_F(SortCommand, LargeSortInPlaceReadsOnceAndKeepsRowsWhole)
 {
     constexpr int kRows = 20000;
     std::string csv;
@@ -213,11 +215,11 @@ TEST(SortCommand, LargeSortInPlaceReadsOnceAndKeepsRowsWhole)
     const HostRun run = RunSteps("sort-large",
         "sheet Sheet1 large.csv\nselect A1:B20000\nseed 5\n" + kOpen
             + "press 220\ndump calls\npress 1\nend\ndump calls\ndump cells A1:B20000\n");
-    EXPECT_EQ(LinesAfter(run, "Range.Value\t"), std::vector<std::string>{"1"});
-    const std::vector<std::string> writes = LinesAfter(run, "Range.Value=\t");
+    EXPECT_EQ(run.After("Range.Value\t"), std::vector<std::string>{"1"});
+    const std::vector<std::string> writes = run.After("Range.Value=\t");
     ASSERT_EQ(writes.size(), 1u);
     EXPECT_LE(std::stoi(writes[0]), 10) << "a shuffle leaves few rows in place, so few runs";
-    EXPECT_TRUE(LinesAfter(run, "Range.Item=\t").empty());
+    EXPECT_TRUE(run.After("Range.Item=\t").empty());
     std::vector<bool> seen(kRows + 1, false);
     int moved = 0, row = 0;
     for (const std::string& line : Tail(run, kRows)) {

@@ -3,6 +3,7 @@
 #include <prsht.h>
 
 #include <fstream>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -229,37 +230,63 @@ bool CWizardDriver::WholeTextSelected(HWND edit) const
     return start == 0 && end == static_cast<DWORD>(GetWindowTextLengthW(edit));
 }
 
-void CWizardDriver::Shot(const std::string& name) const
+void CWizardDriver::Capture(const std::function<void(const BITMAPINFOHEADER&, const unsigned char*)>& use) const
 {
     Settle();
     RECT rect;
     GetWindowRect(m_sheet, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biWidth = rect.right - rect.left;
+    info.bmiHeader.biHeight = rect.bottom - rect.top;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    BitBlt(memory, 0, 0, info.bmiHeader.biWidth, info.bmiHeader.biHeight, screen, rect.left, rect.top, SRCCOPY);
     GdiFlush();
-    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + rowBytes * static_cast<DWORD>(height);
-    std::ofstream out(std::string(STOCHAL_SHOT_DIR) + "/" + name + ".bmp", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    out.write(static_cast<const char*>(bits), static_cast<std::streamsize>(rowBytes) * height);
+    use(info.bmiHeader, static_cast<const unsigned char*>(bits));
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+}
+
+namespace {
+// Bottom-up rows of blue, green, red triples, each padded to four bytes.
+DWORD RowBytes(const BITMAPINFOHEADER& header)
+{
+    return (static_cast<DWORD>(header.biWidth) * 3 + 3) & ~3u;
+}
+} // namespace
+
+void CWizardDriver::Shot(const std::string& name) const
+{
+    Capture([&](const BITMAPINFOHEADER& header, const unsigned char* bits) {
+        const DWORD size = RowBytes(header) * static_cast<DWORD>(header.biHeight);
+        BITMAPFILEHEADER file{};
+        file.bfType = 0x4D42;
+        file.bfOffBits = sizeof file + sizeof header;
+        file.bfSize = file.bfOffBits + size;
+        std::ofstream out(std::string(STOCHAL_SHOT_DIR) + "/" + name + ".bmp", std::ios::binary);
+        out.write(reinterpret_cast<const char*>(&file), sizeof file);
+        out.write(reinterpret_cast<const char*>(&header), sizeof header);
+        out.write(reinterpret_cast<const char*>(bits), static_cast<std::streamsize>(size));
+    });
+}
+
+long CWizardDriver::RedPixels() const
+{
+    long red = 0;
+    Capture([&](const BITMAPINFOHEADER& header, const unsigned char* bits) {
+        for (LONG y = 0; y < header.biHeight; ++y) {
+            const unsigned char* row = bits + RowBytes(header) * static_cast<DWORD>(y);
+            for (LONG x = 0; x < header.biWidth; ++x)
+                red += row[3 * x] == 0 && row[3 * x + 1] == 0 && row[3 * x + 2] == 255 ? 1 : 0;
+        }
+    });
+    return red;
 }

@@ -53,6 +53,8 @@ public:
 
     // A picture of the wizard, as a BMP file under the build folder.
     void Shot(const std::string& name) const;
+    // Pixels of pure red (255, 0, 0) on the wizard as the screen shows it.
+    long RedPixels() const;
 
     static constexpr int kBack = 0x3023;
     static constexpr int kNext = 0x3024;
@@ -61,6 +63,8 @@ public:
 private:
     CWizardDriver(CWtlDistChooserWizard& wizard, DWORD thread) : m_wizard(wizard), m_thread(thread) {}
     void Settle() const;
+    // The wizard's pixels as the screen shows them, bottom-up 24-bit rows.
+    void Capture(const std::function<void(const BITMAPINFOHEADER&, const unsigned char*)>& use) const;
 
     CWtlDistChooserWizard& m_wizard;
     DWORD m_thread;

@@ -184,8 +184,10 @@ TEST_F(WizardTest, EveryKeystrokeReachesTheDistributionAndInvalidParametersBlock
         EXPECT_TRUE(user.WaitFor([&] { return !user.ButtonEnabled(CWizardDriver::kNext); }));
         EXPECT_TRUE(user.ButtonEnabled(CWizardDriver::kBack));
         user.Shot("wizard-page2-invalid");
+        EXPECT_GT(user.RedPixels(), 50) << "the message is drawn in red";
         user.Type(user.ParameterField(1), L"2");
         EXPECT_EQ(user.MessageLine(), L"");
+        EXPECT_EQ(user.RedPixels(), 0);
         EXPECT_TRUE(user.WaitFor([&] { return user.ButtonEnabled(CWizardDriver::kNext); }));
 
         user.Press(PSBTN_BACK);
