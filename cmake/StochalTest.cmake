@@ -11,13 +11,34 @@ function(stochal_add_test name)
   endif()
   target_link_libraries(${name} PRIVATE stochal_core stochal_warnings ${ARG_LIBS})
   target_compile_definitions(${name} PRIVATE STOCHAL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  if(CMAKE_CROSSCOMPILING)
+    stochal_add_wine_test(${name} $<TARGET_FILE:${name}> --gtest_brief=1)
+  else()
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  endif()
+endfunction()
+
+# stochal_add_wine_test(NAME PROGRAM ARGS...)
+# A Windows program run under wine in a prefix and on an X display of its
+# own, so test programs run side by side: the registry, the clipboard and
+# the focus are the prefix's and the display's, and a shared one would let
+# one program's settings or clipboard output reach another's check. Each
+# test starts its search for a free display at a number of its own, ten
+# apart, so parallel starts do not race for one.
+function(stochal_add_wine_test name program)
+  get_property(display GLOBAL PROPERTY stochal_next_display)
+  if(NOT display)
+    set(display 200)
+  endif()
+  math(EXPR next "${display} + 10")
+  set_property(GLOBAL PROPERTY stochal_next_display ${next})
+  add_test(NAME ${name} COMMAND xvfb-run -a -n ${display} ${CMAKE_CROSSCOMPILING_EMULATOR} ${program} ${ARGN})
+  stochal_own_wine_prefix(${name})
 endfunction()
 
 # stochal_own_wine_prefix(TEST)
 # The test runs under wine in a fresh copy of the template prefix (made once
-# a run by the fixture wine_prefix_template in tests/), so it may register
-# the DLL and change settings while other tests run beside it.
+# a run by the fixture wine_prefix_template in tests/).
 function(stochal_own_wine_prefix test)
   set(prefixes ${CMAKE_BINARY_DIR}/wineprefixes)
   add_test(NAME ${test}_prefix
@@ -37,5 +58,4 @@ function(stochal_add_script_test name)
   set(work ${CMAKE_CURRENT_BINARY_DIR}/${name}-work)
   file(MAKE_DIRECTORY ${work})
   set_tests_properties(${name} PROPERTIES WORKING_DIRECTORY ${work})
-  stochal_own_wine_prefix(${name})
 endfunction()

@@ -8,12 +8,21 @@ sh "$root/scripts/setup.sh"
 build="$root/build/test"
 jobs=2
 export STOCHAL_WINEPREFIX="$build/wineprefix"
+start=$(date +%s)
 
-step() { echo; echo "=== $*"; }
+step() { echo; echo "=== $* ($(($(date +%s) - start)) s)"; }
 configure_and_build() { # DIR ARGS...
   dir=$1; shift
-  cmake -S "$root" -B "$dir" "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; exit 1; }
-  cmake --build "$dir" -j$jobs >"$dir.build.log" 2>&1 || { grep -E -B2 -A6 'error|Error' "$dir.build.log" | head -80; exit 1; }
+  cmake -S "$root" -B "$dir" "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
+  cmake --build "$dir" -j$jobs >"$dir.build.log" 2>&1 || { grep -E -B2 -A6 'error|Error' "$dir.build.log" | head -80; return 1; }
+}
+sanitizer_and_32_bit() {
+  step "native, AddressSanitizer + UBSan"
+  configure_and_build "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DSTOCHAL_SANITIZE=ON -DSTOCHAL_BENCH=OFF
+  ctest --test-dir "$build/sanitize" -j$jobs --output-on-failure
+  step "Windows i686 product build"
+  configure_and_build "$build/mingw32" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+  ctest --test-dir "$build/mingw32" --output-on-failure --no-tests=error
 }
 mkdir -p "$build"
 
@@ -21,15 +30,22 @@ step "native"
 configure_and_build "$build/native" -DCMAKE_BUILD_TYPE=Release
 ctest --test-dir "$build/native" -j$jobs --output-on-failure
 
-step "native, AddressSanitizer + UBSan"
-configure_and_build "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DSTOCHAL_SANITIZE=ON -DSTOCHAL_BENCH=OFF
-ctest --test-dir "$build/sanitize" -j$jobs --output-on-failure
-
-step "Windows x86_64 under wine"
-"$root/cmake/wine-run" wineboot --init >/dev/null 2>&1 || true
+step "Windows x86_64 build"
+# The prefixes boot while the build compiles.
+"$root/cmake/wine-run" wineboot --init >/dev/null 2>&1 &
+"$root/cmake/wine-prefix" "$build/mingw64/wineprefixes/template" >/dev/null 2>&1 &
 configure_and_build "$build/mingw64" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
-xvfb-run -a ctest --test-dir "$build/mingw64" -j$jobs --output-on-failure
+wait
 
-step "Windows i686 product build"
-configure_and_build "$build/mingw32" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
-ctest --test-dir "$build/mingw32" --output-on-failure --no-tests=error
+# The wine tests spend most of their time waiting for windows and timers,
+# so the sanitizer and 32-bit builds run beside them.
+sanitizer_and_32_bit >"$build/side.log" 2>&1 &
+side=$!
+step "Windows x86_64 under wine"
+wine_status=0
+xvfb-run -a ctest --test-dir "$build/mingw64" -j$jobs --output-on-failure || wine_status=$?
+side_status=0
+wait $side || side_status=$?
+cat "$build/side.log"
+step "done"
+[ $wine_status -eq 0 ] && [ $side_status -eq 0 ]
