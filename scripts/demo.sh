@@ -41,7 +41,8 @@ rm -rf "$STOCHAL_WINEPREFIX"
 "$root/cmake/wine-run" wineboot --init >/dev/null 2>&1 || true
 WINEPREFIX="$STOCHAL_WINEPREFIX" /usr/lib/wine/wineserver64 -w
 (cd "$out" && timeout 300 xvfb-run -a "$root/cmake/wine-run" "$win/xlhost/xlhost.exe" \
-  --script "$root/scripts/demo/addin.script" --dll "$win/Stochal.dll") >"$out/output.txt"
+  --script "$root/scripts/demo/addin.script" --dll "$win/Stochal.dll") >"$out/output.txt" 2>"$out/errors.txt" ||
+  { cat "$out/output.txt" "$out/errors.txt"; exit 1; }
 echo "Random Fill, seed 1, whole numbers from 1 to 100 in A1:C5;"
 echo "then QNORMAL(0,1) filled down A1:A8 after seed 1:"
 grep -v '^register\|^connect\|^objects\|^unregister' "$out/output.txt"
