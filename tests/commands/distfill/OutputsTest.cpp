@@ -9,7 +9,6 @@
 #include "commands/distfill/FillOutputs.h"
 #include "uniform/MersenneTwister.h"
 #include "qdists/DistNormal.h"
-#include "qdists/DistPoisson.h"
 #include "tests/commands/distfill/FakeJob.h"
 #include "tests/commands/distfill/MessageWatcher.h"
 
@@ -182,19 +181,6 @@ TEST_F(FillOutputs, FileValuesRoundTripAcrossBufferRefills)
     for (std::size_t i = 0; i < lines.size(); ++i)
         ASSERT_EQ(std::stod(lines[i]), expected[i]) << "line " << i + 1;
     std::remove(path.c_str());
-}
-
-TEST_F(FillOutputs, IntegerVariatesAreWrittenWithoutADecimalPoint)
-{
-    const std::string path = Temporary("stochal-poisson.txt");
-    const qdists::CDistPoisson poisson(3);
-    CFakeJob job;
-    ProduceOutput(job, poisson, stream, nullptr, FileChoice(path, 50));
-    const std::vector<double> expected = Expected(poisson, 50);
-    const std::vector<std::string> lines = Lines(FileText(path));
-    ASSERT_EQ(lines.size(), 50u);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(lines[i], std::to_string(static_cast<int>(expected[i])));
 }
 
 TEST_F(FillOutputs, AbortedFileKeepsTheLinesWritten)
