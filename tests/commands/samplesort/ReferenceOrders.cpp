@@ -10,7 +10,7 @@ namespace samplesort {
 
 std::vector<unsigned> ReferenceOrder(const std::string& caseName)
 {
-    for (const std::string& line : ReadDataLines("samplesort/data/orders.txt")) {
+    for (const std::string& line : ReadDataLines("commands/samplesort/data/orders.txt")) {
         std::istringstream words(line);
         std::string name;
         words >> name;
