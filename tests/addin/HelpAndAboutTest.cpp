@@ -57,41 +57,32 @@ std::vector<std::string> CFakeSystem::calls;
 
 using Calls = std::vector<std::string>;
 
-TEST(HtmlHelpLoader, LoadsTheRegisteredLibraryOnceAndTakesOrdinal14)
+// The library the registry names, else hhctrl.ocx by name, and its ordinal
+// 14; looked for once, found or not.
+TEST(HtmlHelpLoader, LoadsOnceFallingBackToHhctrlByNameAndTakesOrdinal14)
 {
-    CFakeSystem::Reset("C:\\windows\\system32\\hhctrl.ocx", {"C:\\windows\\system32\\hhctrl.ocx"}, true);
-    CHtmlHelpLoader loader(CFakeSystem::System());
-    EXPECT_NE(loader.Get(), nullptr);
-    EXPECT_NE(loader.Get(), nullptr);
-    EXPECT_EQ(CFakeSystem::calls, (Calls{"registry", "load C:\\windows\\system32\\hhctrl.ocx", "ordinal 14"}));
-}
-
-TEST(HtmlHelpLoader, FallsBackToHhctrlByName)
-{
-    CFakeSystem::Reset("", {"hhctrl.ocx"}, true);
-    CHtmlHelpLoader loader(CFakeSystem::System());
-    EXPECT_NE(loader.Get(), nullptr);
-    EXPECT_EQ(CFakeSystem::calls, (Calls{"registry", "load hhctrl.ocx", "ordinal 14"}));
-
-    CFakeSystem::Reset("D:\\gone\\hhctrl.ocx", {"hhctrl.ocx"}, true);
-    CHtmlHelpLoader second(CFakeSystem::System());
-    EXPECT_NE(second.Get(), nullptr);
-    EXPECT_EQ(CFakeSystem::calls, (Calls{"registry", "load D:\\gone\\hhctrl.ocx", "load hhctrl.ocx", "ordinal 14"}));
-}
-
-TEST(HtmlHelpLoader, RemembersAFailureAndNeverTriesAgain)
-{
-    CFakeSystem::Reset("", {}, true);
-    CHtmlHelpLoader missing(CFakeSystem::System());
-    EXPECT_EQ(missing.Get(), nullptr);
-    EXPECT_EQ(missing.Get(), nullptr);
-    EXPECT_EQ(CFakeSystem::calls, (Calls{"registry", "load hhctrl.ocx"}));
-
-    CFakeSystem::Reset("", {"hhctrl.ocx"}, false);
-    CHtmlHelpLoader noExport(CFakeSystem::System());
-    EXPECT_EQ(noExport.Get(), nullptr);
-    EXPECT_EQ(noExport.Get(), nullptr);
-    EXPECT_EQ(CFakeSystem::calls, (Calls{"registry", "load hhctrl.ocx", "ordinal 14"}));
+    const std::string system32 = "C:\\windows\\system32\\hhctrl.ocx";
+    const struct {
+        std::string registered;
+        std::vector<std::string> loadable;
+        bool exportPresent;
+        bool found;
+        Calls calls;
+    } cases[] = {
+        {system32, {system32}, true, true, {"registry", "load " + system32, "ordinal 14"}},
+        {"", {"hhctrl.ocx"}, true, true, {"registry", "load hhctrl.ocx", "ordinal 14"}},
+        {"D:\\gone\\hhctrl.ocx", {"hhctrl.ocx"}, true, true,
+         {"registry", "load D:\\gone\\hhctrl.ocx", "load hhctrl.ocx", "ordinal 14"}},
+        {"", {}, true, false, {"registry", "load hhctrl.ocx"}},
+        {"", {"hhctrl.ocx"}, false, false, {"registry", "load hhctrl.ocx", "ordinal 14"}},
+    };
+    for (const auto& c : cases) {
+        CFakeSystem::Reset(c.registered, c.loadable, c.exportPresent);
+        CHtmlHelpLoader loader(CFakeSystem::System());
+        EXPECT_EQ(loader.Get() != nullptr, c.found) << c.registered;
+        EXPECT_EQ(loader.Get() != nullptr, c.found) << c.registered;
+        EXPECT_EQ(CFakeSystem::calls, c.calls) << c.registered;
+    }
 }
 
 TEST(HtmlHelpLoader, TheRealSystemFindsWinesHtmlHelp)

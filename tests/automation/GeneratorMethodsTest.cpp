@@ -167,15 +167,6 @@ TEST_F(GeneratorMethods, RefusedParametersLeaveResultAndStreamsAlone)
     }
 }
 
-TEST_F(GeneratorMethods, BernoulliGivesOneOrZeroAsLong)
-{
-    LONG value = 7;
-    ASSERT_EQ(S_OK, generator->NextBernoulli(1.0, &value));
-    EXPECT_EQ(1, value);
-    ASSERT_EQ(S_OK, generator->NextBernoulli(0.0, &value));
-    EXPECT_EQ(0, value);
-}
-
 TEST_F(GeneratorMethods, TriangularPeakIsOptionalAndConverted)
 {
     CVariant missing{CVariant::Missing{}};

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
@@ -71,21 +72,6 @@ TEST(CliUniform, RandBetweenGivesTheDiceOfSeedOne)
     }
 }
 
-TEST(CliUniform, BadInputIsRefused)
-{
-    std::ostringstream out;
-    EXPECT_THROW(cli::RunRandBetween({"5", "5"}, out), cli::UsageError);
-    EXPECT_THROW(cli::RunRandBetween({"6", "1"}, out), cli::UsageError);
-    EXPECT_THROW(cli::RunRandBetween({"1", "x"}, out), cli::UsageError);
-    EXPECT_THROW(cli::RunRandBetween({"1", "3000000000"}, out), cli::UsageError);
-    EXPECT_THROW(cli::RunRand({"-n", "-2"}, out), cli::UsageError);
-    EXPECT_THROW(cli::RunRand({"-n", "abc"}, out), cli::UsageError);
-    EXPECT_THROW(cli::RunRand({"-n"}, out), cli::UsageError);
-    EXPECT_THROW(cli::RunRand({"--bogus"}, out), cli::UsageError);
-    EXPECT_THROW(cli::RunRand({"7"}, out), cli::UsageError);
-    EXPECT_EQ(out.str(), "");
-}
-
 TEST(CliRows, SampleWithoutWeightsUsesTheDistributionStream)
 {
     TempFile file("a,1\nb,2\nc,3\nd,4\n");
@@ -106,18 +92,24 @@ TEST(CliRows, SampleByWeightColumnNeverPicksAZeroWeightRowUniquely)
               "\"a,b\",1\n\"a,b\",1\n");
 }
 
-TEST(CliRows, SampleRefusesWhatItCannotDo)
+TEST(CliCommands, BadInputIsRefusedBeforeAnyOutput)
 {
     TempFile file("a,1\nb,x\n");
-    std::ostringstream out;
-    EXPECT_THROW(cli::RunSample({file.Path(), "--weights", "3"}, out), cli::UsageError);
-    EXPECT_THROW(cli::RunSample({file.Path(), "--weights", "2"}, out), cli::UsageError);
-    EXPECT_THROW(cli::RunSample({file.Path(), "--weights", "0"}, out), cli::UsageError);
-    EXPECT_THROW(cli::RunSample({file.Path(), "-n", "3", "--unique"}, out), cli::UsageError);
-    EXPECT_THROW(cli::RunSample({"/no/such/file.csv"}, out), cli::UsageError);
     TempFile empty("");
-    EXPECT_THROW(cli::RunSample({empty.Path()}, out), cli::UsageError);
-    EXPECT_EQ(out.str(), "");
+    using Words = std::vector<std::string>;
+    const std::pair<int (*)(const Words&, std::ostream&), Words> refused[] = {
+        {cli::RunRandBetween, {"5", "5"}}, {cli::RunRandBetween, {"6", "1"}}, {cli::RunRandBetween, {"1", "x"}},
+        {cli::RunRandBetween, {"1", "3000000000"}}, {cli::RunRand, {"-n", "-2"}}, {cli::RunRand, {"-n", "abc"}},
+        {cli::RunRand, {"-n"}}, {cli::RunRand, {"--bogus"}}, {cli::RunRand, {"7"}},
+        {cli::RunSample, {file.Path(), "--weights", "3"}}, {cli::RunSample, {file.Path(), "--weights", "2"}},
+        {cli::RunSample, {file.Path(), "--weights", "0"}}, {cli::RunSample, {file.Path(), "-n", "3", "--unique"}},
+        {cli::RunSample, {"/no/such/file.csv"}}, {cli::RunSample, {empty.Path()}},
+    };
+    for (const auto& call : refused) {
+        std::ostringstream out;
+        EXPECT_THROW(call.first(call.second, out), cli::UsageError) << call.second.back();
+        EXPECT_EQ(out.str(), "");
+    }
 }
 
 // Seeded shuffles and the four sampling routines on one 12-row file, held

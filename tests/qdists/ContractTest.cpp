@@ -1,7 +1,7 @@
-#include <cctype>
 // What every distribution of the catalog promises, at its initial values.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <stdexcept>
 

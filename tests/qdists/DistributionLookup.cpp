@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "qdists/DistributionCatalog.h"
+#include "uniform/UnitStream.h"
 
 std::string CompactName(const qdists::VDistribution& distribution)
 {
@@ -23,4 +24,14 @@ std::unique_ptr<qdists::VDistribution> MakeDistribution(const std::string& compa
         distribution->SetParameter(k, parameters[k]);
     }
     return distribution;
+}
+
+std::vector<double> SeededDraws(const qdists::VDistribution& distribution, std::uint32_t seed, int count)
+{
+    CUnitStream stream{CMersenneTwister(seed)};
+    std::vector<double> draws;
+    for (int i = 0; i < count; ++i) {
+        draws.push_back(distribution.Sample(stream));
+    }
+    return draws;
 }

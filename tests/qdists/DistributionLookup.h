@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,3 +13,6 @@ std::unique_ptr<qdists::VDistribution> MakeDistribution(const std::string& compa
                                                          const std::vector<double>& parameters);
 
 std::string CompactName(const qdists::VDistribution& distribution);
+
+// The first count draws of a distribution from a stream seeded with seed.
+std::vector<double> SeededDraws(const qdists::VDistribution& distribution, std::uint32_t seed, int count);

@@ -20,6 +20,7 @@
 #include "qdists/DistTriangular.h"
 #include "qdists/DistUniform.h"
 #include "qdists/DistWeibull.h"
+#include "tests/qdists/DistributionLookup.h"
 
 using namespace qdists;
 
@@ -41,16 +42,6 @@ void ExpectInterval(const Interval& got, double lower, double upper)
 {
     EXPECT_DOUBLE_EQ(got.lower(), lower);
     EXPECT_DOUBLE_EQ(got.upper(), upper);
-}
-
-std::vector<double> Draws(const VDistribution& distribution, int count)
-{
-    CUnitStream stream{CMersenneTwister(99u)};
-    std::vector<double> draws;
-    for (int i = 0; i < count; ++i) {
-        draws.push_back(distribution.Sample(stream));
-    }
-    return draws;
 }
 
 } // namespace
@@ -199,28 +190,26 @@ TEST(EdgeCases, IntegerParametersTruncateTowardZero)
     EXPECT_EQ(binomial.GetParameter(1), 2147483647.0);
 }
 
-TEST(EdgeCases, DegenerateSamplers)
+TEST(EdgeCases, DegenerateSamplersStayInTheirRange)
 {
-    for (double x : Draws(CDistBernoulli(0), 200)) {
-        ASSERT_EQ(x, 0.0);
-    }
-    for (double x : Draws(CDistBernoulli(1), 200)) {
-        ASSERT_EQ(x, 1.0);
-    }
-    for (double x : Draws(CDistNegativeBinomial(1, 4), 200)) {
-        ASSERT_EQ(x, 0.0);
-    }
-    for (double x : Draws(CDistGeometric(1), 200)) {
-        ASSERT_EQ(x, 1.0);
-    }
-    // 1 - p rounds to 1 here; the trial counts must still be huge, not NaN.
-    for (double x : Draws(CDistGeometric(kMinPositive), 200)) {
-        ASSERT_GE(x, 1.0);
-        ASSERT_LE(x, kMaxDouble);
-    }
-    for (double x : Draws(CDistHypergeometric(10, 20, 5), 500)) {
-        ASSERT_GE(x, 0.0);
-        ASSERT_LE(x, 5.0);
+    const struct {
+        const char* name;
+        std::vector<double> parameters;
+        double lowest, highest;
+    } cases[] = {
+        {"Bernoulli", {0}, 0, 0},
+        {"Bernoulli", {1}, 1, 1},
+        {"NegativeBinomial", {1, 4}, 0, 0},
+        {"Geometric", {1}, 1, 1},
+        // 1 - p rounds to 1 here; the trial counts must still be huge, not NaN.
+        {"Geometric", {kMinPositive}, 1, kMaxDouble},
+        {"Hypergeometric", {10, 20, 5}, 0, 5},
+    };
+    for (const auto& c : cases) {
+        for (double x : SeededDraws(*MakeDistribution(c.name, c.parameters), 99u, 500)) {
+            ASSERT_GE(x, c.lowest) << c.name;
+            ASSERT_LE(x, c.highest) << c.name;
+        }
     }
 }
 

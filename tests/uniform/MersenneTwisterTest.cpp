@@ -33,19 +33,6 @@ TEST(MersenneTwister, WordsMatchTheReferenceForEverySeed)
     }
 }
 
-TEST(MersenneTwister, SeedZeroIsTheFixedStandInNotAllZeros)
-{
-    CMersenneTwister zero(0);
-    CMersenneTwister standIn(CMersenneTwister::kZeroSeedReplacement);
-    bool anyNonZero = false;
-    for (int i = 0; i < 2000; ++i) {
-        const std::uint32_t w = zero.NextWord();
-        anyNonZero = anyNonZero || w != 0;
-        ASSERT_EQ(w, standIn.NextWord());
-    }
-    EXPECT_TRUE(anyNonZero);
-}
-
 TEST(MersenneTwister, ReseedingRestartsTheSequence)
 {
     CMersenneTwister engine(77);

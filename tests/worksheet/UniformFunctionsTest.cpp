@@ -1,5 +1,7 @@
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "uniform/UniformMapping.h"
 #include "tests/worksheet/WorksheetFixture.h"
@@ -46,20 +48,13 @@ TEST_F(UniformFunctionsTest, SeededCallsRepeatAndLeaveTheSharedStreamAlone)
 
 TEST_F(UniformFunctionsTest, SeedsReduceToTheirLowThirtyTwoBits)
 {
-    EXPECT_EQ(SeedFromNumber(1.9), 1u);
-    EXPECT_EQ(SeedFromNumber(0.9), 0u);
-    EXPECT_EQ(SeedFromNumber(0), 0u);
-    EXPECT_EQ(SeedFromNumber(-5), 0u);
-    EXPECT_EQ(SeedFromNumber(2147483647.0), 2147483647u);
-    EXPECT_EQ(SeedFromNumber(2147483648.0), 0u); // negative as a signed integer
-    EXPECT_EQ(SeedFromNumber(4294967296.0 + 5), 5u);
-    EXPECT_EQ(SeedFromNumber(-4294967296.0 + 3), 3u);
-    EXPECT_EQ(SeedFromNumber(-1.0), 0u);
-    EXPECT_EQ(SeedFromNumber(4503599627370496.0 + 7), 7u); // 2^52 + 7
-    EXPECT_EQ(SeedFromNumber(1e300), 0u);                   // a multiple of 2^32
-    EXPECT_EQ(SeedFromNumber(std::nan("")), 0u);
-    EXPECT_EQ(SeedFromNumber(std::numeric_limits<double>::infinity()), 0u);
-    EXPECT_EQ(SeedFromNumber(-std::numeric_limits<double>::infinity()), 0u);
+    const double infinity = std::numeric_limits<double>::infinity();
+    // 2^31 is negative as a signed integer; 2^52 + 7 keeps its low bits; 1e300 is a multiple of 2^32.
+    const std::pair<double, std::uint32_t> cases[] = {{1.9, 1}, {0.9, 0}, {0, 0}, {-5, 0}, {-1.0, 0},
+        {2147483647.0, 2147483647u}, {2147483648.0, 0}, {4294967296.0 + 5, 5}, {-4294967296.0 + 3, 3},
+        {4503599627370496.0 + 7, 7}, {1e300, 0}, {std::nan(""), 0}, {infinity, 0}, {-infinity, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(SeedFromNumber(c.first), c.second) << c.first;
 }
 
 TEST_F(UniformFunctionsTest, RefusedSeedsAndBoundsGiveValueError)

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <limits>
 #include <random>
+#include <utility>
 
 #include "commands/distfill/ValueText.h"
 
@@ -28,13 +29,11 @@ std::string Formatted(double value)
 // Expected texts from Python's "%1.20g" (exact, like glibc).
 TEST(ValueText, KnownTexts)
 {
-    EXPECT_EQ(Formatted(3.0), "3");
-    EXPECT_EQ(Formatted(-0.5), "-0.5");
-    EXPECT_EQ(Formatted(0.1), "0.10000000000000000555");
-    EXPECT_EQ(Formatted(1e21), "1e+21");
-    EXPECT_EQ(Formatted(123456789012345678901.0), "1.2345678901234568397e+20");
-    EXPECT_EQ(Formatted(1.5e-5), "1.500000000000000038e-05");
-    EXPECT_EQ(Formatted(0.0), "0");
+    const std::pair<double, const char*> cases[] = {{3.0, "3"}, {-0.5, "-0.5"}, {0.1, "0.10000000000000000555"},
+        {1e21, "1e+21"}, {123456789012345678901.0, "1.2345678901234568397e+20"},
+        {1.5e-5, "1.500000000000000038e-05"}, {0.0, "0"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Formatted(c.first), c.second);
 }
 
 TEST(ValueText, MatchesPrintfOverManyMagnitudes)

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 
 #include "commands/samplesort/ColumnLabels.h"
 #include "commands/samplesort/SampleCount.h"
@@ -9,16 +10,10 @@
 
 TEST(ColumnLabels, LettersAsExcelNamesTheColumns)
 {
-    EXPECT_EQ(ColumnLetters(1), L"A");
-    EXPECT_EQ(ColumnLetters(26), L"Z");
-    EXPECT_EQ(ColumnLetters(27), L"AA");
-    EXPECT_EQ(ColumnLetters(28), L"AB");
-    EXPECT_EQ(ColumnLetters(52), L"AZ");
-    EXPECT_EQ(ColumnLetters(53), L"BA");
-    EXPECT_EQ(ColumnLetters(702), L"ZZ");
-    EXPECT_EQ(ColumnLetters(703), L"AAA");
-    EXPECT_EQ(ColumnLetters(16384), L"XFD");
-    EXPECT_EQ(ColumnLetters(0), L"");
+    const std::pair<long, const wchar_t*> cases[] = {{1, L"A"}, {26, L"Z"}, {27, L"AA"}, {28, L"AB"}, {52, L"AZ"},
+        {53, L"BA"}, {702, L"ZZ"}, {703, L"AAA"}, {16384, L"XFD"}, {0, L""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ColumnLetters(c.first), c.second) << c.first;
     EXPECT_EQ(ColumnLabel(26), L"Column Z");
     EXPECT_EQ(ColumnLabel(28), L"Column AB");
 }
@@ -38,12 +33,10 @@ TEST(ColumnLabels, EveryColumnHasItsOwnLabel)
 TEST(SampleCount, DigitsOnly)
 {
     std::int32_t count = -7;
-    EXPECT_TRUE(ParseSampleCount(L"0", count));
-    EXPECT_EQ(count, 0);
-    EXPECT_TRUE(ParseSampleCount(L"100", count));
-    EXPECT_EQ(count, 100);
-    EXPECT_TRUE(ParseSampleCount(L"007", count));
-    EXPECT_EQ(count, 7);
+    for (const auto& good : {std::make_pair(L"0", 0), std::make_pair(L"100", 100), std::make_pair(L"007", 7)}) {
+        EXPECT_TRUE(ParseSampleCount(good.first, count)) << good.first;
+        EXPECT_EQ(count, good.second);
+    }
     for (const wchar_t* bad : {L"", L"-1", L"1.5", L" 3", L"3 ", L"+3", L"1e3", L"x", L"\x0663"}) {
         count = 55;
         EXPECT_FALSE(ParseSampleCount(bad, count)) << bad;

@@ -101,36 +101,32 @@ TEST(DiscretePlot, SupportEndingEarlyGivesFewerThanTwentyBars)
     EXPECT_EQ(plot.Bars().size(), 2u);
 }
 
-TEST(DiscretePlot, QuarterGivesStepTenthTopThreeTenthsAndOneDecimal)
+// The axis: a step of a power of ten (doubled past ten steps), a top one
+// step above the highest mass (0.3 itself is not above 0.3), and the
+// decimals of the step.
+TEST(DiscretePlot, AxisStepTopAndLabelFormatFollowTheHighestMass)
 {
-    const CDiscretePlot plot = PlotOf(CTableDistribution({0.25, 0.25, 0.25, 0.25}));
-    EXPECT_DOUBLE_EQ(plot.YStep(), 0.1);
-    EXPECT_DOUBLE_EQ(plot.YTop(), 0.3);
-    EXPECT_STREQ(plot.YLabelFormat(), "%0.1f");
-    EXPECT_EQ(plot.YTicks().size(), 3u);
-}
-
-TEST(DiscretePlot, FiveHundredthsGivesStepHundredthTopSixHundredthsAndTwoDecimals)
-{
-    std::vector<double> masses(20, 0.05);
-    const CDiscretePlot plot = PlotOf(CTableDistribution(masses));
-    EXPECT_DOUBLE_EQ(plot.YStep(), 0.01);
-    EXPECT_DOUBLE_EQ(plot.YTop(), 0.06);
-    EXPECT_STREQ(plot.YLabelFormat(), "%0.2f");
-}
-
-TEST(DiscretePlot, TopOnAMultipleOfTheStepGoesOneStepHigherAndMoreThanTenStepsDoubleIt)
-{
-    // 0.3 itself is not above 0.3; the top is 0.4.
-    EXPECT_DOUBLE_EQ(PlotOf(CTableDistribution({0.3})).YTop(), 0.4);
-    const CDiscretePlot certain = PlotOf(CTableDistribution({1.0}));
-    EXPECT_DOUBLE_EQ(certain.YTop(), 1.1);
-    EXPECT_DOUBLE_EQ(certain.YStep(), 0.2);
-    EXPECT_STREQ(certain.YLabelFormat(), "%0.1f");
-    const CDiscretePlot tiny = PlotOf(CTableDistribution({0.002, 0.003}));
-    EXPECT_DOUBLE_EQ(tiny.YStep(), 0.001);
-    EXPECT_DOUBLE_EQ(tiny.YTop(), 0.004);
-    EXPECT_STREQ(tiny.YLabelFormat(), "%f");
+    const struct {
+        std::vector<double> masses;
+        double step, top;
+        const char* format;
+        size_t ticks; // 0: not checked
+    } cases[] = {
+        {{0.25, 0.25, 0.25, 0.25}, 0.1, 0.3, "%0.1f", 3},
+        {std::vector<double>(20, 0.05), 0.01, 0.06, "%0.2f", 0},
+        {{0.3}, 0.1, 0.4, "%0.1f", 0},
+        {{1.0}, 0.2, 1.1, "%0.1f", 0},
+        {{0.002, 0.003}, 0.001, 0.004, "%f", 0},
+    };
+    for (const auto& c : cases) {
+        const CDiscretePlot plot = PlotOf(CTableDistribution(c.masses));
+        EXPECT_DOUBLE_EQ(plot.YStep(), c.step) << c.masses[0];
+        EXPECT_DOUBLE_EQ(plot.YTop(), c.top) << c.masses[0];
+        EXPECT_STREQ(plot.YLabelFormat(), c.format) << c.masses[0];
+        if (c.ticks) {
+            EXPECT_EQ(plot.YTicks().size(), c.ticks);
+        }
+    }
 }
 
 TEST(DiscretePlot, InvalidParametersLeaveNoBars)
