@@ -1,5 +1,5 @@
 // Seed followed by each Next... method through the vtable gives the known
-// seeded draws of the engine (tests/draws/data/known_draws.txt).
+// seeded draws of the engine (tests/engine/data/known_draws.txt).
 #include <gtest/gtest.h>
 
 #include <functional>

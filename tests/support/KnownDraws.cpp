@@ -7,7 +7,7 @@
 std::vector<KnownDraw> ReadKnownDraws()
 {
     std::vector<KnownDraw> draws;
-    for (const std::string& line : ReadDataLines("draws/data/known_draws.txt")) {
+    for (const std::string& line : ReadDataLines("engine/data/known_draws.txt")) {
         std::istringstream fields(line);
         KnownDraw draw;
         fields >> draw.name >> draw.arguments >> draw.seed >> draw.index >> draw.engineText >> draw.independent;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-// One line of tests/draws/data/known_draws.txt: draw `index` (from 0) of a
+// One line of tests/engine/data/known_draws.txt: draw `index` (from 0) of a
 // distribution with the given arguments after seeding with `seed`, as the
 // engine gives it, with its text as written and the independent value.
 struct KnownDraw {

@@ -5,7 +5,7 @@ CInternalGenerator(seed).Next... gives them.
 
 Made once with Debian's python3, numpy, scipy and mpmath:
 
-    /usr/bin/python3 tests/draws/data/make_known_draws.py STOCHAL > tests/draws/data/known_draws.txt
+    /usr/bin/python3 tests/engine/data/make_known_draws.py STOCHAL > tests/engine/data/known_draws.txt
 
 where STOCHAL is a built command-line tool (stochal draw prints the engine's
 draws with 17 significant digits, so they round-trip exactly).

@@ -1,7 +1,7 @@
 // Seeded draws held to known answers: the first 20 draws of every
 // distribution at two or three parameter sets and two seeds, bit for bit,
 // and each within its distribution's accuracy of the independent value
-// (tests/draws/data/known_draws.txt, made by make_known_draws.py).
+// (tests/engine/data/known_draws.txt, made by make_known_draws.py).
 #include <gtest/gtest.h>
 
 #include <cmath>
