@@ -1,0 +1,80 @@
+#include "engine/WeightSearch.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// A bound on the rounding of the scan and of the running sums: 4 units in
+// the last place (2^-53 each) per addition, twice what the errors need, so
+// that computing the bound and comparing with it cannot undo it.
+constexpr double kRoundingPerAddition = 0x1p-51;
+} // namespace
+
+CWeightSearch::CWeightSearch(const std::vector<double>& weights, std::size_t count, double total)
+    : m_weights(weights), m_count(count)
+{
+    // The bound holds for running sums that only grow and never overflow; a
+    // finite total summed in the same order means no partial sum overflowed.
+    m_searchable = count > 1 && std::isfinite(total) &&
+                   std::all_of(weights.begin(), weights.begin() + static_cast<std::ptrdiff_t>(count),
+                               [](double w) { return w >= 0.0; });
+    if (!m_searchable) {
+        return;
+    }
+    m_sums.reserve(count - 1);
+    double sum = 0.0;
+    for (std::size_t k = 0; k + 1 < count; ++k) {
+        sum += weights[k];
+        m_sums.push_back(sum);
+    }
+    const std::size_t buckets = m_sums.size();
+    if (m_sums.back() > 0.0) {
+        m_scale = static_cast<double>(buckets) / m_sums.back();
+    }
+    m_firstSum.assign(buckets + 2, m_sums.size());
+    std::size_t bucket = 0;
+    for (std::size_t k = 0; k < m_sums.size(); ++k) {
+        for (const std::size_t last = Bucket(m_sums[k]); bucket <= last; ++bucket) {
+            m_firstSum[bucket] = k;
+        }
+    }
+}
+
+std::size_t CWeightSearch::Position(double x) const
+{
+    const auto weightOf = [this](std::size_t k) { return m_weights[k]; };
+    if (!m_searchable) {
+        return WeightedPosition(x, m_count, weightOf);
+    }
+    // Bucket is monotone, so the first sum reaching x lies between the first
+    // sum in x's bucket and the first sum in a later bucket.
+    const std::size_t bucket = Bucket(x);
+    const auto first = m_sums.begin() + static_cast<std::ptrdiff_t>(m_firstSum[bucket]);
+    const auto last = m_sums.begin() + static_cast<std::ptrdiff_t>(m_firstSum[bucket + 1]);
+    const auto candidate = static_cast<std::size_t>(std::lower_bound(first, last, x) - m_sums.begin());
+    return Decided(x, candidate) ? candidate : WeightedPosition(x, m_count, weightOf);
+}
+
+std::size_t CWeightSearch::Bucket(double x) const
+{
+    const double scaled = x * m_scale;
+    const double buckets = static_cast<double>(m_sums.size());
+    if (!(scaled > 0.0)) {
+        return 0;
+    }
+    return scaled >= buckets ? m_sums.size() : static_cast<std::size_t>(scaled);
+}
+
+bool CWeightSearch::Decided(double x, std::size_t candidate) const
+{
+    // Reaching position c the scan has made c roundings of values at most
+    // |x|; the sum through c has made c + 1 roundings of sums at most the
+    // c-th. The scan stops at c when x is clearly at most the sum through c
+    // and clearly above the sum before it.
+    const std::size_t top = std::min(candidate, m_sums.size() - 1);
+    const double margin =
+        static_cast<double>(candidate + 1) * kRoundingPerAddition * (std::fabs(x) + m_sums[top]);
+    const bool stopsHere = candidate == m_sums.size() || x <= m_sums[candidate] - margin;
+    const bool passesBefore = candidate == 0 || x > m_sums[candidate - 1] + margin;
+    return stopsHere && passesBefore;
+}
