@@ -23,5 +23,6 @@ private:
 
     std::vector<std::uint64_t> m_bits;
     std::vector<std::uint32_t> m_tree; // 1-based Fenwick tree of word counts
+    std::size_t m_topStep = 1; // the largest power of two below the tree's size
     std::size_t m_remaining;
 };

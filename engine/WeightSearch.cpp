@@ -8,6 +8,7 @@ namespace {
 // the last place (2^-53 each) per addition, twice what the errors need, so
 // that computing the bound and comparing with it cannot undo it.
 constexpr double kRoundingPerAddition = 0x1p-51;
+constexpr std::size_t kStepsBeforeSearch = 4;
 } // namespace
 
 CWeightSearch::CWeightSearch(const std::vector<double>& weights, std::size_t count, double total)
@@ -15,7 +16,7 @@ CWeightSearch::CWeightSearch(const std::vector<double>& weights, std::size_t cou
 {
     // The bound holds for running sums that only grow and never overflow; a
     // finite total summed in the same order means no partial sum overflowed.
-    m_searchable = count > 1 && std::isfinite(total) &&
+    m_searchable = count > 1 && count - 1 <= UINT32_MAX && std::isfinite(total) &&
                    std::all_of(weights.begin(), weights.begin() + static_cast<std::ptrdiff_t>(count),
                                [](double w) { return w >= 0.0; });
     if (!m_searchable) {
@@ -31,11 +32,11 @@ CWeightSearch::CWeightSearch(const std::vector<double>& weights, std::size_t cou
     if (m_sums.back() > 0.0) {
         m_scale = static_cast<double>(buckets) / m_sums.back();
     }
-    m_firstSum.assign(buckets + 2, m_sums.size());
+    m_firstSum.assign(buckets + 2, static_cast<std::uint32_t>(m_sums.size()));
     std::size_t bucket = 0;
     for (std::size_t k = 0; k < m_sums.size(); ++k) {
         for (const std::size_t last = Bucket(m_sums[k]); bucket <= last; ++bucket) {
-            m_firstSum[bucket] = k;
+            m_firstSum[bucket] = static_cast<std::uint32_t>(k);
         }
     }
 }
@@ -48,10 +49,19 @@ std::size_t CWeightSearch::Position(double x) const
     }
     // Bucket is monotone, so the first sum reaching x lies between the first
     // sum in x's bucket and the first sum in a later bucket.
+    // A bucket mostly holds a sum or two, found by stepping; crowded ones
+    // (many small or zero weights) by binary search.
     const std::size_t bucket = Bucket(x);
-    const auto first = m_sums.begin() + static_cast<std::ptrdiff_t>(m_firstSum[bucket]);
-    const auto last = m_sums.begin() + static_cast<std::ptrdiff_t>(m_firstSum[bucket + 1]);
-    const auto candidate = static_cast<std::size_t>(std::lower_bound(first, last, x) - m_sums.begin());
+    std::size_t candidate = m_firstSum[bucket];
+    const std::size_t last = m_firstSum[bucket + 1];
+    if (last - candidate > kStepsBeforeSearch) {
+        candidate = static_cast<std::size_t>(std::lower_bound(m_sums.begin() + static_cast<std::ptrdiff_t>(candidate),
+                                                              m_sums.begin() + static_cast<std::ptrdiff_t>(last), x) -
+                                             m_sums.begin());
+    }
+    while (candidate < last && m_sums[candidate] < x) {
+        ++candidate;
+    }
     return Decided(x, candidate) ? candidate : WeightedPosition(x, m_count, weightOf);
 }
 

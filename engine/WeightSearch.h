@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 // The weighted choice every weighted sample makes: the first position whose
@@ -43,5 +44,5 @@ private:
     bool m_searchable = true;
     std::vector<double> m_sums;           // running sums through positions 0 .. count-2
     double m_scale = 0.0;                 // running sum to bucket
-    std::vector<std::size_t> m_firstSum; // per bucket: the first sum in it or a later one
+    std::vector<std::uint32_t> m_firstSum; // per bucket: the first sum in it or a later one
 };

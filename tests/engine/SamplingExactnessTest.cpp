@@ -9,40 +9,9 @@
 
 #include "engine/InternalGenerator.h"
 #include "engine/Sampling.h"
+#include "tests/engine/LiteralSampling.h"
 
 namespace {
-
-// The literal unique sample: the k-th remaining position is erased.
-void LiteralUnique(const ElementList& elements, std::uint32_t count, ElementList& output, CUnitStream& stream)
-{
-    std::vector<std::size_t> positions(elements.size());
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        positions[i] = i;
-    }
-    for (std::uint32_t i = 0; i < count && !positions.empty(); ++i) {
-        const std::size_t k = sampling_detail::EqualWeightPosition(stream, positions.size());
-        output.push_back(elements[positions[k]]);
-        positions.erase(positions.begin() + static_cast<std::ptrdiff_t>(k));
-    }
-}
-
-// The literal weighted choice: the scan for every draw.
-void LiteralWeighted(const ElementList& elements, const WeightList& weights, std::uint32_t count,
-                     ElementList& output, CUnitStream& stream)
-{
-    const std::size_t n = std::min(elements.size(), weights.size());
-    if (n == 0) {
-        return;
-    }
-    double total = 0.0;
-    for (double w : weights) {
-        total += w;
-    }
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const double x = stream.NextUnit() * total;
-        output.push_back(elements[WeightedPosition(x, n, [&](std::size_t k) { return weights[k]; })]);
-    }
-}
 
 ElementList Rows(std::size_t n)
 {
