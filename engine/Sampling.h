@@ -49,14 +49,19 @@ void SampleWeightedWithReplacement(const ElementList& elements, const WeightList
     if (n == 0) {
         return; // nothing to choose from; callers are meant to refuse this earlier
     }
-    double total = 0.0;
-    for (double w : weights) {
-        total += w;
-    }
-    const CWeightSearch search(weights, n, total);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const double x = stream.NextUnit() * total;
-        output.push_back(elements[search.Position(x)]);
+    const CWeightSearch search(weights, n);
+    const double total = search.Total();
+    constexpr std::uint32_t kBatch = 16;
+    double xs[kBatch];
+    for (std::uint32_t done = 0; done < count; done += kBatch) {
+        const std::uint32_t size = std::min(kBatch, count - done);
+        for (std::uint32_t j = 0; j < size; ++j) {
+            xs[j] = stream.NextUnit() * total;
+            search.Prefetch(xs[j]);
+        }
+        for (std::uint32_t j = 0; j < size; ++j) {
+            output.push_back(elements[search.Position(xs[j])]);
+        }
     }
 }
 

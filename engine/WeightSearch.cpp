@@ -11,22 +11,27 @@ constexpr double kRoundingPerAddition = 0x1p-51;
 constexpr std::size_t kStepsBeforeSearch = 4;
 } // namespace
 
-CWeightSearch::CWeightSearch(const std::vector<double>& weights, std::size_t count, double total)
-    : m_weights(weights), m_count(count)
+CWeightSearch::CWeightSearch(const std::vector<double>& weights, std::size_t count)
+    : m_weights(weights), m_count(count), m_sums(count > 1 ? count - 1 : 0)
 {
+    // The running sums and the total are one sum in list order.
+    double sum = 0.0;
+    std::size_t k = 0;
+    for (; k < m_sums.size(); ++k) {
+        sum += weights[k];
+        m_sums[k] = sum;
+    }
+    for (; k < weights.size(); ++k) {
+        sum += weights[k];
+    }
+    m_total = sum;
     // The bound holds for running sums that only grow and never overflow; a
-    // finite total summed in the same order means no partial sum overflowed.
-    m_searchable = count > 1 && count - 1 <= UINT32_MAX && std::isfinite(total) &&
+    // finite total means no partial sum overflowed.
+    m_searchable = count > 1 && count - 1 <= UINT32_MAX && std::isfinite(m_total) &&
                    std::all_of(weights.begin(), weights.begin() + static_cast<std::ptrdiff_t>(count),
                                [](double w) { return w >= 0.0; });
     if (!m_searchable) {
         return;
-    }
-    m_sums.reserve(count - 1);
-    double sum = 0.0;
-    for (std::size_t k = 0; k + 1 < count; ++k) {
-        sum += weights[k];
-        m_sums.push_back(sum);
     }
     const std::size_t buckets = m_sums.size();
     if (m_sums.back() > 0.0) {
@@ -63,6 +68,15 @@ std::size_t CWeightSearch::Position(double x) const
         ++candidate;
     }
     return Decided(x, candidate) ? candidate : WeightedPosition(x, m_count, weightOf);
+}
+
+void CWeightSearch::Prefetch(double x) const
+{
+    if (m_searchable) {
+        const std::uint32_t* entry = &m_firstSum[Bucket(x)];
+        __builtin_prefetch(entry);
+        __builtin_prefetch(&m_sums[std::min<std::size_t>(*entry, m_sums.size() - 1)]);
+    }
 }
 
 std::size_t CWeightSearch::Bucket(double x) const

@@ -28,12 +28,16 @@ std::size_t WeightedPosition(double x, std::size_t count, WeightOf weightOf)
 // running sum for that bound to decide is left to the scan itself.
 class CWeightSearch {
 public:
-    // The first `count` weights are the candidates; total is x's scale as
-    // the caller summed it (when it is not finite, or a candidate weight is
-    // negative or NaN, every choice is the scan's).
-    CWeightSearch(const std::vector<double>& weights, std::size_t count, double total);
+    // The first `count` weights are the candidates, but every weight counts
+    // in the total. When the total is not finite, or a candidate weight is
+    // negative or NaN, every choice is the scan's.
+    CWeightSearch(const std::vector<double>& weights, std::size_t count);
+
+    // The weights summed in list order: the scale of x.
+    double Total() const { return m_total; }
 
     std::size_t Position(double x) const;
+    void Prefetch(double x) const;
 
 private:
     std::size_t Bucket(double x) const;
@@ -41,6 +45,7 @@ private:
 
     const std::vector<double>& m_weights;
     std::size_t m_count;
+    double m_total = 0.0;
     bool m_searchable = true;
     std::vector<double> m_sums;           // running sums through positions 0 .. count-2
     double m_scale = 0.0;                 // running sum to bucket

@@ -147,11 +147,8 @@ TEST(SamplingExactness, WeightSearchAgreesWithTheScanAtAndBesideEveryThreshold)
     for (int trial = 0; trial < 300; ++trial) {
         const std::size_t n = 1 + random() % 120;
         WeightList weights = RandomWeights(random, n);
-        double total = 0.0;
-        for (double w : weights) {
-            total += w;
-        }
-        const CWeightSearch search(weights, n, total);
+        const CWeightSearch search(weights, n);
+        const double total = search.Total();
         const auto expectSame = [&](double x) {
             const std::size_t scanned = WeightedPosition(x, n, [&](std::size_t i) { return weights[i]; });
             ASSERT_EQ(search.Position(x), scanned) << "trial " << trial << " x " << x;
