@@ -53,9 +53,9 @@ std::size_t CWeightSearch::Position(double x) const
         return WeightedPosition(x, m_count, weightOf);
     }
     // Bucket is monotone, so the first sum reaching x lies between the first
-    // sum in x's bucket and the first sum in a later bucket.
-    // A bucket mostly holds a sum or two, found by stepping; crowded ones
-    // (many small or zero weights) by binary search.
+    // sum in x's bucket and the first sum in a later bucket. There is a
+    // bucket per sum: a step or two finds it, and crowded buckets (many small
+    // or zero weights) are searched by halves.
     const std::size_t bucket = Bucket(x);
     std::size_t candidate = m_firstSum[bucket];
     const std::size_t last = m_firstSum[bucket + 1];
