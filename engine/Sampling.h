@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/RemainingPositions.h"
+#include "engine/WeightSearch.h"
 #include "uniform/UniformMapping.h"
 
 // Sampling of row numbers, with equal or given weights, with or without
@@ -24,22 +26,6 @@ std::size_t EqualWeightPosition(UnitSource& stream, std::size_t length)
     const double m = static_cast<double>(length);
     const auto k = static_cast<std::size_t>(std::floor(m * stream.NextUnit()));
     return k < length ? k : length - 1; // floor(m * u) < m for u < 1; guard rounding
-}
-
-// The first position whose weight x reaches after subtracting the weights
-// before it; ties go to the earlier position, and rounding that leaves x
-// above every weight chooses the last.
-template <class WeightOf>
-std::size_t WeightedPosition(double x, std::size_t count, WeightOf weightOf)
-{
-    for (std::size_t k = 0; k + 1 < count; ++k) {
-        const double w = weightOf(k);
-        if (x <= w) {
-            return k;
-        }
-        x -= w;
-    }
-    return count - 1;
 }
 
 } // namespace sampling_detail
@@ -63,28 +49,29 @@ void SampleWeightedWithReplacement(const ElementList& elements, const WeightList
     if (n == 0) {
         return; // nothing to choose from; callers are meant to refuse this earlier
     }
-    double total = 0.0;
-    for (double w : weights) {
-        total += w;
-    }
-    const auto weightOf = [&weights](std::size_t k) { return weights[k]; };
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const double x = stream.NextUnit() * total;
-        output.push_back(elements[sampling_detail::WeightedPosition(x, n, weightOf)]);
+    const CWeightSearch search(weights, n);
+    const double total = search.Total();
+    constexpr std::uint32_t kBatch = 16;
+    double xs[kBatch];
+    for (std::uint32_t done = 0; done < count; done += kBatch) {
+        const std::uint32_t size = std::min(kBatch, count - done);
+        for (std::uint32_t j = 0; j < size; ++j) {
+            xs[j] = stream.NextUnit() * total;
+            search.Prefetch(xs[j]);
+        }
+        for (std::uint32_t j = 0; j < size; ++j) {
+            output.push_back(elements[search.Position(xs[j])]);
+        }
     }
 }
 
 template <class UnitSource>
 void SampleUnique(const ElementList& elements, std::uint32_t count, ElementList& output, UnitSource& stream)
 {
-    std::vector<std::size_t> positions(elements.size());
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        positions[i] = i;
-    }
-    for (std::uint32_t i = 0; i < count && !positions.empty(); ++i) {
-        const std::size_t k = sampling_detail::EqualWeightPosition(stream, positions.size());
-        output.push_back(elements[positions[k]]);
-        positions.erase(positions.begin() + static_cast<std::ptrdiff_t>(k));
+    CRemainingPositions positions(elements.size());
+    for (std::uint32_t i = 0; i < count && positions.Remaining() > 0; ++i) {
+        const std::size_t k = sampling_detail::EqualWeightPosition(stream, positions.Remaining());
+        output.push_back(elements[positions.TakeNth(k)]);
     }
 }
 
@@ -107,7 +94,7 @@ void SampleWeightedUnique(const ElementList& elements, const WeightList& weights
     const auto weightOf = [&candidates](std::size_t k) { return candidates[k].weight; };
     for (std::uint32_t i = 0; i < count && !candidates.empty(); ++i) {
         const double x = stream.NextUnit() * total;
-        const std::size_t k = sampling_detail::WeightedPosition(x, candidates.size(), weightOf);
+        const std::size_t k = WeightedPosition(x, candidates.size(), weightOf);
         output.push_back(elements[candidates[k].position]);
         total -= candidates[k].weight;
         candidates.erase(candidates.begin() + static_cast<std::ptrdiff_t>(k));

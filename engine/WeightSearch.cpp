@@ -1,0 +1,104 @@
+#include "engine/WeightSearch.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// A bound on the rounding of the scan and of the running sums: 4 units in
+// the last place (2^-53 each) per addition, twice what the errors need, so
+// that computing the bound and comparing with it cannot undo it.
+constexpr double kRoundingPerAddition = 0x1p-51;
+constexpr std::size_t kStepsBeforeSearch = 4;
+} // namespace
+
+CWeightSearch::CWeightSearch(const std::vector<double>& weights, std::size_t count)
+    : m_weights(weights), m_count(count), m_sums(count > 1 ? count - 1 : 0)
+{
+    // The running sums and the total are one sum in list order.
+    double sum = 0.0;
+    std::size_t k = 0;
+    for (; k < m_sums.size(); ++k) {
+        sum += weights[k];
+        m_sums[k] = sum;
+    }
+    for (; k < weights.size(); ++k) {
+        sum += weights[k];
+    }
+    m_total = sum;
+    // The bound holds for running sums that only grow and never overflow; a
+    // finite total means no partial sum overflowed.
+    m_searchable = count > 1 && count - 1 <= UINT32_MAX && std::isfinite(m_total) &&
+                   std::all_of(weights.begin(), weights.begin() + static_cast<std::ptrdiff_t>(count),
+                               [](double w) { return w >= 0.0; });
+    if (!m_searchable) {
+        return;
+    }
+    const std::size_t buckets = m_sums.size();
+    if (m_sums.back() > 0.0) {
+        m_scale = static_cast<double>(buckets) / m_sums.back();
+    }
+    m_firstSum.assign(buckets + 2, static_cast<std::uint32_t>(m_sums.size()));
+    std::size_t bucket = 0;
+    for (std::size_t k = 0; k < m_sums.size(); ++k) {
+        for (const std::size_t last = Bucket(m_sums[k]); bucket <= last; ++bucket) {
+            m_firstSum[bucket] = static_cast<std::uint32_t>(k);
+        }
+    }
+}
+
+std::size_t CWeightSearch::Position(double x) const
+{
+    const auto weightOf = [this](std::size_t k) { return m_weights[k]; };
+    if (!m_searchable) {
+        return WeightedPosition(x, m_count, weightOf);
+    }
+    // Bucket is monotone, so the first sum reaching x lies between the first
+    // sum in x's bucket and the first sum in a later bucket. There is a
+    // bucket per sum: a step or two finds it, and crowded buckets (many small
+    // or zero weights) are searched by halves.
+    const std::size_t bucket = Bucket(x);
+    std::size_t candidate = m_firstSum[bucket];
+    const std::size_t last = m_firstSum[bucket + 1];
+    if (last - candidate > kStepsBeforeSearch) {
+        candidate = static_cast<std::size_t>(std::lower_bound(m_sums.begin() + static_cast<std::ptrdiff_t>(candidate),
+                                                              m_sums.begin() + static_cast<std::ptrdiff_t>(last), x) -
+                                             m_sums.begin());
+    }
+    while (candidate < last && m_sums[candidate] < x) {
+        ++candidate;
+    }
+    return Decided(x, candidate) ? candidate : WeightedPosition(x, m_count, weightOf);
+}
+
+void CWeightSearch::Prefetch(double x) const
+{
+    if (m_searchable) {
+        const std::uint32_t* entry = &m_firstSum[Bucket(x)];
+        __builtin_prefetch(entry);
+        __builtin_prefetch(&m_sums[std::min<std::size_t>(*entry, m_sums.size() - 1)]);
+    }
+}
+
+std::size_t CWeightSearch::Bucket(double x) const
+{
+    const double scaled = x * m_scale;
+    const double buckets = static_cast<double>(m_sums.size());
+    if (!(scaled > 0.0)) {
+        return 0;
+    }
+    return scaled >= buckets ? m_sums.size() : static_cast<std::size_t>(scaled);
+}
+
+bool CWeightSearch::Decided(double x, std::size_t candidate) const
+{
+    // Reaching position c the scan has made c roundings of values at most
+    // |x|; the sum through c has made c + 1 roundings of sums at most the
+    // c-th. The scan stops at c when x is clearly at most the sum through c
+    // and clearly above the sum before it.
+    const std::size_t top = std::min(candidate, m_sums.size() - 1);
+    const double margin =
+        static_cast<double>(candidate + 1) * kRoundingPerAddition * (std::fabs(x) + m_sums[top]);
+    const bool stopsHere = candidate == m_sums.size() || x <= m_sums[candidate] - margin;
+    const bool passesBefore = candidate == 0 || x > m_sums[candidate - 1] + margin;
+    return stopsHere && passesBefore;
+}
