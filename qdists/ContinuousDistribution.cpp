@@ -16,7 +16,12 @@ constexpr double kUnboundedDensityTop = 5.0;
 
 double VContinuousDistribution::Sample(CUnitStream& stream) const
 {
-    return Quantile(stream.NextUnit());
+    return DrawQuantile(stream.NextUnit());
+}
+
+double VContinuousDistribution::DrawQuantile(double u) const
+{
+    return Quantile(u);
 }
 
 bool VContinuousDistribution::CheckMaximumAboveMinimum(double min, double max, std::string& message)

@@ -10,8 +10,13 @@ class VContinuousDistribution : public VDistribution {
 public:
     bool IsDiscrete() const override { return false; }
 
-    // Quantile of one uniform u in [0, 1) from the stream.
+    // DrawQuantile of one uniform from the stream.
     double Sample(CUnitStream& stream) const override;
+
+    // The value a draw takes for the stream uniform u (a multiple of 2^-32
+    // in [0, 1)): Quantile, unless a class keeps its closed form as written
+    // where Quantile would rearrange it.
+    virtual double DrawQuantile(double u) const;
 
     virtual double Quantile(double p) const = 0;
     virtual double Density(double x) const = 0;

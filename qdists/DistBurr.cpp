@@ -55,13 +55,27 @@ void CDistBurr::SetParameter(unsigned index, double value)
 // of 1: there (1 - p)^(-1/alpha) - 1 is formed with expm1 and log1p instead.
 double CDistBurr::Quantile(double p) const
 {
-    if (ComplementIsExact(p)) {
-        const double root = std::pow(1.0 - p, 1.0 / m_alpha);
-        const double inner = -std::pow(1.0 - p, -1.0 / m_alpha) * (root - 1.0);
-        if (KeepsPrecision(1.0 - root)) {
-            return m_theta * std::pow(inner, 1.0 / m_gamma);
-        }
+    if (ComplementIsExact(p) && KeepsPrecision(1.0 - std::pow(1.0 - p, 1.0 / m_alpha))) {
+        return WrittenQuantile(p);
     }
+    return RearrangedQuantile(p);
+}
+
+double CDistBurr::DrawQuantile(double u) const
+{
+    const double written = WrittenQuantile(u);
+    return IsUsableDraw(written) ? written : RearrangedQuantile(u);
+}
+
+double CDistBurr::WrittenQuantile(double p) const
+{
+    const double root = std::pow(1.0 - p, 1.0 / m_alpha);
+    const double inner = -std::pow(1.0 - p, -1.0 / m_alpha) * (root - 1.0);
+    return m_theta * std::pow(inner, 1.0 / m_gamma);
+}
+
+double CDistBurr::RearrangedQuantile(double p) const
+{
     return m_theta * std::pow(std::expm1(-std::log1p(-p) / m_alpha), 1.0 / m_gamma);
 }
 

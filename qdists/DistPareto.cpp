@@ -51,13 +51,26 @@ void CDistPareto::SetParameter(unsigned index, double value)
 // overflows, both forms do.)
 double CDistPareto::Quantile(double p) const
 {
-    if (ComplementIsExact(p)) {
-        const double root = std::pow(1.0 - p, 1.0 / m_alpha);
-        const double written = m_theta * (1.0 - root) * std::pow(1.0 - p, -1.0 / m_alpha);
-        if (KeepsPrecision(1.0 - root)) {
-            return written;
-        }
+    if (ComplementIsExact(p) && KeepsPrecision(1.0 - std::pow(1.0 - p, 1.0 / m_alpha))) {
+        return WrittenQuantile(p);
     }
+    return RearrangedQuantile(p);
+}
+
+double CDistPareto::DrawQuantile(double u) const
+{
+    const double written = WrittenQuantile(u);
+    return IsUsableDraw(written) ? written : RearrangedQuantile(u);
+}
+
+double CDistPareto::WrittenQuantile(double p) const
+{
+    const double root = std::pow(1.0 - p, 1.0 / m_alpha);
+    return m_theta * (1.0 - root) * std::pow(1.0 - p, -1.0 / m_alpha);
+}
+
+double CDistPareto::RearrangedQuantile(double p) const
+{
     return m_theta * std::expm1(-std::log1p(-p) / m_alpha);
 }
 

@@ -17,12 +17,18 @@ public:
     double GetParameter(unsigned index) const override;
     void SetParameter(unsigned index, double value) override;
 
+    double DrawQuantile(double u) const override;
     double Quantile(double p) const override;
     double Density(double x) const override;
     double Cumulative(double x) const override;
     void GetGraphRanges(Interval& x, Interval& y) const override;
 
 private:
+    // The quantile as written, for a p whose 1 - p is exact, and the one
+    // formed with expm1 and log1p.
+    double WrittenQuantile(double p) const;
+    double RearrangedQuantile(double p) const;
+
     double m_alpha;
     double m_theta;
 };

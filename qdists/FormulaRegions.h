@@ -3,10 +3,11 @@
 #include <limits>
 
 // Where the closed forms of the continuous distributions are evaluated as
-// written, and where a safer form takes over. The written forms give the
-// numbers every seeded draw has always given; the safer forms (log1p,
+// written, and where a safer form takes over. The safer forms (log1p,
 // expm1, factors taken apart) serve only where a written one overflows,
 // underflows to a wrong answer or loses its result to cancellation.
+// Seeded draws are stricter still: they keep the written form wherever it
+// gives a usable number at all, so that their bits never change.
 namespace qdists {
 
 // 1 - t for a t just below 1 that carries a rounding error of its own:
@@ -17,6 +18,15 @@ constexpr double kCancellationGap = 0x1p-8;
 inline bool KeepsPrecision(double gap)
 {
     return gap >= kCancellationGap;
+}
+
+// A written quantile a seeded draw keeps: finite and positive. At the
+// stream's smallest uniforms a cancelling difference still leaves it some
+// 20 good bits; only infinity, NaN, a zero or a -0 has lost the result
+// (the true value is positive for every uniform above 0, and +0 at 0).
+inline bool IsUsableDraw(double written)
+{
+    return std::isfinite(written) && written > 0.0;
 }
 
 // Finite and not subnormal: a product or power that came through without
