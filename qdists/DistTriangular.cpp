@@ -59,7 +59,21 @@ void CDistTriangular::SetParameter(unsigned index, double value)
     StoreParameter(index, value, {&m_min, &m_max, &m_peak});
 }
 
+// a + sqrt(p (b - a)(c - a)) below f, b - sqrt((1 - p)(b - a)(b - c))
+// above. Where the product overflows (wide ranges) or underflows (narrow
+// ones), the square roots are taken apart; a seeded draw keeps a subnormal
+// product, whose square root still has most of its bits.
 double CDistTriangular::Quantile(double p) const
+{
+    return Inverse(p, IsFullPrecision);
+}
+
+double CDistTriangular::DrawQuantile(double u) const
+{
+    return Inverse(u, IsUsableDraw);
+}
+
+double CDistTriangular::Inverse(double p, bool (*keepsProduct)(double)) const
 {
     if (p == 0.0) {
         return m_min;
@@ -71,18 +85,15 @@ double CDistTriangular::Quantile(double p) const
     if (p == f) {
         return m_peak;
     }
-    // a + sqrt(p (b - a)(c - a)) below f, b - sqrt((1 - p)(b - a)(b - c))
-    // above. Where the product overflows (wide ranges) or underflows (narrow
-    // ones), the square roots are taken apart.
     if (p < f) {
         const double product = p * (m_max - m_min) * (m_peak - m_min);
-        if (IsFullPrecision(product)) {
+        if (keepsProduct(product)) {
             return m_min + std::sqrt(product);
         }
         return m_min + std::sqrt(p) * std::sqrt(m_max - m_min) * std::sqrt(m_peak - m_min);
     }
     const double product = (1.0 - p) * (m_max - m_min) * (m_max - m_peak);
-    if (IsFullPrecision(product)) {
+    if (keepsProduct(product)) {
         return m_max - std::sqrt(product);
     }
     return m_max - std::sqrt(1.0 - p) * std::sqrt(m_max - m_min) * std::sqrt(m_max - m_peak);

@@ -20,6 +20,7 @@ public:
     double GetParameter(unsigned index) const override;
     void SetParameter(unsigned index, double value) override;
 
+    double DrawQuantile(double u) const override;
     double Quantile(double p) const override;
     double Density(double x) const override;
     double Cumulative(double x) const override;
@@ -27,6 +28,10 @@ public:
     void AddGraphPoints(std::vector<double>& xs) const override;
 
 private:
+    // The quantile, with the square roots taken apart wherever keepsProduct
+    // refuses the product under the root.
+    double Inverse(double p, bool (*keepsProduct)(double)) const;
+
     double m_min;
     double m_max;
     double m_peak;

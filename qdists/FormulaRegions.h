@@ -20,10 +20,12 @@ inline bool KeepsPrecision(double gap)
     return gap >= kCancellationGap;
 }
 
-// A written quantile a seeded draw keeps: finite and positive. At the
-// stream's smallest uniforms a cancelling difference still leaves it some
-// 20 good bits; only infinity, NaN, a zero or a -0 has lost the result
-// (the true value is positive for every uniform above 0, and +0 at 0).
+// A written value a seeded draw keeps (a quantile, or a product under its
+// square root): finite and positive. It may have lost bits (a cancelling
+// difference keeps some 20 even at the stream's smallest uniform, a
+// subnormal product what bits it has), but only infinity, NaN, a zero or a
+// -0 has lost the result: the true value is positive for every uniform
+// above 0, and +0 at 0.
 inline bool IsUsableDraw(double written)
 {
     return std::isfinite(written) && written > 0.0;

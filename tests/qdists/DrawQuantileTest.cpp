@@ -1,9 +1,9 @@
-// Seeded Pareto and Burr draws are the closed forms as written, bit for
-// bit, for the uniforms the stream gives (multiples of 2^-32 in [0, 1));
-// the rearranged forms take over only where the written one is not finite,
-// or is zero or -0 where the true value is positive. The forms are written
-// again here, straight from the formulas, so that a change of either side
-// shows.
+// Seeded Pareto, Burr and triangular draws are the closed forms as
+// written, bit for bit, for the uniforms the stream gives (multiples of
+// 2^-32 in [0, 1)); the rearranged forms take over only where the written
+// one (or the triangular's product under the root) is not finite, or is
+// zero or -0 where the true value is positive. The forms are written again
+// here, straight from the formulas, so that a change of either side shows.
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -14,6 +14,7 @@
 
 #include "qdists/DistBurr.h"
 #include "qdists/DistPareto.h"
+#include "qdists/DistTriangular.h"
 
 namespace {
 
@@ -32,9 +33,18 @@ struct BurrParameters {
     double theta;
 };
 
+struct TriangularParameters {
+    double min;
+    double max;
+    double peak;
+};
+
 const ParetoParameters kParetoSets[] = {{2.5, 3.0}, {1.0, 1.0}, {0.05, 2.0}, {40.0, 1e-3}, {1e6, 7.0}};
 const BurrParameters kBurrSets[] = {{2.0, 1.5, 3.0}, {1.0, 1.0, 1.0}, {0.1, 0.5, 4.0}, {50.0, 3.0, 2.0},
                                     {1e6, 1.0, 0.5}};
+
+// Products from 2^-32 times 5e-301 down to subnormal ones.
+const TriangularParameters kTriangularSets[] = {{0.0, 1.0, 0.5}, {-3.0, 5.0, 4.0}, {0.0, 1e-150, 5e-151}};
 
 double WrittenPareto(const ParetoParameters& q, double u)
 {
@@ -55,6 +65,31 @@ double WrittenBurr(const BurrParameters& q, double u)
 double RearrangedBurr(const BurrParameters& q, double u)
 {
     return q.theta * std::pow(std::expm1(-std::log1p(-u) / q.alpha), 1.0 / q.gamma);
+}
+
+// The product under the square root on u's side of the peak.
+double TriangularProduct(const TriangularParameters& q, double u)
+{
+    const double f = (q.peak - q.min) / (q.max - q.min);
+    return u < f ? u * (q.max - q.min) * (q.peak - q.min) : (1.0 - u) * (q.max - q.min) * (q.max - q.peak);
+}
+
+double WrittenTriangular(const TriangularParameters& q, double u)
+{
+    const double f = (q.peak - q.min) / (q.max - q.min);
+    if (u == f) {
+        return q.peak;
+    }
+    return u < f ? q.min + std::sqrt(TriangularProduct(q, u)) : q.max - std::sqrt(TriangularProduct(q, u));
+}
+
+double RearrangedTriangular(const TriangularParameters& q, double u)
+{
+    const double f = (q.peak - q.min) / (q.max - q.min);
+    if (u < f) {
+        return q.min + std::sqrt(u) * std::sqrt(q.max - q.min) * std::sqrt(q.peak - q.min);
+    }
+    return q.max - std::sqrt(1.0 - u) * std::sqrt(q.max - q.min) * std::sqrt(q.max - q.peak);
 }
 
 // Small multiples of 2^-32 (where the written difference cancels most),
@@ -79,16 +114,21 @@ bool Usable(double written)
     return std::isfinite(written) && written > 0.0;
 }
 
-// Draws equal the written form wherever it is usable, else the rearranged
-// one; returns how many uniforms needed the rearranged form.
-int CheckDraws(const qdists::VContinuousDistribution& distribution, const std::function<double(double)>& written,
-               const std::function<double(double)>& rearranged)
+struct Forms {
+    std::function<double(double)> written;
+    std::function<double(double)> rearranged;
+    std::function<bool(double)> writtenHolds;
+};
+
+// Draws equal the written form wherever it holds, else the rearranged one;
+// returns how many uniforms needed the rearranged form.
+int CheckDraws(const qdists::VContinuousDistribution& distribution, const Forms& forms)
 {
     int rearrangedCount = 0;
     for (const double u : StreamUniforms()) {
-        const double expected = Usable(written(u)) ? written(u) : rearranged(u);
-        rearrangedCount += Usable(written(u)) ? 0 : 1;
-        EXPECT_EQ(distribution.DrawQuantile(u), expected) << "u = " << u;
+        const bool holds = forms.writtenHolds(u);
+        rearrangedCount += holds ? 0 : 1;
+        EXPECT_EQ(distribution.DrawQuantile(u), holds ? forms.written(u) : forms.rearranged(u)) << "u = " << u;
     }
     return rearrangedCount;
 }
@@ -99,8 +139,9 @@ TEST(DrawQuantile, ParetoDrawsAreTheWrittenForm)
 {
     for (const ParetoParameters& q : kParetoSets) {
         const qdists::CDistPareto pareto(q.alpha, q.theta);
-        const int rearranged = CheckDraws(
-            pareto, [&](double u) { return WrittenPareto(q, u); }, [&](double u) { return RearrangedPareto(q, u); });
+        const Forms forms{[&](double u) { return WrittenPareto(q, u); }, [&](double u) { return RearrangedPareto(q, u); },
+                          [&](double u) { return Usable(WrittenPareto(q, u)); }};
+        const int rearranged = CheckDraws(pareto, forms);
         EXPECT_EQ(rearranged, 0) << "alpha " << q.alpha;
     }
 }
@@ -109,9 +150,21 @@ TEST(DrawQuantile, BurrDrawsAreTheWrittenForm)
 {
     for (const BurrParameters& q : kBurrSets) {
         const qdists::CDistBurr burr(q.alpha, q.theta, q.gamma);
-        const int rearranged = CheckDraws(
-            burr, [&](double u) { return WrittenBurr(q, u); }, [&](double u) { return RearrangedBurr(q, u); });
+        const Forms forms{[&](double u) { return WrittenBurr(q, u); }, [&](double u) { return RearrangedBurr(q, u); },
+                          [&](double u) { return Usable(WrittenBurr(q, u)); }};
+        const int rearranged = CheckDraws(burr, forms);
         EXPECT_EQ(rearranged, 0) << "alpha " << q.alpha << " gamma " << q.gamma;
+    }
+}
+
+TEST(DrawQuantile, TriangularDrawsAreTheWrittenForm)
+{
+    for (const TriangularParameters& q : kTriangularSets) {
+        const qdists::CDistTriangular triangular(q.min, q.max, q.peak);
+        const Forms forms{[&](double u) { return WrittenTriangular(q, u); },
+                          [&](double u) { return RearrangedTriangular(q, u); },
+                          [&](double u) { return Usable(TriangularProduct(q, u)); }};
+        EXPECT_EQ(CheckDraws(triangular, forms), 0) << "min " << q.min << " max " << q.max;
     }
 }
 
@@ -128,6 +181,16 @@ TEST(DrawQuantile, RearrangedWhereTheWrittenFormIsLost)
     const qdists::CDistBurr burr(1e20, 1.0, 1.0);
     EXPECT_TRUE(std::signbit(WrittenBurr({1e20, 1.0, 1.0}, u)));
     EXPECT_NEAR(burr.DrawQuantile(u), expected, 1e-9 * expected);
+}
+
+// The triangular's product overflows on a wide range and underflows to 0
+// on a narrow one: a + sqrt(u (b - a)(c - a)) with the roots taken apart.
+TEST(DrawQuantile, TriangularRootsTakenApartWhereTheProductIsLost)
+{
+    const double wide = -1e200 * 0.29289321881345247560; // -1e200 (1 - sqrt(1/2))
+    EXPECT_NEAR(qdists::CDistTriangular(-1e200, 1e200, 0.0).DrawQuantile(0.25), wide, 1e-14 * -wide);
+    const double narrow = 0x1p-16 * 0.70710678118654752440e-170; // sqrt(2^-32 / 2) 1e-170
+    EXPECT_NEAR(qdists::CDistTriangular(0.0, 1e-170, 5e-171).DrawQuantile(0x1p-32), narrow, 1e-15 * narrow);
 }
 
 // A tiny alpha overflows both forms just below 1: the draw is infinity, not NaN.
