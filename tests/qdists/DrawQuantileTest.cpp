@@ -5,7 +5,6 @@
 // zero or -0 where the true value is positive. The forms are written again
 // here, straight from the formulas, so that a change of either side shows.
 #include <cmath>
-#include <cstdint>
 #include <functional>
 #include <random>
 #include <vector>
@@ -201,8 +200,8 @@ TEST(DrawQuantile, OverflowGivesInfinity)
     EXPECT_EQ(qdists::CDistBurr(1e-3, 1.0, 2.0).DrawQuantile(u), HUGE_VAL);
 }
 
-// At the smallest uniform the written forms cancel most, yet keep some 20
-// good bits of the mpmath values theta u / (alpha (1 - u)) ... to 2^-20.
+// At the smallest uniform the written forms cancel most, yet stay within
+// 2^-20 of the mpmath quantiles of Pareto(3, 1) and Burr(3, gamma 2, 1).
 TEST(DrawQuantile, WrittenFormKeepsItsResultAtTheSmallestUniform)
 {
     EXPECT_NEAR(qdists::CDistPareto(3.0, 1.0).DrawQuantile(kWord), 7.761021456333656711e-11,
