@@ -1,8 +1,8 @@
 // Inside the named regions (1 - p not exact, a difference within 2^-8 of
 // cancelling, a product that overflows or underflows) the closed forms
 // give way to safer ones; each case holds one to an independent (mpmath)
-// value. Outside them the written forms keep the seeded draws' bits, which
-// the known draws hold.
+// value. Seeded draws keep the written forms further still (see
+// DrawQuantileTest.cpp); the known draws hold their bits.
 #include <cmath>
 
 #include <gtest/gtest.h>
