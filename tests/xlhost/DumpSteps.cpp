@@ -10,6 +10,7 @@
 #include "tests/xlhost/HostObject.h"
 #include "tests/xlhost/RibbonHost.h"
 #include "tests/xlhost/ScriptRunner.h"
+#include "tests/xlhost/StepCells.h"
 #include "tests/xlhost/TestExcel.h"
 
 namespace xlhost {
@@ -25,10 +26,7 @@ HostModel& Model()
 template <class Text>
 void DumpArea(ScriptRunner& runner, const std::string& reference, Text text)
 {
-    RangeRef range;
-    if (!Model().book || !ParseRangeText(reference, *Model().book, range)) {
-        throw std::runtime_error("no reference: " + reference);
-    }
+    const RangeRef range = StepReference(reference);
     for (const Area& area : range.areas) {
         if (area.Cells() > kMostDumpCells) {
             throw std::runtime_error("too many cells to print");

@@ -5,8 +5,8 @@
 #include <stdexcept>
 
 #include "tests/xlhost/HostDispatch.h"
-#include "tests/xlhost/HostModel.h"
 #include "tests/xlhost/ScriptRunner.h"
+#include "tests/xlhost/StepCells.h"
 
 namespace xlhost {
 namespace {
@@ -53,9 +53,8 @@ HMODULE LoadedXll()
 // filled over the range.
 StepResult FormulaStep(ScriptRunner&, const std::vector<std::string>& words)
 {
-    RangeRef range;
-    if (!HostModel::Instance().book || !ParseRangeText(words[1], *HostModel::Instance().book, range)
-        || range.areas.size() != 1) {
+    const RangeRef range = StepReference(words[1]);
+    if (range.areas.size() != 1) {
         throw std::runtime_error("no one-area reference: " + words[1]);
     }
     const Area& area = range.areas.front();
@@ -65,18 +64,16 @@ StepResult FormulaStep(ScriptRunner&, const std::vector<std::string>& words)
     const std::string text = words[2][0] == '=' ? words[2].substr(1) : words[2];
     const HostCall call = ParseCall(text);
     const HMODULE module = LoadedXll();
-    for (std::uint32_t r = area.row1; r <= area.row2; ++r) {
-        for (std::uint32_t c = area.column1; c <= area.column2; ++c) {
-            const auto row = static_cast<XlWord>(r - 1);
-            const auto column = static_cast<std::uint8_t>(c - 1);
-            TestExcel::Instance().SetCaller(XLREF{row, row, column, column});
-            XLOPER refusal{};
-            const XLOPER* result = CallWorksheetFunction(module, call, refusal);
-            Cell& cell = range.sheet->At(r, c);
-            cell.formula = "=" + text;
-            cell.value = result == nullptr ? CellValue::Error(2000 + xlerr::Value) : ToCellValue(*result);
-        }
-    }
+    ForEachCell(range, [&](std::uint32_t r, std::uint32_t c) {
+        const auto row = static_cast<XlWord>(r - 1);
+        const auto column = static_cast<std::uint8_t>(c - 1);
+        TestExcel::Instance().SetCaller(XLREF{row, row, column, column});
+        XLOPER refusal{};
+        const XLOPER* result = CallWorksheetFunction(module, call, refusal);
+        Cell& cell = range.sheet->At(r, c);
+        cell.formula = "=" + text;
+        cell.value = result == nullptr ? CellValue::Error(2000 + xlerr::Value) : ToCellValue(*result);
+    });
     return StepResult::Done;
 }
 } // namespace

@@ -7,38 +7,13 @@
 #include "tests/xlhost/HostModel.h"
 #include "tests/xlhost/MacroText.h"
 #include "tests/xlhost/ScriptRunner.h"
+#include "tests/xlhost/StepCells.h"
 
 namespace xlhost {
 namespace {
-constexpr std::uint64_t kMostStepCells = 1000000;
-
 HostModel& Model()
 {
     return HostModel::Instance();
-}
-
-RangeRef Reference(const std::string& text)
-{
-    RangeRef reference;
-    if (!Model().book || !ParseRangeText(text, *Model().book, reference)) {
-        throw std::runtime_error("no reference: " + text);
-    }
-    return reference;
-}
-
-template <class Visit>
-void ForEachCell(const RangeRef& reference, Visit visit)
-{
-    for (const Area& area : reference.areas) {
-        if (area.Cells() > kMostStepCells) {
-            throw std::runtime_error("too many cells for a step");
-        }
-        for (std::uint32_t r = area.row1; r <= area.row2; ++r) {
-            for (std::uint32_t c = area.column1; c <= area.column2; ++c) {
-                visit(r, c);
-            }
-        }
-    }
 }
 
 void LoadCsv(Sheet& sheet, const std::string& path)
@@ -93,14 +68,14 @@ StepResult FormatStep(ScriptRunner&, const std::vector<std::string>& words)
     if (!IsKnownFormat(words[2])) {
         throw std::runtime_error("unknown format " + words[2]);
     }
-    const RangeRef reference = Reference(words[1]);
+    const RangeRef reference = StepReference(words[1]);
     ForEachCell(reference, [&](std::uint32_t r, std::uint32_t c) { reference.sheet->At(r, c).format = words[2]; });
     return StepResult::Done;
 }
 
 StepResult CellStep(ScriptRunner&, const std::vector<std::string>& words)
 {
-    const RangeRef reference = Reference(words[1]);
+    const RangeRef reference = StepReference(words[1]);
     const CellValue value = ParseCellText(words[2]);
     ForEachCell(reference, [&](std::uint32_t r, std::uint32_t c) { reference.sheet->Put(r, c, value); });
     return StepResult::Done;
@@ -115,7 +90,7 @@ StepResult SelectStep(ScriptRunner&, const std::vector<std::string>& words)
         Model().chartSelected = true;
         return StepResult::Done;
     }
-    const RangeRef reference = Reference(words[1]);
+    const RangeRef reference = StepReference(words[1]);
     Workbook& book = *Model().book;
     for (std::size_t i = 0; i < book.sheets.size(); ++i) {
         if (book.sheets[i] == reference.sheet) {
