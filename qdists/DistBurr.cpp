@@ -55,7 +55,7 @@ void CDistBurr::SetParameter(unsigned index, double value)
 // of 1: there (1 - p)^(-1/alpha) - 1 is formed with expm1 and log1p instead.
 double CDistBurr::Quantile(double p) const
 {
-    if (ComplementIsExact(p) && KeepsPrecision(1.0 - std::pow(1.0 - p, 1.0 / m_alpha))) {
+    if (RootOfComplementKeepsPrecision(p, m_alpha)) {
         return WrittenQuantile(p);
     }
     return RearrangedQuantile(p);

@@ -51,7 +51,7 @@ void CDistPareto::SetParameter(unsigned index, double value)
 // overflows, both forms do.)
 double CDistPareto::Quantile(double p) const
 {
-    if (ComplementIsExact(p) && KeepsPrecision(1.0 - std::pow(1.0 - p, 1.0 / m_alpha))) {
+    if (RootOfComplementKeepsPrecision(p, m_alpha)) {
         return WrittenQuantile(p);
     }
     return RearrangedQuantile(p);

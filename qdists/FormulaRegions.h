@@ -45,4 +45,12 @@ inline bool ComplementIsExact(double p)
     return 1.0 - (1.0 - p) == p;
 }
 
+// (1 - p)^(1/alpha) subtracted from 1, as the Pareto and Burr quantiles
+// write it: the written form keeps its result where 1 - p is exact and the
+// difference stays above the cancellation gap.
+inline bool RootOfComplementKeepsPrecision(double p, double alpha)
+{
+    return ComplementIsExact(p) && KeepsPrecision(1.0 - std::pow(1.0 - p, 1.0 / alpha));
+}
+
 } // namespace qdists
