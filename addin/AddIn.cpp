@@ -102,11 +102,12 @@ void CAddIn::BuildMenu()
     for (int i = 0; i < kMenuButtons; ++i) {
         m_buttons[i] = AskFor(AddTemporary(popupControls, msoControlButton), IID_CommandBarButton);
         SetTexts(m_buttons[i], kMenu[i].caption, kMenu[i].tooltip);
+        m_buttons[i].Put(L"Tag", CVariant::Text(kMenu[i].tag));
         if (kMenu[i].beginGroup)
             m_buttons[i].Put(L"BeginGroup", CVariant::Bool(true));
     }
     for (int i = 0; i < kMenuButtons; ++i)
-        m_connections[i].Connect(m_buttons[i], [this, i] { RunCommand(i); });
+        m_connections[i].Connect(m_buttons[i], kMenu[i].tag, [this, i] { RunCommand(i); });
 }
 
 void CAddIn::RegisterAsXll() const
@@ -144,8 +145,11 @@ void CAddIn::RemoveMenu()
     m_application = CExcelApplication();
 }
 
+// The user may unload the add-in in the COM Add-ins dialog, without a
+// shutdown; its menu must not outlive it.
 STDMETHODIMP CAddIn::OnDisconnection(ext_DisconnectMode, SAFEARRAY**)
 {
+    RemoveMenu();
     return S_OK;
 }
 

@@ -175,6 +175,31 @@ StepResult ShutdownStep(ScriptRunner& runner, const std::vector<std::string>&)
     return StepResult::Done;
 }
 
+// The COM Add-ins dialog unloading an add-in the user unticked, as the
+// Office page "Outlook COM add-in template" describes OnDisconnection:
+// OnDisconnection(ext_dm_UserClosed) without OnBeginShutdown, and the
+// dialog's reference let go. The ribbon keeps its own until shutdown: no
+// page promises the add-in its last Release when it is disconnected.
+StepResult DisconnectStep(ScriptRunner& runner, const std::vector<std::string>& words)
+{
+    const std::string progId = words.size() > 1 ? words[1] : "Stochal.AddIn";
+    auto& addIns = runner.AddIns();
+    auto found = addIns.begin();
+    while (found != addIns.end() && found->progId != progId) {
+        ++found;
+    }
+    if (found == addIns.end()) {
+        throw std::runtime_error(progId + " is not connected");
+    }
+    _IDTExtensibility2* addIn = found->addIn;
+    addIns.erase(found);
+    SAFEARRAY* custom = nullptr;
+    const HRESULT hr = addIn->OnDisconnection(ext_dm_UserClosed, &custom);
+    addIn->Release();
+    runner.Print("disconnect " + Hex(hr));
+    return StepResult::Done;
+}
+
 StepResult ObjectsStep(ScriptRunner& runner, const std::vector<std::string>&)
 {
     runner.Print("objects " + std::to_string(ObjectsHeld(runner)));
@@ -208,6 +233,7 @@ void AddAddInSteps(StepTable& table)
     table["seed"] = {&SeedStep, 2, 2, false};
     table["esc"] = {&EscStep, 1, 1, false};
     table["shutdown"] = {&ShutdownStep, 1, 1, false};
+    table["disconnect"] = {&DisconnectStep, 1, 2, false};
     table["objects"] = {&ObjectsStep, 1, 1, false};
     table["register"] = {&RegistrationStep, 1, 1, false};
     table["unregister"] = {&RegistrationStep, 1, 1, false};
