@@ -1,5 +1,6 @@
 #include "addin/ButtonSink.h"
 
+#include "win/com/ComEntry.h"
 #include "win/com/ComError.h"
 #include "win/com/OfficeInterfaces.h"
 
@@ -72,9 +73,11 @@ STDMETHODIMP CButtonSink::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPA
             *argumentError = control.vt != VT_DISPATCH ? 1 : 0;
         return DISP_E_TYPEMISMATCH;
     }
-    if (IsOwnButton(control.pdispVal))
-        m_action();
-    return S_OK;
+    return ComEntry([this, &control] {
+        if (IsOwnButton(control.pdispVal))
+            m_action();
+        return S_OK;
+    });
 }
 
 bool CButtonSink::IsOwnButton(IDispatch* control) const

@@ -3,32 +3,42 @@
 #include <new>
 
 #include "engine/InternalGenerator.h"
+#include "win/EntryGuard.h"
 #include "xlw/XlfException.h"
 #include "xlw/XlfExcel.h"
 #include "xlw/XlfOper.h"
 #include "xlw/XlfRange.h"
 
-// The one translation of failures for every worksheet function: the pool
-// is reset first (reclaiming earlier results), a parameter error or any
-// failure outside the bridge's family gives #VALUE!, and the bridge's
-// family gives a null result so that Excel calls again later.
-template <class Body>
-XLOPER* WorksheetFrame(Body body) noexcept
+// A worksheet function's answer to the exception being handled: the
+// bridge's family gives a null result so that Excel calls again later; a
+// parameter error, or anything else, #VALUE!.
+inline XLOPER* WorksheetFailure()
 {
     try {
-        XlfExcel::Instance().ResetTempMemory();
-        const XlfOper result = body();
-        if (result.IsEmpty()) {
-            throw std::bad_alloc(); // the pool had no memory for the result
-        }
-        return result.Get();
-    } catch (const CInternalGenerator::argument_error&) {
-        return XlfOper::Error(xlerr::Value).Get();
+        throw;
     } catch (const XlfException&) {
         return nullptr;
     } catch (...) {
         return XlfOper::Error(xlerr::Value).Get();
     }
+}
+
+// The one frame of every worksheet function: the pool is reset first
+// (reclaiming earlier results), and failures are answered by
+// WorksheetFailure.
+template <class Body>
+XLOPER* WorksheetFrame(Body body) noexcept
+{
+    return Guarded(
+        [&body] {
+            XlfExcel::Instance().ResetTempMemory();
+            const XlfOper result = body();
+            if (result.IsEmpty()) {
+                throw std::bad_alloc(); // the pool had no memory for the result
+            }
+            return result.Get();
+        },
+        &WorksheetFailure, nullptr);
 }
 
 inline XlfOper ValueError()

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "win/excel/ExcelCApi.h"
+#include "win/ui/Errors.h"
 
 std::wstring ComErrorText(const std::wstring& prefix, const CComError& error)
 {
@@ -24,4 +25,9 @@ void ShowError(const std::wstring& text)
 void ShowComError(const std::wstring& prefix, const CComError& error)
 {
     ShowError(ComErrorText(prefix, error));
+}
+
+void ShowUnexpectedFailure()
+{
+    ShowComError(L"Unexpected error. ", CurrentFailure());
 }

@@ -9,3 +9,6 @@ void ShowError(const std::wstring& text);
 // "<prefix> Error <HRESULT in hex> (<description>)."
 void ShowComError(const std::wstring& prefix, const CComError& error);
 std::wstring ComErrorText(const std::wstring& prefix, const CComError& error);
+// What a command shows when an exception reached its entry point:
+// "Unexpected error. " with CurrentFailure. Call it only inside a handler.
+void ShowUnexpectedFailure();
