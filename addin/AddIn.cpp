@@ -117,7 +117,7 @@ void CAddIn::RegisterAsXll() const
     try {
         m_application.RegisterXLL(path);
     } catch (const CComError&) {
-        // Without the XLL the menu still works; see ExcelMainWindow.
+        // Without the XLL the menu still works: the commands need no C API.
     }
 }
 

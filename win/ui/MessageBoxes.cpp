@@ -5,8 +5,6 @@
 #include <cwchar>
 #include <vector>
 
-#include "win/excel/ExcelCApi.h"
-
 std::wstring ComErrorText(const std::wstring& prefix, const CComError& error)
 {
     const std::wstring description = error.Description().empty() ? L"Unknown error" : error.Description();
@@ -16,12 +14,12 @@ std::wstring ComErrorText(const std::wstring& prefix, const CComError& error)
     return text.data();
 }
 
-void ShowError(const std::wstring& text)
+void ShowError(HWND owner, const std::wstring& text)
 {
-    MessageBoxW(ExcelMainWindow(), text.c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(owner, text.c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
 }
 
-void ShowComError(const std::wstring& prefix, const CComError& error)
+void ShowComError(HWND owner, const std::wstring& prefix, const CComError& error)
 {
-    ShowError(ComErrorText(prefix, error));
+    ShowError(owner, ComErrorText(prefix, error));
 }
