@@ -116,7 +116,7 @@ void CAddIn::RegisterAsXll() const
     try {
         m_application.RegisterXLL(path);
     } catch (const CComError&) {
-        // Without the XLL the menu still works; see ExcelMainWindow.
+        // Without the XLL the menu still works: the commands need no C API.
     }
 }
 
@@ -127,7 +127,7 @@ void CAddIn::RunCommand(int index) const
             if (kMenu[index].command)
                 kMenu[index].command(m_application);
         },
-        &ShowUnexpectedFailure);
+        [this] { ShowUnexpectedFailure(m_application.MainWindow()); });
 }
 
 void CAddIn::RemoveMenu()

@@ -5,7 +5,6 @@
 #include "addin/MenuCommand.h"
 #include "commands/Commands.h"
 #include "win/com/ComError.h"
-#include "win/excel/ExcelCApi.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ void RestoreQuietly(const CExcelApplication& application)
 void RunAbout(const CExcelApplication& application)
 {
     CAboutDialog dialog;
-    dialog.DoModal(ExcelMainWindow());
+    dialog.DoModal(application.MainWindow());
     RestoreQuietly(application);
 }
 

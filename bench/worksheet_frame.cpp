@@ -29,6 +29,7 @@ BENCHMARK(RawNormal);
 void FrameNormal(benchmark::State& state)
 {
     UseTestExcelWithCaller(0);
+    const TestExcel::XllCall calling; // as Excel calls a worksheet function
     for (auto _ : state) {
         benchmark::DoNotOptimize(xllQNORMAL(0.0, 1.0));
     }
@@ -50,6 +51,7 @@ BENCHMARK(RawUniformColumn);
 void FrameQRandColumn(benchmark::State& state)
 {
     UseTestExcelWithCaller(kColumnCells - 1);
+    const TestExcel::XllCall calling;
     XLOPER missing{};
     missing.xltype = xltype::Missing;
     for (auto _ : state) {

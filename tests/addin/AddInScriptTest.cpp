@@ -196,10 +196,11 @@ TEST_F(Ribbon, TheDocumentPassesExcelsChecksAndShowsTheTab)
 TEST_F(Ribbon, AboutAndHelpRunFromTheRibbonAsFromTheMenu)
 {
     const HostRun run = RunRegistered("ribbon-about", "connect\nribbon-click StochalAbout\nwindow \"About Stochal\"\n"
-                                                 "press 1\nend\ndump state\nribbon-click StochalHelp\nend\n"
+                                                 "owner\npress 1\nend\ndump state\nribbon-click StochalHelp\nend\n"
                                                  "dump state\nshutdown\n");
     EXPECT_TRUE(run.Has("ribbon-click StochalAbout 0x00000000"));
     EXPECT_TRUE(run.Has("ribbon-click StochalHelp 0x00000000"));
+    EXPECT_TRUE(run.Has("owner\tXLMAIN\tMicrosoft Excel - Book1")) << "About is owned by Excel's window";
     EXPECT_EQ(run.Count("Cursor\t-4143\tlcid=0x0800"), 2u);
     EXPECT_EQ(run.Count("ScreenUpdating\tTRUE\tlcid=0x0800"), 2u);
 }

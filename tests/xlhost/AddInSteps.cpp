@@ -116,7 +116,6 @@ StepResult MenuStep(ScriptRunner& runner, const std::vector<std::string>& words)
     runner.CommandStarted();
     ClickButton(node);
     runner.CommandEnded();
-    TestExcel::Instance().SetAbortPending(false); // Excel forgets a break once the command is over
     return StepResult::Done;
 }
 
@@ -146,9 +145,19 @@ StepResult SeedStep(ScriptRunner&, const std::vector<std::string>& words)
     return StepResult::Done;
 }
 
+// The user presses and releases Esc: keyboard input, which Windows queues
+// for the thread of the window with the focus (under wine too, as a
+// WM_KEYDOWN/WM_KEYUP pair that a PeekMessage of that thread sees).
 StepResult EscStep(ScriptRunner&, const std::vector<std::string>&)
 {
-    TestExcel::Instance().SetAbortPending(true);
+    INPUT keys[2] = {};
+    keys[0].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = VK_ESCAPE;
+    keys[1] = keys[0];
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    if (SendInput(2, keys, sizeof(INPUT)) != 2) {
+        throw std::runtime_error("the key press was refused");
+    }
     return StepResult::Done;
 }
 

@@ -139,6 +139,7 @@ const XLOPER* CallRegistered(void* entryPoint, const std::string& typeText, cons
 
 const XLOPER* CallWorksheetFunction(HMODULE module, const HostCall& call, XLOPER& refusal)
 {
+    const TestExcel::XllCall calling;
     for (const auto& texts : TestExcel::Instance().Registrations()) {
         if (texts.size() > 3 && texts[3] == call.name) {
             void* entry = reinterpret_cast<void*>(GetProcAddress(module, texts[1].c_str()));

@@ -22,7 +22,6 @@ void TestExcel::Reset()
     m_coerceCalls = 0;
     m_freeCalls = 0;
     m_windowWord = 0;
-    m_abortPending = false;
 }
 
 char* TestExcel::OwnedText(const std::string& text, std::vector<std::unique_ptr<char[]>>& parts)
@@ -81,7 +80,7 @@ int TestExcel::Call(int function, XLOPER* result, int count, XLOPER** arguments)
         result->val.w = static_cast<std::int16_t>(m_windowWord);
         return xlret::Success;
     case XlFunction::Abort:
-        return Abort(result, count, arguments);
+        return Abort(result);
     case XlFunction::Coerce:
         ++m_coerceCalls;
         if (result == nullptr || count != 2 || arguments[1]->xltype != xltype::Int) {
@@ -116,17 +115,13 @@ int TestExcel::Register(int count, XLOPER** arguments)
     return count >= 10 ? xlret::Success : xlret::InvCount;
 }
 
-int TestExcel::Abort(XLOPER* result, int count, XLOPER** arguments)
+int TestExcel::Abort(XLOPER* result)
 {
     if (result == nullptr) {
         return xlret::Failed;
     }
     result->xltype = xltype::Bool;
-    result->val.xbool = m_abortPending ? 1 : 0;
-    // Only xlAbort(FALSE) clears the break; without an argument it stays.
-    if (count >= 1 && arguments[0]->xltype == xltype::Bool && arguments[0]->val.xbool == 0) {
-        m_abortPending = false;
-    }
+    result->val.xbool = 0;
     return xlret::Success;
 }
 
@@ -152,7 +147,8 @@ int TestExcel::Free(const XLOPER& value)
 
 int XLL_CALL TestExcel4v(int function, XLOPER* result, int count, XLOPER** arguments)
 {
-    return TestExcel::Instance().Call(function, result, count, arguments);
+    TestExcel& excel = TestExcel::Instance();
+    return excel.InsideXll() ? excel.Call(function, result, count, arguments) : xlret::Failed;
 }
 
 int TestExcel4List(int function, XLOPER* result, int count, std::va_list list)

@@ -22,9 +22,15 @@
 // xlfRegister (recording each call), xlfCaller (the range the host sets),
 // xlCoerce (numbers, logicals, texts, references to its one sheet of
 // cells, arrays), xlFree, xlGetName, xlGetHwnd (the low word of the main
-// window the host sets, as Excel4 gives it) and xlAbort (true while an Esc
-// the host requested is pending; xlAbort(FALSE) clears it). Memory it hands out is tracked
-// until xlFree, so tests can see what was never given back.
+// window the host sets, as Excel4 gives it) and xlAbort (no break: Esc is a
+// key press, which this Excel does not watch). Memory it hands out is
+// tracked until xlFree, so tests can see what was never given back.
+//
+// Like Excel, it answers Excel4 and Excel4v only while it has passed control
+// to the XLL (xlAutoOpen, a worksheet function, a command): at any other
+// time, a menu or ribbon callback for one, they return xlretFailed. The
+// documentation of Excel4/Excel12 says they cannot be called then
+// (learn.microsoft.com, "Excel4/Excel12", Excel C API reference).
 //
 // Coercions it cannot make (a text that is no number, an error value, a
 // reference to a number...) return xlretFailed.
@@ -52,7 +58,15 @@ public:
     void SetCaller(const XLREF& caller) { m_caller = caller; }
     void SetDllName(std::string name) { m_dllName = std::move(name); }
     void SetMainWindowWord(std::uint16_t word) { m_windowWord = word; }
-    void SetAbortPending(bool pending) { m_abortPending = pending; }
+    // Excel passing control to the XLL for the life of a scope; scopes nest.
+    class XllCall {
+    public:
+        XllCall() { ++Instance().m_xllCalls; }
+        ~XllCall() { --Instance().m_xllCalls; }
+        XllCall(const XllCall&) = delete;
+        XllCall& operator=(const XllCall&) = delete;
+    };
+    bool InsideXll() const { return m_xllCalls > 0; }
     // Makes the given function number return this code (and do nothing).
     void ForceCode(XlFunction function, int code) { m_forced[static_cast<int>(function)] = code; }
     // An xltypeRef to a rectangle of the sheet; its storage lives until Reset.
@@ -68,7 +82,7 @@ public:
 
 private:
     int Register(int count, XLOPER** arguments);
-    int Abort(XLOPER* result, int count, XLOPER** arguments);
+    int Abort(XLOPER* result);
     int Coerce(const XLOPER& source, XlWord target, XLOPER& result);
     int CoerceScalar(const XLOPER& source, XlWord target, XLOPER& result);
     int CoerceReference(const XLREF& rectangle, XlWord target, XLOPER& result);
@@ -93,7 +107,7 @@ private:
     int m_coerceCalls = 0;
     int m_freeCalls = 0;
     std::uint16_t m_windowWord = 0;
-    bool m_abortPending = false;
+    int m_xllCalls = 0;
 };
 
 TEST_EXCEL_API int XLL_CALL TestExcel4v(int function, XLOPER* result, int count, XLOPER** arguments);

@@ -90,7 +90,12 @@ int Run(int argc, char** argv)
     }
     using AutoOpen = int(XLL_CALL*)();
     auto autoOpen = reinterpret_cast<AutoOpen>(reinterpret_cast<void (*)()>(GetProcAddress(module, "xlAutoOpen")));
-    if (autoOpen == nullptr || autoOpen() != 1) {
+    bool opened = false;
+    if (autoOpen != nullptr) {
+        const TestExcel::XllCall calling;
+        opened = autoOpen() == 1;
+    }
+    if (!opened) {
         std::cerr << "xlhost: xlAutoOpen failed\n";
         return 2;
     }

@@ -10,7 +10,8 @@
 #include "xlw/XlfExcel.h"
 
 // Every bridge test talks to the in-process test Excel, starts from an
-// empty pool and sheet, and can read what the bridge wrote to stderr.
+// empty pool and sheet, and can read what the bridge wrote to stderr. The
+// test plays Excel calling into the XLL, the only time Excel answers.
 class BridgeTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -26,6 +27,7 @@ protected:
     TestExcel& Excel() { return TestExcel::Instance(); }
 
 private:
+    TestExcel::XllCall m_calling;
     std::ostringstream m_diagnostics;
     std::streambuf* m_saved = nullptr;
 };
