@@ -51,5 +51,5 @@ inline bool IsMissing(const XLOPER* argument)
     return argument != nullptr && (argument->xltype & ~xltype::FreeLater) == xltype::Missing;
 }
 
-// The range the function is entered in.
+// The range the function is entered in; one cell when there is none.
 XlfRange CallerRange();

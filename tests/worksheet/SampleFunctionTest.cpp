@@ -67,6 +67,16 @@ TEST_F(SampleFunctionTest, WeightedUniqueStopsWhenPositiveWeightsRunOut)
     EXPECT_EQ(names, (std::vector<std::string>{"row0", "row1"}));
 }
 
+TEST_F(SampleFunctionTest, WithoutACallingCellSamplesOneRowOfOneCell)
+{
+    Excel().SetNoCaller(); // a macro's call: xlfCaller answers #REF!
+    XLOPER column = Num(2);
+    XLOPER missing = Missing();
+    const auto names = Column(xllQSAMPLE(&m_data, &column, &missing), 0, 1);
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_TRUE(names[0] == "row0" || names[0] == "row1") << names[0];
+}
+
 TEST_F(SampleFunctionTest, WeightedDrawsNeverPickWeightlessRows)
 {
     SetCaller(0, 199, 0, 0);

@@ -90,6 +90,18 @@ TEST_F(UniformFunctionsTest, RangeTouchingTheLastRowFillsEveryCell)
     EXPECT_EQ(NumberOf(xllQRAND(&missing)), expected.Next()); // nothing drawn for the refused one
 }
 
+// A macro's call (Application.Run) has no calling cell: xlfCaller answers
+// #REF!, and the functions answer as in one cell.
+TEST_F(UniformFunctionsTest, WithoutACallingCellGivesOneValue)
+{
+    Excel().SetNoCaller();
+    XLOPER seed = Num(1);
+    EXPECT_EQ(NumberOf(xllQRAND(&seed)), kFirstOfSeedOne);
+    XLOPER between = Num(7);
+    EXPECT_EQ(NumberOf(xllQRANDBETWEEN(1, 6, &between)), CInternalGenerator(7).NextBetween(1, 6));
+    EXPECT_EQ(Excel().Outstanding(), 0u);
+}
+
 TEST_F(UniformFunctionsTest, QRandBetweenGivesWholeNumbersWithBothEnds)
 {
     SetCaller(0, 19, 0, 9);

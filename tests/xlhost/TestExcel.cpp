@@ -14,6 +14,7 @@ void TestExcel::Reset()
 {
     m_sheet.clear();
     m_caller = XLREF{};
+    m_hasCaller = true;
     m_dllName = kDefaultDllName;
     m_forced.clear();
     m_registrations.clear();
@@ -59,10 +60,7 @@ int TestExcel::Call(int function, XLOPER* result, int count, XLOPER** arguments)
         if (result == nullptr || count != 0) {
             return xlret::InvCount;
         }
-        result->xltype = xltype::SRef;
-        result->val.sref.count = 1;
-        result->val.sref.ref = m_caller;
-        return xlret::Success;
+        return Caller(*result);
     case XlFunction::GetName: {
         if (result == nullptr) {
             return xlret::Failed;
@@ -114,6 +112,21 @@ int TestExcel::Register(int count, XLOPER** arguments)
     }
     m_registrations.push_back(texts);
     return count >= 10 ? xlret::Success : xlret::InvCount;
+}
+
+// What xlfCaller documents: a single cell or an array formula's cells as a
+// reference; code called some other way (a macro) gets #REF!.
+int TestExcel::Caller(XLOPER& result) const
+{
+    if (!m_hasCaller) {
+        result.xltype = xltype::Err;
+        result.val.err = xlerr::Ref;
+        return xlret::Success;
+    }
+    result.xltype = xltype::SRef;
+    result.val.sref.count = 1;
+    result.val.sref.ref = m_caller;
+    return xlret::Success;
 }
 
 int TestExcel::Abort(XLOPER* result, int count, XLOPER** arguments)

@@ -19,7 +19,8 @@
 #endif
 
 // The least of Excel's C API that the add-in needs, for tests: it answers
-// xlfRegister (recording each call), xlfCaller (the range the host sets),
+// xlfRegister (recording each call), xlfCaller (the range the host sets,
+// or #REF! for a call without a calling cell),
 // xlCoerce (numbers, logicals, texts, references to its one sheet of
 // cells, arrays), xlFree, xlGetName, xlGetHwnd (the low word of the main
 // window the host sets, as Excel4 gives it) and xlAbort (true while an Esc
@@ -49,7 +50,13 @@ public:
 
     // Host side.
     void SetCell(std::uint32_t row, std::uint32_t column, const TestCell& cell) { m_sheet[{row, column}] = cell; }
-    void SetCaller(const XLREF& caller) { m_caller = caller; }
+    void SetCaller(const XLREF& caller)
+    {
+        m_caller = caller;
+        m_hasCaller = true;
+    }
+    // A call from a macro (Application.Run, Evaluate): no calling cell.
+    void SetNoCaller() { m_hasCaller = false; }
     void SetDllName(std::string name) { m_dllName = std::move(name); }
     void SetMainWindowWord(std::uint16_t word) { m_windowWord = word; }
     void SetAbortPending(bool pending) { m_abortPending = pending; }
@@ -68,6 +75,7 @@ public:
 
 private:
     int Register(int count, XLOPER** arguments);
+    int Caller(XLOPER& result) const;
     int Abort(XLOPER* result, int count, XLOPER** arguments);
     int Coerce(const XLOPER& source, XlWord target, XLOPER& result);
     int CoerceScalar(const XLOPER& source, XlWord target, XLOPER& result);
@@ -84,6 +92,7 @@ private:
 
     std::map<std::pair<std::uint32_t, std::uint32_t>, TestCell> m_sheet;
     XLREF m_caller{};
+    bool m_hasCaller = true;
     std::string m_dllName = kDefaultDllName;
     std::map<int, int> m_forced;
     std::vector<std::vector<std::string>> m_registrations;

@@ -1,4 +1,4 @@
-// xlhost.exe [--dll PATH] [--sheet FILE.csv] [--caller RxC|A1:B2] [--registrations] CALL...
+// xlhost.exe [--dll PATH] [--sheet FILE.csv] [--caller RxC|A1:B2|none] [--registrations] CALL...
 // Loads the add-in as Excel does, runs xlAutoOpen, then evaluates each CALL
 // in one process and prints its result: one line per row, cells separated
 // by a tab, "#NULL-RESULT" for a null result.
@@ -99,8 +99,10 @@ int Run(int argc, char** argv)
         if ((argument == "--sheet" || argument == "--caller") && i + 1 < argc) {
             if (argument == "--sheet") {
                 LoadSheet(argv[++i]);
+            } else if (std::string(argv[++i]) == "none") {
+                excel.SetNoCaller();
             } else {
-                excel.SetCaller(ParseCaller(argv[++i]));
+                excel.SetCaller(ParseCaller(argv[i]));
             }
         } else if (argument == "--registrations") {
             for (const auto& texts : excel.Registrations()) {
