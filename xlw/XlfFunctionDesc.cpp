@@ -75,6 +75,9 @@ std::vector<std::string> XlfFunctionDesc::RegisterTexts(const std::string& dllPa
     for (const XlfArgDesc& argument : m_arguments.Arguments()) {
         texts.push_back(argument.Help());
     }
+    // The Function Wizard may cut the last help text by a character or two;
+    // one more, empty, help text after it keeps it whole.
+    texts.push_back("");
     return texts;
 }
 

@@ -43,7 +43,8 @@ public:
     std::string ArgumentText() const;
     // "" without a topic; otherwise the DLL directory, a backslash, the topic.
     std::string HelpTopicText(const std::string& dllDirectory) const;
-    // The xlfRegister values in order, as texts (the macro-type value 1 as "1").
+    // The xlfRegister values in order, as texts (the macro-type value 1 as "1"),
+    // ending with an empty help text after the arguments' own.
     std::vector<std::string> RegisterTexts(const std::string& dllPath, const std::string& dllDirectory) const;
 
 protected:
