@@ -11,24 +11,34 @@
 // The one translation of failures for every worksheet function: the pool
 // is reset first (reclaiming earlier results), a parameter error or any
 // failure outside the bridge's family gives #VALUE!, and the bridge's
-// family gives a null result so that Excel calls again later.
+// family gives a null result so that Excel calls again later. The result
+// goes back to Excel on the path it called by.
 template <class Body>
-XLOPER* WorksheetFrame(Body body) noexcept
+XlfValue* WorksheetFrame(Body body) noexcept
 {
     try {
-        XlfExcel::Instance().ResetTempMemory();
+        XlfExcel& excel = XlfExcel::Instance();
+        excel.ResetTempMemory();
         const XlfOper result = body();
         if (result.IsEmpty()) {
             throw std::bad_alloc(); // the pool had no memory for the result
         }
-        return result.Get();
+        XlfValue* value = excel.ToExcel(result.Get());
+        return value != nullptr ? value : excel.ErrorToExcel(xlerr::Value);
     } catch (const CInternalGenerator::argument_error&) {
-        return XlfOper::Error(xlerr::Value).Get();
+        return XlfExcel::Instance().ErrorToExcel(xlerr::Value);
     } catch (const XlfException&) {
         return nullptr;
     } catch (...) {
-        return XlfOper::Error(xlerr::Value).Get();
+        return XlfExcel::Instance().ErrorToExcel(xlerr::Value);
     }
+}
+
+// An argument as Excel passed it, on either path. Empty (and read as
+// exhausted memory) when the pool has no room for its conversion.
+inline XlfOper Argument(XlfValue* argument)
+{
+    return XlfOper(XlfExcel::Instance().FromExcel(argument));
 }
 
 inline XlfOper ValueError()
@@ -46,9 +56,9 @@ inline XlfOper Number(double value)
     return XlfOper().SetNumber(value);
 }
 
-inline bool IsMissing(const XLOPER* argument)
+inline bool IsMissing(const XlfOper& argument)
 {
-    return argument != nullptr && (argument->xltype & ~xltype::FreeLater) == xltype::Missing;
+    return argument.Type() == xltype::Missing;
 }
 
 // The range the function is entered in; one cell when there is none.

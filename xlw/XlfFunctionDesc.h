@@ -28,7 +28,8 @@ private:
     std::string m_help;
 };
 
-// A worksheet function returning an XLOPER.
+// A worksheet function returning a value (an XLOPER or an XLOPER12, as the
+// path Excel offers).
 class XlfFunctionDesc : public XlfAbstractCmdDesc {
 public:
     XlfFunctionDesc(std::string entryPoint, std::string alias, std::string help, std::string category,
@@ -37,7 +38,8 @@ public:
     void SetArguments(const XlfArgList& arguments) { m_arguments = arguments; }
     void SetHelpTopic(std::string topic) { m_helpTopic = std::move(topic); }
 
-    // "R", one letter per argument, then "!" when volatile.
+    // "R", one letter per argument, then "!" when volatile; with XLOPER12
+    // every R (a value that may be a reference) becomes U.
     std::string TypeText() const;
     // The argument names joined by ", ".
     std::string ArgumentText() const;

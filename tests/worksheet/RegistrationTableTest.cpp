@@ -9,31 +9,32 @@ namespace {
 struct Expected {
     const char* name;
     const char* entryPoint;
-    const char* typeText;
+    const char* typeText;   // XLOPER: R a value that may be a reference
+    const char* typeText12; // XLOPER12: U for the same
     const char* argumentText;
     const char* topic;
 };
 
 const Expected kTable[] = {
-    {"QRAND", "xllQRAND", "RR!", "seed", "7701"},
-    {"QRANDBETWEEN", "xllQRANDBETWEEN", "RJJR!", "MIN, MAX, seed", "7702"},
-    {"QBERNOULLI", "xllQBERNOULLI", "RB!", "p", "7707"},
-    {"QPOISSON", "xllQPOISSON", "RB!", "lambda", "7709"},
-    {"QBINOMIAL", "xllQBINOMIAL", "RJB!", "n, p", "7708"},
-    {"QNEGATIVEBINOMIAL", "xllQNEGBIN", "RJB!", "n, p", "7710"},
-    {"QGEOMETRIC", "xllQGEOMETRIC", "RB!", "p", "7711"},
-    {"QHYPERGEOMETRIC", "xllQHYPERGEOMETRIC", "RJJJ!", "n, m, s", "7717"},
-    {"QNORMAL", "xllQNORMAL", "RBB!", "mean, stddev", "7720"},
-    {"QLOGNORMAL", "xllQLOGNORMAL", "RBB!", "mu, sigma", "7738"},
-    {"QUNIFORM", "xllQUNIFORM", "RBB!", "min, max", "7722"},
-    {"QTRIANGULAR", "xllQTRIANGULAR", "RBBR!", "min, max, peak", "7724"},
-    {"QBETA", "xllQBETA", "RBB!", "A, B", "7726"},
-    {"QPARETO", "xllQPARETO", "RBB!", "alpha, theta", "7728"},
-    {"QBURR", "xllQBURR", "RBBB!", "alpha, theta, gamma", "7730"},
-    {"QGAMMA", "xllQGAMMA", "RBB!", "alpha, theta", "7732"},
-    {"QWEIBULL", "xllQWEIBULL", "RBB!", "tau, theta", "7734"},
-    {"QEXPONENTIAL", "xllQEXPONENTIAL", "RB!", "mean", "7736"},
-    {"QSAMPLE", "xllQSAMPLE", "RRRR!", "data, weight, unique", "7739"},
+    {"QRAND", "xllQRAND", "RR!", "UU!", "seed", "7701"},
+    {"QRANDBETWEEN", "xllQRANDBETWEEN", "RJJR!", "UJJU!", "MIN, MAX, seed", "7702"},
+    {"QBERNOULLI", "xllQBERNOULLI", "RB!", "UB!", "p", "7707"},
+    {"QPOISSON", "xllQPOISSON", "RB!", "UB!", "lambda", "7709"},
+    {"QBINOMIAL", "xllQBINOMIAL", "RJB!", "UJB!", "n, p", "7708"},
+    {"QNEGATIVEBINOMIAL", "xllQNEGBIN", "RJB!", "UJB!", "n, p", "7710"},
+    {"QGEOMETRIC", "xllQGEOMETRIC", "RB!", "UB!", "p", "7711"},
+    {"QHYPERGEOMETRIC", "xllQHYPERGEOMETRIC", "RJJJ!", "UJJJ!", "n, m, s", "7717"},
+    {"QNORMAL", "xllQNORMAL", "RBB!", "UBB!", "mean, stddev", "7720"},
+    {"QLOGNORMAL", "xllQLOGNORMAL", "RBB!", "UBB!", "mu, sigma", "7738"},
+    {"QUNIFORM", "xllQUNIFORM", "RBB!", "UBB!", "min, max", "7722"},
+    {"QTRIANGULAR", "xllQTRIANGULAR", "RBBR!", "UBBU!", "min, max, peak", "7724"},
+    {"QBETA", "xllQBETA", "RBB!", "UBB!", "A, B", "7726"},
+    {"QPARETO", "xllQPARETO", "RBB!", "UBB!", "alpha, theta", "7728"},
+    {"QBURR", "xllQBURR", "RBBB!", "UBBB!", "alpha, theta, gamma", "7730"},
+    {"QGAMMA", "xllQGAMMA", "RBB!", "UBB!", "alpha, theta", "7732"},
+    {"QWEIBULL", "xllQWEIBULL", "RBB!", "UBB!", "tau, theta", "7734"},
+    {"QEXPONENTIAL", "xllQEXPONENTIAL", "RB!", "UB!", "mean", "7736"},
+    {"QSAMPLE", "xllQSAMPLE", "RRRR!", "UUUU!", "data, weight, unique", "7739"},
 };
 } // namespace
 
@@ -61,6 +62,20 @@ TEST_F(RegistrationTableTest, AutoOpenRegistersTheNineteenInOrder)
     EXPECT_EQ(Diagnostics(), "");
     EXPECT_EQ(Excel().Outstanding(), 0u);
     EXPECT_EQ(xlAutoClose(), 1);
+}
+
+TEST_F(RegistrationTableTest, WithXloper12EveryValueIsRegisteredAsU)
+{
+    UseExcel4Only(false);
+    ASSERT_EQ(xlAutoOpen(), 1);
+    const auto& registrations = Excel().Registrations();
+    ASSERT_EQ(registrations.size(), 19u);
+    for (std::size_t i = 0; i < registrations.size(); ++i) {
+        EXPECT_EQ(registrations[i][2], kTable[i].typeText12);
+        EXPECT_EQ(registrations[i][3], kTable[i].name);
+        EXPECT_EQ(registrations[i].back(), "");
+    }
+    EXPECT_EQ(Excel().Outstanding(), 0u);
 }
 
 TEST_F(RegistrationTableTest, HelpTextsAreKeptExactlyWithTheirTrailingBlanks)

@@ -36,7 +36,7 @@ HWND WindowWithLowWord(std::uint16_t lowWord)
     return search.found;
 }
 
-bool CallExcel(XlFunction function, XLOPER& result)
+bool CallExcel(XlFunction function, XLOPER12& result)
 {
     try {
         return XlfExcel::Instance().CallExcel(function, &result, {}) == xlret::Success;
@@ -49,7 +49,7 @@ bool CallExcel(XlFunction function, XLOPER& result)
 
 HWND ExcelMainWindow()
 {
-    XLOPER result{};
+    XLOPER12 result{};
     if (CallExcel(XlFunction::GetHwnd, result)) {
         HWND window = nullptr;
         if (result.xltype == xltype::Int)
@@ -64,6 +64,6 @@ HWND ExcelMainWindow()
 
 bool ExcelAbortRequested()
 {
-    XLOPER result{};
+    XLOPER12 result{};
     return CallExcel(XlFunction::Abort, result) && result.xltype == xltype::Bool && result.val.xbool != 0;
 }
