@@ -12,33 +12,42 @@
 // A worksheet function's answer to the exception being handled: the
 // bridge's family gives a null result so that Excel calls again later; a
 // parameter error, or anything else, #VALUE!.
-inline XLOPER* WorksheetFailure()
+inline XlfValue* WorksheetFailure()
 {
     try {
         throw;
     } catch (const XlfException&) {
         return nullptr;
     } catch (...) {
-        return XlfOper::Error(xlerr::Value).Get();
+        return XlfExcel::Instance().ErrorToExcel(xlerr::Value);
     }
 }
 
 // The one frame of every worksheet function: the pool is reset first
-// (reclaiming earlier results), and failures are answered by
-// WorksheetFailure.
+// (reclaiming earlier results), failures are answered by WorksheetFailure,
+// and the result goes back to Excel on the path it called by.
 template <class Body>
-XLOPER* WorksheetFrame(Body body) noexcept
+XlfValue* WorksheetFrame(Body body) noexcept
 {
     return Guarded(
         [&body] {
-            XlfExcel::Instance().ResetTempMemory();
+            XlfExcel& excel = XlfExcel::Instance();
+            excel.ResetTempMemory();
             const XlfOper result = body();
             if (result.IsEmpty()) {
                 throw std::bad_alloc(); // the pool had no memory for the result
             }
-            return result.Get();
+            XlfValue* value = excel.ToExcel(result.Get());
+            return value != nullptr ? value : excel.ErrorToExcel(xlerr::Value);
         },
         &WorksheetFailure, nullptr);
+}
+
+// An argument as Excel passed it, on either path. Empty (and read as
+// exhausted memory) when the pool has no room for its conversion.
+inline XlfOper Argument(XlfValue* argument)
+{
+    return XlfOper(XlfExcel::Instance().FromExcel(argument));
 }
 
 inline XlfOper ValueError()
@@ -56,10 +65,10 @@ inline XlfOper Number(double value)
     return XlfOper().SetNumber(value);
 }
 
-inline bool IsMissing(const XLOPER* argument)
+inline bool IsMissing(const XlfOper& argument)
 {
-    return argument != nullptr && (argument->xltype & ~xltype::FreeLater) == xltype::Missing;
+    return argument.Type() == xltype::Missing;
 }
 
-// The range the function is entered in.
+// The range the function is entered in; one cell when there is none.
 XlfRange CallerRange();

@@ -121,6 +121,7 @@ enum class XlFunction : int {
     GetName = 0x4009,
     Caller = 89,
     Register = 149,
+    Counta = 169,
 };
 
 // Sheet limits of the XLOPER's reference and array counts.
