@@ -241,11 +241,13 @@ TEST_F(EntryPoints, ComMethodsAnswerTheFailuresHResult)
 
 TEST_F(EntryPoints, WorksheetFunctionsAnswerAnErrorValueAndXlAutoOpenFailure)
 {
+    // No MdCallBack12 in this process: the bridge speaks XLOPER.
     XLOPER missing{};
     missing.xltype = xltype::Missing;
     for (Kind kind : kKinds) {
         const char* name = kKindNames[static_cast<int>(kind)];
-        const XLOPER* result = Injected(kind, 1, [&] { return xllQRAND(&missing); });
+        const auto* result = reinterpret_cast<const XLOPER*>(
+            Injected(kind, 1, [&] { return xllQRAND(reinterpret_cast<XlfValue*>(&missing)); }));
         if (kind == Kind::BridgeError) {
             // Excel calls again once the precedents are calculated.
             EXPECT_EQ(result, nullptr) << name;
