@@ -17,12 +17,15 @@
 #include "addin/ButtonSink.h"
 #include "automation/Generator.h"
 #include "engine/InternalGenerator.h"
+#include "tests/xlhost/TestBinding.h"
+#include "tests/xlhost/TestExcel.h"
 #include "win/EntryGuard.h"
 #include "win/com/ComError.h"
 #include "win/com/OfficeInterfaces.h"
 #include "win/ui/Errors.h"
 #include "worksheet/EntryPoints.h"
 #include "xlw/XlfException.h"
+#include "xlw/XlfExcel.h"
 
 namespace {
 
@@ -241,12 +244,15 @@ TEST_F(EntryPoints, ComMethodsAnswerTheFailuresHResult)
 
 TEST_F(EntryPoints, WorksheetFunctionsAnswerAnErrorValueAndXlAutoOpenFailure)
 {
-    // No MdCallBack12 in this process: the bridge speaks XLOPER.
-    XLOPER missing{};
+    // Excel 2007 or later behind the C API, called into the XLL.
+    UseTestExcel();
+    XlfExcel::Instance().Rebind();
+    const TestExcel::XllCall calling;
+    XLOPER12 missing{};
     missing.xltype = xltype::Missing;
     for (Kind kind : kKinds) {
         const char* name = kKindNames[static_cast<int>(kind)];
-        const auto* result = reinterpret_cast<const XLOPER*>(
+        const auto* result = reinterpret_cast<const XLOPER12*>(
             Injected(kind, 1, [&] { return xllQRAND(reinterpret_cast<XlfValue*>(&missing)); }));
         if (kind == Kind::BridgeError) {
             // Excel calls again once the precedents are calculated.
