@@ -6,6 +6,7 @@
 #include "win/com/ComEntry.h"
 #include "win/com/ComError.h"
 #include "win/com/StochalModule.h"
+#include "win/ui/CommandGate.h"
 #include "win/ui/MessageBoxes.h"
 
 namespace {
@@ -122,6 +123,9 @@ void CAddIn::RegisterAsXll() const
 
 void CAddIn::RunCommand(int index) const
 {
+    const CCommandGate gate;
+    if (!gate.IsOpen())
+        return;
     Guarded(
         [this, index] {
             if (kMenu[index].command)

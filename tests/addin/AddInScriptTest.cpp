@@ -125,6 +125,23 @@ TEST_F(AddInConnection, EachButtonRunsItsOwnCommandAndNoOther)
     EXPECT_TRUE(run.Has("objects 0"));
 }
 
+// A second click while a command's dialog is up, from the menu or the
+// ribbon, starts nothing: the running dialog stays the one in front, and
+// the first command ends as it would have alone.
+TEST_F(AddInConnection, ASecondClickWhileADialogIsUpStartsNothing)
+{
+    const HostRun run = RunRegistered("second-click", "sheet Sheet1\nselect A1:B3\nconnect\n"
+                                                      "menu \"&Stochal/&Fill Simple...\"\nwindow \"Random Fill\"\n"
+                                                      "menu \"&Stochal/&About...\"\nribbon-click StochalSort\n"
+                                                      "controls\npress 2\nend\nshutdown\n");
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_TRUE(run.Has("ribbon-click StochalSort 0x00000000"));
+    EXPECT_EQ(run.Count("206\t"), 1u) << "Random Fill's output box is not in front";
+    EXPECT_EQ(run.Count("208\t"), 0u) << "About opened inside Random Fill";
+    EXPECT_EQ(run.Count("220\t"), 0u) << "Random Sort opened inside Random Fill";
+    EXPECT_TRUE(run.Has("objects 0"));
+}
+
 TEST_F(AboutBox, ShowsTheVersionOfTheResourceAndRestoresExcel)
 {
     const HostRun run = RunRegistered("about", "connect\nmenu \"&Stochal/&About...\"\nwindow \"About Stochal\"\ncontrols\n"
