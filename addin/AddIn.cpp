@@ -131,7 +131,15 @@ void CAddIn::RunCommand(int index) const
             if (kMenu[index].command)
                 kMenu[index].command(m_application);
         },
-        &ShowUnexpectedFailure);
+        [this] {
+            // Whatever stopped the command, Excel gets its cursor and
+            // screen updating back, as after every command.
+            try {
+                m_application.RestoreInteraction();
+            } catch (const CComError&) {
+            }
+            ShowUnexpectedFailure();
+        });
 }
 
 void CAddIn::RemoveMenu()
