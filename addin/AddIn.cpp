@@ -6,6 +6,7 @@
 #include "win/com/ComEntry.h"
 #include "win/com/ComError.h"
 #include "win/com/StochalModule.h"
+#include "win/ui/CommandGate.h"
 #include "win/ui/MessageBoxes.h"
 
 namespace {
@@ -122,12 +123,23 @@ void CAddIn::RegisterAsXll() const
 
 void CAddIn::RunCommand(int index) const
 {
+    const CCommandGate gate;
+    if (!gate.IsOpen())
+        return;
     Guarded(
         [this, index] {
             if (kMenu[index].command)
                 kMenu[index].command(m_application);
         },
-        [this] { ShowUnexpectedFailure(m_application.MainWindow()); });
+        [this] {
+            // Whatever stopped the command, Excel gets its cursor and
+            // screen updating back, as after every command.
+            try {
+                m_application.RestoreInteraction();
+            } catch (const CComError&) {
+            }
+            ShowUnexpectedFailure(m_application.MainWindow());
+        });
 }
 
 void CAddIn::RemoveMenu()
