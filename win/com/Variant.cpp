@@ -58,6 +58,16 @@ CVariant CVariant::Text(const std::wstring& value)
     return v;
 }
 
+CVariant CVariant::FromObject(IDispatch* object)
+{
+    CVariant v;
+    v.m_value.vt = VT_DISPATCH;
+    v.m_value.pdispVal = object;
+    if (object)
+        object->AddRef();
+    return v;
+}
+
 CVariant CVariant::Missing()
 {
     CVariant v;

@@ -20,6 +20,8 @@ public:
     static CVariant Double(double value);
     static CVariant Bool(bool value);
     static CVariant Text(const std::wstring& value);
+    // VT_DISPATCH, holding a reference of its own.
+    static CVariant FromObject(IDispatch* object);
     // The placeholder of an omitted optional argument.
     static CVariant Missing();
     // Takes over a VARIANT (which is left empty).

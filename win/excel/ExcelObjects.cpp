@@ -129,6 +129,16 @@ CExcelRange CExcelApplication::Range(const std::wstring& reference) const
     return CExcelRange::From(m_object.GetChild(L"Range", {CVariant::Text(reference)}));
 }
 
+std::optional<CExcelRange> CExcelApplication::UsedPart(const CExcelRange& range) const
+{
+    const CDispatch used = range.Object().GetChild(L"Worksheet").GetChild(L"UsedRange");
+    const CVariant common = m_object.Call(
+        L"Intersect", {CVariant::FromObject(range.Object().Object()), CVariant::FromObject(used.Object())});
+    if (!common.Object())
+        return std::nullopt; // Nothing: the range and the data do not meet
+    return CExcelRange::From(CDispatch::FromValue(common));
+}
+
 CExcelRange CExcelApplication::AddWorksheetCells() const
 {
     const CDispatch sheet = m_object.GetChild(L"ActiveWorkbook").GetChild(L"Worksheets").GetChild(L"Add");

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "win/com/Dispatch.h"
@@ -66,6 +67,9 @@ public:
     CDispatch WindowSelection() const;
     // Range(reference) with the second cell omitted.
     CExcelRange Range(const std::wstring& reference) const;
+    // Intersect(range, range.Worksheet.UsedRange): the part of the range
+    // that holds the sheet's data; none when no cell of it does.
+    std::optional<CExcelRange> UsedPart(const CExcelRange& range) const;
     // ActiveWorkbook.Worksheets.Add().Cells: the cells of a new worksheet.
     CExcelRange AddWorksheetCells() const;
 

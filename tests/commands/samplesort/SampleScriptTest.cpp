@@ -1,6 +1,7 @@
 // "S&ample..." driven through the test Excel as a user meets it.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -149,6 +150,29 @@ TEST_F(SampleCommand, SeededRunsMatchTheReferenceSamplingRule)
             EXPECT_EQ(saved.at("Weight Column"), "0x2");
         }
     }
+}
+
+TEST_F(SampleCommand, WholeColumnDrawsOnlyRowsWithData)
+{
+    std::string csv;
+    for (int i = 1; i <= 100; ++i)
+        csv += std::to_string(i) + "\n";
+    WriteWorkFile("column.csv", csv);
+    ClearSettings();
+    const HostRun run = RunSteps("sample-column",
+        "sheet Sheet1 column.csv\nselect A:A\nseed 3\nclearclipboard\n" + kOpen + Ok("40") + "dump clipboard\n");
+    const std::vector<std::string> clipboards = run.Clipboards();
+    ASSERT_EQ(clipboards.size(), 1u);
+    std::size_t lines = 0;
+    std::string rest = clipboards[0];
+    for (std::size_t end = rest.find("\\n"); end != std::string::npos; end = rest.find("\\n")) {
+        const int row = std::atoi(rest.substr(0, end).c_str());
+        EXPECT_TRUE(row >= 1 && row <= 100) << "a drawn row without data: " << rest.substr(0, end);
+        rest = rest.substr(end + 2);
+        ++lines;
+    }
+    EXPECT_EQ(lines, 40u);
+    EXPECT_EQ(rest, "\\0");
 }
 
 TEST_F(SampleCommand, EdgeCountsAndOneRow)
