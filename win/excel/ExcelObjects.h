@@ -31,6 +31,10 @@ public:
     // Resize(rows, columns) from the range's first cell.
     CExcelRange Resize(long rows, long columns) const;
 
+    // Writes table with one Range.Value put into the cells from (row,
+    // column), 1-based, on.
+    void SetBlock(long row, long column, const CValueTable& table) const;
+
     CVariant Value() const;
     void SetValue(const CVariant& value) const;
     CVariant Text() const;
@@ -64,7 +68,6 @@ public:
     // ActiveWorkbook.Worksheets.Add().Cells: the cells of a new worksheet.
     CExcelRange AddWorksheetCells() const;
 
-    // Both pass the system default locale, as Excel's typed interface asks.
     void SetCursor(long shape) const;
     void SetScreenUpdating(bool on) const;
     // Default cursor and screen updating on: how every command leaves Excel.
