@@ -276,6 +276,26 @@ TEST_F(ClipboardOutput, AbortLeavesTheClipboardAsItWas)
     EXPECT_EQ(ClipboardBytes(CF_TEXT), previous);
 }
 
+// A text beyond what the process can hold is refused before any value is
+// drawn, with its size, and the clipboard keeps what it had.
+TEST_F(ClipboardOutput, TooLargeIsRefusedBeforeAnyValueIsDrawn)
+{
+    CFakeJob before;
+    ProduceOutput(before, normal, stream, m_owner, Choice(1, 1));
+    const std::string previous = ClipboardBytes(CF_TEXT);
+    CUnitStream fresh{CMersenneTwister(kSeed)};
+    CMessageWatcher watcher;
+    CFakeJob job;
+    ProduceOutput(job, normal, fresh, m_owner, Choice(1 << 20, 1 << 20));
+    const std::vector<std::wstring> seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], L"Error: Not enough memory to put 1099511627776 values on the clipboard: their text would take "
+                       L"up to 29360128 MB. Choose fewer rows or columns, or write the values to a file.");
+    EXPECT_EQ(job.windowsShown, 0);
+    EXPECT_EQ(normal.Sample(fresh), Expected(normal, 1)[0]);
+    EXPECT_EQ(ClipboardBytes(CF_TEXT), previous);
+}
+
 } // namespace
 
 namespace {
