@@ -60,8 +60,9 @@ public:
     CDispatch CommandBars() const;
     void RegisterXLL(const std::wstring& path) const;
     CVariant ExecuteExcel4Macro(const std::wstring& macro) const;
+    // Selection and ActiveWindow.Selection: a range, a chart or a drawing,
+    // of no known class until CExcelRange::From takes it as a range.
     CDispatch Selection() const;
-    // ActiveWindow.Selection.
     CDispatch WindowSelection() const;
     // Range(reference) with the second cell omitted.
     CExcelRange Range(const std::wstring& reference) const;
