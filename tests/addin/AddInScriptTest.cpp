@@ -140,8 +140,8 @@ TEST_F(AboutBox, ShowsTheVersionOfTheResourceAndRestoresExcel)
     for (const std::string& line : run.lines)
         version = version || (line.rfind("208\t", 0) == 0 && line.find("\t1.0.0.0\t") != std::string::npos);
     EXPECT_TRUE(version) << "no control 208 showing 1.0.0.0";
-    EXPECT_TRUE(run.Has("Cursor\t-4143\tlcid=0x0800"));
-    EXPECT_TRUE(run.Has("ScreenUpdating\tTRUE\tlcid=0x0800"));
+    EXPECT_TRUE(run.Has("Cursor\t-4143\tlcid=0x0409"));
+    EXPECT_TRUE(run.Has("ScreenUpdating\tTRUE\tlcid=0x0409"));
 }
 
 TEST_F(HelpCommand, WithoutAHelpFileShowsNothingAndRestoresExcel)
@@ -149,7 +149,7 @@ TEST_F(HelpCommand, WithoutAHelpFileShowsNothingAndRestoresExcel)
     // No StochalHelp.chm stands beside the DLL of the build; an unexpected
     // message box would fail the run.
     const HostRun run = RunRegistered("help", "connect\nmenu \"&Stochal/&Help...\"\nend\ndump state\nshutdown\n");
-    EXPECT_TRUE(run.Has("Cursor\t-4143\tlcid=0x0800"));
+    EXPECT_TRUE(run.Has("Cursor\t-4143\tlcid=0x0409"));
     EXPECT_TRUE(run.Has("objects 0"));
 }
 
@@ -208,8 +208,8 @@ TEST_F(Ribbon, AboutAndHelpRunFromTheRibbonAsFromTheMenu)
     EXPECT_TRUE(run.Has("ribbon-click StochalAbout 0x00000000"));
     EXPECT_TRUE(run.Has("ribbon-click StochalHelp 0x00000000"));
     EXPECT_TRUE(run.Has("owner\tXLMAIN\tMicrosoft Excel - Book1")) << "About is owned by Excel's window";
-    EXPECT_EQ(run.Count("Cursor\t-4143\tlcid=0x0800"), 2u);
-    EXPECT_EQ(run.Count("ScreenUpdating\tTRUE\tlcid=0x0800"), 2u);
+    EXPECT_EQ(run.Count("Cursor\t-4143\tlcid=0x0409"), 2u);
+    EXPECT_EQ(run.Count("ScreenUpdating\tTRUE\tlcid=0x0409"), 2u);
 }
 
 TEST_F(Ribbon, EachCommandButtonOpensTheCommandsDialog)

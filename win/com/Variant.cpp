@@ -84,6 +84,13 @@ CVariant CVariant::Adopt(VARIANT& value)
     return v;
 }
 
+CVariant CVariant::Copy(const VARIANT& value)
+{
+    CVariant v;
+    CheckCom(VariantCopy(&v.m_value, const_cast<VARIANT*>(&value)));
+    return v;
+}
+
 bool CVariant::ToDouble(double& out) const
 {
     if (m_value.vt == VT_R8) {

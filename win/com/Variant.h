@@ -26,6 +26,8 @@ public:
     static CVariant Missing();
     // Takes over a VARIANT (which is left empty).
     static CVariant Adopt(VARIANT& value);
+    // A copy of a VARIANT owned elsewhere.
+    static CVariant Copy(const VARIANT& value);
 
     VARTYPE Type() const { return m_value.vt; }
     bool IsEmpty() const { return m_value.vt == VT_EMPTY; }

@@ -137,8 +137,8 @@ TEST_F(SampleCommand, SeededRunsMatchTheReferenceSamplingRule)
         EXPECT_EQ(
             run.After("Range.Value\t"), weighted ? std::vector<std::string>{"1"} : std::vector<std::string>{})
             << "the weights come in one read";
-        EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
-        EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+        EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0409"});
+        EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
         const auto saved = SettingNumbers("Sample Dialog");
         EXPECT_EQ(saved.at("Unique"), c.steps.find("205") != std::string::npos ? "0x1" : "0x0");
         char count[16];
@@ -209,7 +209,7 @@ TEST_F(SampleCommand, InvalidWeightNamesItsCellBeforeTheClipboardIsTouched)
             << bad;
         EXPECT_EQ(run.Clipboards(), std::vector<std::string>{"(no text)"}) << bad;
         EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
-        EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
+        EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0409"});
     }
     // An empty weight cell counts as 0: unique and weighted, its row never comes.
     const HostRun run = RunSteps("sample-emptyweight",
@@ -232,7 +232,7 @@ TEST_F(SampleCommand, ExcelErrorIsReportedAndTheClipboardLeftAlone)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Error\tUnexpected error.  Error 800A03EC (", 0), 0u) << messages[0];
     EXPECT_EQ(run.Clipboards(), std::vector<std::string>{"(no text)"});
-    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
 }
 
 TEST_F(SampleCommand, TextOutsideTheAnsiCodePageSurvivesAsUnicode)

@@ -116,7 +116,7 @@ TEST_F(SortCommand, SeededClipboardOutputMatchesTheReferenceShuffle)
     HostRun run
         = RunSteps("sort-rows-clip", SheetSteps() + "seed 21\n" + kOpen + "press 1\nend\ndump clipboard\ndump state\n");
     EXPECT_EQ(run.Clipboards(), std::vector<std::string>{EscapedLines(RowsInOrder(ReferenceOrder("sort-rows")))});
-    EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
+    EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0409"});
     const auto saved = SettingNumbers("Random Sort");
     EXPECT_EQ(saved.at("Group Rows"), "0x1");
     EXPECT_EQ(saved.at("Output Mode"), "0xdd");
@@ -195,7 +195,7 @@ TEST_F(SortCommand, ExcelFailureMidWayGivesTheSheetBack)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Error\tUnexpected error.  Error 800A03EC (", 0), 0u) << messages[0];
     EXPECT_EQ(Tail(run, 6), StoredAfter({0, 1, 2, 3, 4, 5}, true)) << "the sheet is as it was";
-    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
 
     // The give-back fails too: the message says so.
     run = RunSteps("sort-fail-twice",
@@ -217,7 +217,7 @@ TEST_F(SortCommand, EscStopsTheInPlaceSortBeforeItWrites)
     EXPECT_TRUE(run.After("Range.Value=\t").empty());
     EXPECT_TRUE(run.After("Range.Item=\t").empty());
     EXPECT_EQ(Tail(run, 6), StoredAfter({0, 1, 2, 3, 4, 5}, true)) << "the sheet is as it was";
-    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
 }
 
 // A whole column is sorted where its data is; a column without data holds
