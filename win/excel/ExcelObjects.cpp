@@ -140,12 +140,14 @@ CExcelRange CExcelApplication::Range(const std::wstring& reference) const
 
 std::optional<CExcelRange> CExcelApplication::UsedPart(const CExcelRange& range) const
 {
-    const CDispatch used = range.Object().GetChild(L"Worksheet").GetChild(L"UsedRange");
+    const CDispatch used = range.Object()
+                                .GetChild(L"Worksheet", object_class::Worksheet())
+                                .GetChild(L"UsedRange", object_class::Range());
     const CVariant common = m_object.Call(
         L"Intersect", {CVariant::FromObject(range.Object().Object()), CVariant::FromObject(used.Object())});
     if (!common.Object())
         return std::nullopt; // Nothing: the range and the data do not meet
-    return CExcelRange::From(CDispatch::FromValue(common));
+    return CExcelRange::From(CDispatch::FromValue(common, &object_class::Range()));
 }
 
 CExcelRange CExcelApplication::AddWorksheetCells() const
