@@ -72,6 +72,17 @@ TEST_F(HostScripts, CommandLineCallsOnEitherInterface)
     EXPECT_EQ(qrand[2], "RR!");
 }
 
+// The formula step on Excel 2007's grid: cells below row 65,536 and right of
+// column IV are callers like any other.
+TEST_F(HostScripts, FormulasAnywhereOnTheGrid)
+{
+    const HostRun run = Play("grid", "register\nconnect\nformula A100000 \"QRAND(1)\"\n"
+                                     "formula XFD1048576 \"QRAND(1)\"\ndump cells A100000\n"
+                                     "dump cells XFD1048576\nshutdown\nunregister\n");
+    EXPECT_EQ(run.Count("0.9738211021758616"), 2u) << run.errors;
+    EXPECT_TRUE(run.Has("objects 0"));
+}
+
 TEST_F(HostScripts, AMessageBoxTheScriptDoesNotExpectFailsTheRun)
 {
     ExpectOutput(Script("stray.script"), Script("stray.expected"), 1);
