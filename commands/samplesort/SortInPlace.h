@@ -8,7 +8,8 @@
 
 // Rearranges the selection's values in place. The whole selection is read
 // before anything is written, so every target cell gets the contents as
-// they were. A single block is read with one Value call and written in
+// they were: numbers, logicals, errors and texts alike, a text never read
+// by Excel as a number, date or formula. A single block is read with one Value call and written in
 // runs of whole rows, one call a run; a selection of several areas is
 // read and written cell by cell. If Excel fails part-way, the cells
 // already written get their original values back before the error goes on,

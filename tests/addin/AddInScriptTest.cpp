@@ -184,7 +184,7 @@ TEST_F(Ribbon, AboutAndHelpRunFromTheRibbonAsFromTheMenu)
 TEST_F(Ribbon, EachCommandButtonOpensTheCommandsDialog)
 {
     const HostRun run = RunRegistered("ribbon-commands",
-                                 "sheet Sheet1\nselect A1:B3\nconnect\n"
+                                 "sheet Sheet1\ncell A1:B3 1\nselect A1:B3\nconnect\n"
                                  "ribbon-click StochalFillSimple\nwindow \"Random Fill\"\npress 2\nend\n"
                                  "ribbon-click StochalSample\nwindow \"Random Sample\"\npress 2\nend\n"
                                  "ribbon-click StochalSort\nwindow \"Random Sort\"\npress 2\nend\n"
