@@ -20,6 +20,11 @@ CInPlaceSort::CInPlaceSort(const CExcelRange& selection, long rows, long columns
     , m_oneBlock(selection.AreaCount() == 1)
     , m_original(ReadAll())
 {
+    // Values are written back as read; a text must come back as that text.
+    for (long r = 0; r < m_rows; ++r) {
+        for (long c = 0; c < m_columns; ++c)
+            m_original.At(r, c) = ValueToWrite(m_original.At(r, c));
+    }
 }
 
 CValueArray CInPlaceSort::ReadAll() const
