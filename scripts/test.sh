@@ -18,13 +18,15 @@ configure_and_build() { # DIR TARGET ARGS...
     { grep -E -B2 -A6 'error|Error' "$dir.build.log" | head -80; return 1; }
 }
 sanitizer_and_32_bit() {
-  step "native, AddressSanitizer + UBSan"
-  configure_and_build "$build/sanitize" all -DCMAKE_BUILD_TYPE=Debug -DSTOCHAL_SANITIZE=ON -DSTOCHAL_BENCH=OFF
-  ctest --test-dir "$build/sanitize" -j$jobs --output-on-failure
   step "Windows i686 product build"
   # The product alone: its one test reads the DLL's export table.
   configure_and_build "$build/mingw32" Stochal -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+  # First, and then the lock goes: the installer test packages this DLL.
+  flock -u 9
   ctest --test-dir "$build/mingw32" --output-on-failure --no-tests=error
+  step "native, AddressSanitizer + UBSan"
+  configure_and_build "$build/sanitize" all -DCMAKE_BUILD_TYPE=Debug -DSTOCHAL_SANITIZE=ON -DSTOCHAL_BENCH=OFF
+  ctest --test-dir "$build/sanitize" -j$jobs --output-on-failure
 }
 mkdir -p "$build"
 
@@ -41,8 +43,13 @@ wait
 
 # The wine tests spend most of their time waiting for windows and timers,
 # so the sanitizer and 32-bit builds run beside them.
+# The installer test waits on this lock until the i686 DLL is built.
+export STOCHAL_I686_LOCK="$build/mingw32.lock"
+exec 9>"$STOCHAL_I686_LOCK"
+flock 9
 sanitizer_and_32_bit >"$build/side.log" 2>&1 &
 side=$!
+exec 9>&-
 step "Windows x86_64 under wine"
 wine_status=0
 xvfb-run -a ctest --test-dir "$build/mingw64" -j$jobs --output-on-failure || wine_status=$?
