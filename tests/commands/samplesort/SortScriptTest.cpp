@@ -236,7 +236,7 @@ TEST_F(SortCommand, ExcelFailureMidWayGivesTheSheetBack)
     EXPECT_TRUE(saysSo);
 }
 
-TEST_F(SortCommand, EscStopsTheInPlaceSortBeforeItWrites)
+TEST_F(SortCommand, EscStopsTheSortBeforeItWritesOrCopies)
 {
     const HostRun run = RunSteps("sort-esc",
         SheetSteps() + "seed 21\n" + kOpen + "press 220\nesc\npress 1\nend\ndump calls\ndump state\ndump cells A1:C6\n");
@@ -244,6 +244,10 @@ TEST_F(SortCommand, EscStopsTheInPlaceSortBeforeItWrites)
     EXPECT_TRUE(run.After("Range.Item=\t").empty());
     EXPECT_EQ(Tail(run, 6), StoredAfter({0, 1, 2, 3, 4, 5}, true)) << "the sheet is as it was";
     EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
+
+    const HostRun toClipboard = RunSteps(
+        "sort-esc-clipboard", SheetSteps() + "clearclipboard\nseed 21\n" + kOpen + "esc\npress 1\nend\ndump clipboard\n");
+    EXPECT_EQ(toClipboard.Clipboards(), std::vector<std::string>{"(no text)"}) << "the clipboard as it was";
 }
 
 // A whole column is sorted where its data is; a column without data holds
