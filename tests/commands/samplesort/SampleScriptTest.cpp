@@ -180,7 +180,7 @@ TEST_F(SampleCommand, EscLeavesTheClipboardAsItWas)
     const HostRun run = RunSteps("sample-esc",
         SheetSteps() + "clearclipboard\n" + kOpen + "set 226 3\nesc\npress 1\nend\ndump clipboard\ndump state\n");
     EXPECT_EQ(run.Clipboards(), std::vector<std::string>{"(no text)"});
-    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
 }
 
 TEST_F(SampleCommand, EdgeCountsAndOneRow)
