@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "addin/AboutDialog.h"
-#include "addin/HelpCommand.h"
+#include "win/ui/HtmlHelp.h"
 #include "tests/automation/RegisteredServer.h"
 
 namespace {
@@ -97,7 +97,7 @@ TEST(HelpTopic, IsTheChmBesideTheModuleWithTheIndexTopic)
     ASSERT_NE(dll, nullptr);
     const std::wstring dllPath = CRegisteredServer::DllPath();
     const std::string directory(dllPath.begin(), dllPath.begin() + dllPath.find_last_of(L'\\') + 1);
-    EXPECT_EQ(HelpTopicPath(dll), directory + "StochalHelp.chm::/index.htm");
+    EXPECT_EQ(HelpTopicPath(dll, "index.htm"), directory + "StochalHelp.chm::/index.htm");
     FreeLibrary(dll);
 }
 

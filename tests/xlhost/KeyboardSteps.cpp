@@ -1,5 +1,5 @@
-// `alt LETTER`: the access key of a label, as a user presses Alt and the
-// letter in a dialog.
+// Keys as a user presses them in a dialog: `alt LETTER`, the access key of
+// a label; `f1`, help.
 #include <windows.h>
 
 #include <cctype>
@@ -32,11 +32,29 @@ StepResult AltStep(ScriptRunner&, const std::vector<std::string>& words)
     PostMessageW(target, WM_SYSKEYUP, key, scan | kAltHeld | kReleased | 1);
     return StepResult::Done;
 }
+// F1 through the system's input, as a keyboard gives it: the system, not
+// the message loop, turns it into WM_HELP for the focused window (WM_HELP:
+// "Indicates that the user pressed the F1 key"); a posted WM_KEYDOWN would
+// not.
+StepResult HelpKeyStep(ScriptRunner&, const std::vector<std::string>&)
+{
+    INPUT keys[2] = {};
+    for (INPUT& key : keys) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = VK_F1;
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    if (SendInput(2, keys, sizeof(INPUT)) != 2) {
+        throw std::runtime_error("F1 was not taken as input");
+    }
+    return StepResult::Done;
+}
 } // namespace
 
 void AddKeyboardSteps(StepTable& table)
 {
     table["alt"] = {&AltStep, 2, 2, true};
+    table["f1"] = {&HelpKeyStep, 1, 1, true};
 }
 
 } // namespace xlhost

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "win/ui/HtmlHelp.h"
 #include "xlw/XlfBinding.h"
 
 HINSTANCE ResourceModule()
@@ -33,6 +34,10 @@ INT_PTR CModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return OnInit() ? TRUE : FALSE;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_HELP:
+        ShowHelpTopic(m_window, m_helpTopic);
+        SetWindowLongPtrW(m_window, DWLP_MSGRESULT, TRUE);
         return TRUE;
     default: {
         INT_PTR result = 0;

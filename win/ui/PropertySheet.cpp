@@ -1,5 +1,6 @@
 #include "win/ui/PropertySheet.h"
 
+#include "win/ui/HtmlHelp.h"
 #include "win/ui/ModalDialog.h"
 
 namespace {
@@ -134,6 +135,12 @@ LRESULT CALLBACK CWizardSheet::SheetProcedure(HWND window, UINT message, WPARAM 
     LRESULT result = 0;
     if (sheet->OnSheetMessage(message, wParam, lParam, result))
         return result;
+    // F1 on a page's control reaches the sheet as the control's parents
+    // pass WM_HELP up.
+    if (message == WM_HELP) {
+        ShowHelpTopic(window, sheet->m_helpTopic);
+        return TRUE;
+    }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         RemovePropW(window, kSheetProperty);

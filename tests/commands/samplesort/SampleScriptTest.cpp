@@ -66,10 +66,10 @@ TEST_F(SampleCommand, SingleCellIsRefusedBeforeAnyDialog)
 TEST_F(SampleCommand, DefaultsEnablingAndCancel)
 {
     const HostRun run = RunSteps("sample-defaults",
-        SheetSteps() + kOpen
+        "htmlhelp\n" + SheetSteps() + kOpen
             + "controls\nshot sample-dialog.bmp\npress 228\ncontrols\n"
               "press 227\ncontrols\npress 205\ncontrols\n"
-              "alt n\nfocus\nalt u\nfocus\nalt e\nfocus\nalt w\nfocus\npress 2\nend\n");
+              "alt n\nfocus\nalt u\nfocus\nalt e\nfocus\nalt w\nfocus\nf1\nhelped\npress 2\nend\n");
     const std::vector<std::string>& l = run.lines;
     EXPECT_EQ(Control(l, 0, "226"), "Edit\t100\tenabled=1\tchecked=0\tvisible=1");
     EXPECT_EQ(Control(l, 0, "205"), "Button\t&Unique samples\tenabled=1\tchecked=0\tvisible=1");
@@ -82,6 +82,7 @@ TEST_F(SampleCommand, DefaultsEnablingAndCancel)
         << "205 changes nothing else";
     EXPECT_EQ(run.After("focus\t"), (std::vector<std::string>{"226", "205", "227", "228"}))
         << "each access key its control";
+    EXPECT_EQ(run.After("help\t"), std::vector<std::string>{"StochalHelp.chm::/sample.htm\t0\towner=#32770"});
     EXPECT_TRUE(SettingNumbers("Sample Dialog").empty()) << "Cancel saves nothing";
     EXPECT_TRUE(run.Clipboards().empty());
 }

@@ -90,13 +90,14 @@ TEST_F(SortCommand, SingleCellIsRefusedBeforeAnyDialog)
 
 TEST_F(SortCommand, DialogDefaultsAndSavedChoices)
 {
-    HostRun run = RunSteps("sort-defaults", SheetSteps() + kOpen + "controls\nshot sort-dialog.bmp\n"
-                           "alt r\nfocus\nalt i\nfocus\nalt c\nfocus\npress 2\nend\n");
+    HostRun run = RunSteps("sort-defaults", "htmlhelp\n" + SheetSteps() + kOpen + "controls\nshot sort-dialog.bmp\n"
+                           "alt r\nfocus\nalt i\nfocus\nalt c\nfocus\nf1\nhelped\npress 2\nend\n");
     EXPECT_EQ(run.After("219\t"),
         std::vector<std::string>{"Button\tKeep &rows together\tenabled=1\tchecked=1\tvisible=1"});
     EXPECT_EQ(run.After("220\t"), std::vector<std::string>{"Button\t&In-place\tenabled=1\tchecked=0\tvisible=1"});
     EXPECT_EQ(run.After("221\t"), std::vector<std::string>{"Button\t&Clipboard\tenabled=1\tchecked=1\tvisible=1"});
     EXPECT_EQ(run.After("focus\t"), (std::vector<std::string>{"219", "220", "221"})) << "each access key its control";
+    EXPECT_EQ(run.After("help\t"), std::vector<std::string>{"StochalHelp.chm::/sort.htm\t0\towner=#32770"});
     EXPECT_TRUE(SettingNumbers("Random Sort").empty()) << "Cancel saves nothing";
 
     run = RunSteps("sort-save",
