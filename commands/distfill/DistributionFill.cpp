@@ -13,6 +13,7 @@
 #include "win/com/ComError.h"
 #include "win/excel/ExcelCApi.h"
 #include "win/ui/Errors.h"
+#include "win/ui/ThemeScope.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ COutputChoice ChoiceOf(const CWtlDistChooserWizard& wizard)
 
 void ShowUnexpectedError(HRESULT code)
 {
+    CThemeScope themed;
     MessageBoxW(nullptr, UnexpectedErrorText(code).c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
 }
 

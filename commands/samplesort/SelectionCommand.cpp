@@ -6,6 +6,7 @@
 #include "win/com/ComError.h"
 #include "win/excel/ExcelCApi.h"
 #include "win/ui/MessageBoxes.h"
+#include "win/ui/ThemeScope.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ bool RunGuarded(const CExcelApplication& application, const wchar_t* emptyMessag
     try {
         const CExcelRange selection = CExcelRange::From(application.WindowSelection());
         if (selection.RowCount() < 2 && selection.ColumnCount() < 2) {
+            CThemeScope themed;
             MessageBoxW(owner, emptyMessage, L"Empty selection", MB_OK);
             return false;
         }

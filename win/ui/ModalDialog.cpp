@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "win/ui/HtmlHelp.h"
+#include "win/ui/ThemeScope.h"
 #include "xlw/XlfBinding.h"
 
 HINSTANCE ResourceModule()
@@ -12,6 +13,7 @@ HINSTANCE ResourceModule()
 
 INT_PTR CModalDialog::DoModal(HWND owner)
 {
+    CThemeScope themed;
     return DialogBoxParamW(ResourceModule(), MAKEINTRESOURCEW(m_templateId), owner, &CModalDialog::Procedure,
                            reinterpret_cast<LPARAM>(this));
 }
@@ -101,5 +103,6 @@ void CModalDialog::FocusItem(int id) const
 
 int CModalDialog::ShowMessage(const std::wstring& text, const std::wstring& caption, UINT flags) const
 {
+    CThemeScope themed;
     return MessageBoxW(m_window, text.c_str(), caption.c_str(), flags);
 }

@@ -2,6 +2,7 @@
 
 #include "win/ui/HtmlHelp.h"
 #include "win/ui/ModalDialog.h"
+#include "win/ui/ThemeScope.h"
 
 namespace {
 const wchar_t kSheetProperty[] = L"Stochal.WizardSheet";
@@ -99,6 +100,7 @@ INT_PTR CWizardSheet::ShowModal(HWND owner)
     header.ppsp = pages.data();
     header.pfnCallback = &CWizardSheet::SheetCallback;
     m_finished = false;
+    CThemeScope themed;
     t_creating = this;
     const INT_PTR shown = PropertySheetW(&header);
     t_creating = nullptr;

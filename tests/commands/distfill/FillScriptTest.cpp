@@ -113,8 +113,8 @@ TEST_F(DistFillCommand, SingleSelectedCellGetsTheSeededValue)
 TEST_F(DistFillCommand, AddressFillsColumnByColumnNewSheetRowByRow)
 {
     const HostRun run = RunSteps("fill-orders",
-        "htmlhelp\nselect A1\nseed 1\n" + kOpenWizard + "f1\nhelped\n" + kToNormal
-        + "wizard next\nf1\nhelped\nwizard next\nf1\nhelped\n"
+        "htmlhelp\nselect A1\nseed 1\n" + kOpenWizard + "f1\nhelped\nccversion 0x3024\n" + kToNormal
+        + "wizard next\nf1\nhelped\nwizard next\nf1\nhelped\nccversion 1000\nccversion 1021\n"
           "press 1001\nset 1021 B2:C3\nwizard finish\nend\ndump cells B2:C3\n"
           "seed 1\n" + kOpenWizard + kToPage3 + "press 1004\nset 1019 2\nset 1017 2\nwizard finish\nend\n"
           "dump sheets\ndump cells A1:B2\n");
@@ -131,6 +131,8 @@ TEST_F(DistFillCommand, AddressFillsColumnByColumnNewSheetRowByRow)
     EXPECT_EQ(cell(0, 1), Number(v[2]));
     EXPECT_EQ(cell(1, 1), Number(v[3]));
     EXPECT_EQ(run.lines[at + 2], "Sheet2\t*") << "the new sheet comes first and is active";
+    EXPECT_EQ(run.After("ccversion\t"), (std::vector<std::string>{"0x3024\t6", "1000\t6", "1021\t6"}))
+        << "themed controls on the sheet and its pages";
     EXPECT_EQ(run.After("help\t"), std::vector<std::string>(3, "StochalHelp.chm::/fill-distribution.htm\t0\towner=#32770")) << "F1 on each page";
     EXPECT_EQ(run.lines[at + 3], "Sheet1");
     // A1, B1, A2, B2 in draw order.
