@@ -24,12 +24,14 @@ HANDLE OutputFile(const std::string& path)
                        nullptr);
 }
 
-// Runs xlhost.exe on a script with the product DLL, in the work folder.
-HostRun RunHost(const std::string& script)
+// Runs xlhost.exe on a script with the product DLL, in the work folder,
+// with the host's options besides.
+HostRun RunHost(const std::string& script, const std::string& options = std::string())
 {
     const std::string out = WorkPath("xlhost-out.txt");
     const std::string err = WorkPath("xlhost-err.txt");
-    const std::string command = Quoted(STOCHAL_XLHOST) + " --script " + Quoted(script) + " --dll " + Quoted(STOCHAL_DLL);
+    const std::string command = Quoted(STOCHAL_XLHOST) + " --script " + Quoted(script) + " --dll " + Quoted(STOCHAL_DLL)
+                              + (options.empty() ? std::string() : " " + options);
     HostRun run;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -107,6 +109,14 @@ HostRun ExcelScriptTest::Play(const std::string& name, const std::string& script
 HostRun ExcelScriptTest::RunSteps(const std::string& name, const std::string& steps)
 {
     return Play(name, "register\nconnect\n" + steps);
+}
+
+HostRun ExcelScriptTest::RunStepsWith(const std::string& options, const std::string& name, const std::string& steps)
+{
+    WriteWorkFile(name + ".script", "register\nconnect\n" + steps);
+    HostRun run = RunHost(WorkPath(name + ".script"), options);
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    return run;
 }
 
 void ExcelScriptTest::ExpectOutput(const std::string& script, const std::string& expected, int exitCode)

@@ -77,6 +77,8 @@ protected:
     static HostRun Play(const std::string& name, const std::string& script);
     // Plays steps after "register" and "connect".
     static HostRun RunSteps(const std::string& name, const std::string& steps);
+    // The same with the host's options, such as "--decimal ,".
+    static HostRun RunStepsWith(const std::string& options, const std::string& name, const std::string& steps);
     // The whole output and exit code of a script file against its expected file.
     static void ExpectOutput(const std::string& script, const std::string& expected, int exitCode = 0);
 };

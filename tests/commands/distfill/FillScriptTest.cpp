@@ -243,3 +243,18 @@ TEST_F(DistFillProgress, NoWorkbookEndsWithTheNullObjectErrorAndSavesNothing)
     EXPECT_EQ(parts[2].at(1), "ScreenUpdating\tTRUE\tlcid=0x0800");
     EXPECT_EQ(SettingsSnapshot("Distributions"), before) << "an Excel error saves nothing";
 }
+
+// A user whose region setting has a decimal comma types "0,5" and sees the
+// parameters with commas; a point still reads; the registry keeps points,
+// so a change of region reads the saved values unchanged.
+TEST_F(DistFillCommand, ParametersReadAndShowTheUsersDecimalSeparatorAndSaveWithAPoint)
+{
+    const HostRun run = RunStepsWith("--decimal ,", "fill-decimal-comma",
+        "select A1\n" + kOpenWizard + kToNormal + "wizard next\nset 777 0,5\nset 778 2.5\nwizard back\n"
+        "wizard next\ncontrols\nwizard next\npress 1000\nwizard finish\nend\n");
+    EXPECT_EQ(run.After("777\t"), std::vector<std::string>{"Edit\t0,5\tenabled=1\tchecked=0\tvisible=1"});
+    EXPECT_EQ(run.After("778\t"), std::vector<std::string>{"Edit\t2,5\tenabled=1\tchecked=0\tvisible=1"});
+    const std::string saved = SettingsSnapshot("Distributions\\Normal");
+    EXPECT_NE(saved.find("REG_SZ    0.5"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("REG_SZ    2.5"), std::string::npos) << saved;
+}
