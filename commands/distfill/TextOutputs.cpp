@@ -1,4 +1,5 @@
 #include "commands/distfill/FillOutputs.h"
+#include "commands/distfill/SpreadsheetXml.h"
 #include "commands/distfill/SystemError.h"
 #include "commands/distfill/ValueLines.h"
 #include "commands/distfill/ValueText.h"
@@ -73,6 +74,7 @@ void CopyToClipboard(VGenerateWrapper& job, const qdists::VDistribution& distrib
         return;
     try {
         clipboard.SetText(std::wstring(text.Text().begin(), text.Text().end()));
+        clipboard.AddFormat(L"XML Spreadsheet", SpreadsheetXml(text.Text()));
     } catch (const COSError& error) {
         ShowSystemError(owner, kCannotSetClipboard, error.Code());
     }

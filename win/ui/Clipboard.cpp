@@ -67,3 +67,12 @@ void CClipboard::SetText(const std::wstring& text)
     narrow.HandTo(CF_TEXT);
     wide.HandTo(CF_UNICODETEXT);
 }
+
+void CClipboard::AddFormat(const wchar_t* formatName, const std::string& bytes)
+{
+    const UINT format = RegisterClipboardFormatW(formatName);
+    CGlobalBlock block(bytes.c_str(), bytes.size() + 1);
+    if (!m_open || format == 0)
+        throw COSError(kSetFailed);
+    block.HandTo(format);
+}

@@ -17,6 +17,10 @@ public:
     // CF_UNICODETEXT, so characters outside that code page survive.
     // Raises COSError("Failed to set clipboard data.") on failure.
     void SetText(const std::wstring& text);
+    // Adds bytes in a format registered by name (such as "XML Spreadsheet")
+    // beside what is on the clipboard; a NUL byte follows them. Raises
+    // COSError("Failed to set clipboard data.") on failure.
+    void AddFormat(const wchar_t* formatName, const std::string& bytes);
 
 private:
     bool m_open;

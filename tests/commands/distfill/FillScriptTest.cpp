@@ -150,7 +150,7 @@ TEST_F(DistFillCommand, ClipboardBytesAndOneLineFileReplacingAnOldOne)
     WriteWorkFile("one.txt", "old 1\nold 2\nold 3\n");
     const HostRun run = RunSteps("fill-texts",
         "clearclipboard\nselect A1\nseed 1\n" + kOpenWizard + kToNormal + kToPage3
-        + "press 1002\nset 1005 3\nset 1006 2\nwizard finish\nend\ndump clipboard\n"
+        + "press 1002\nset 1005 3\nset 1006 2\nwizard finish\nend\ndump clipboard\ndump formats\n"
           "seed 1\n" + kOpenWizard + kToPage3 + "press 1003\nset 1008 " + WorkPath("one.txt")
         + "\nset 1007 1\nwizard finish\nend\n");
     const std::vector<std::string> v = KnownDrawTexts("Normal", "0,1", 1, 6);
@@ -167,6 +167,25 @@ TEST_F(DistFillCommand, ClipboardBytesAndOneLineFileReplacingAnOldOne)
         for (std::size_t column = 0; column < 3; ++column)
             ExpectValueText(values[column], v[row * 3 + column]);
     }
+    // Beside the text, the same values as numbers in the XML Spreadsheet
+    // format, which Excel of any language pastes as numbers.
+    const std::vector<std::string> formats = run.After("formats\t");
+    ASSERT_EQ(formats.size(), 1u);
+    for (const char* format : {"CF_TEXT", "CF_UNICODETEXT", "XML Spreadsheet"})
+        EXPECT_NE(("\t" + formats[0] + "\t").find(std::string("\t") + format + "\t"), std::string::npos) << formats[0];
+    const std::vector<std::string> xml = run.After("XML Spreadsheet\t");
+    ASSERT_EQ(xml.size(), 1u);
+    std::string rows;
+    for (const std::string& line : lines) {
+        rows += "<Row>";
+        for (const std::string& value : Split(line, '\t'))
+            rows += "<Cell><Data ss:Type=\"Number\">" + value + "</Data></Cell>";
+        rows += "</Row>";
+    }
+    EXPECT_EQ(Unescaped(xml[0]),
+              "<?xml version=\"1.0\"?>\n<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\""
+              " xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\"><Worksheet ss:Name=\"Sheet1\"><Table>"
+                  + rows + "</Table></Worksheet></Workbook>\n" + std::string(1, '\0'));
 
     const std::string file = ReadWorkFile("one.txt");
     ASSERT_FALSE(file.empty());
