@@ -5,7 +5,7 @@
 
 #include "resources/ResourceIds.h"
 
-CAboutDialog::CAboutDialog() : CModalDialog(IDD_ABOUT) {}
+CAboutDialog::CAboutDialog() : CModalDialog(IDD_ABOUT, L"about.htm") {}
 
 bool CAboutDialog::OnInit()
 {

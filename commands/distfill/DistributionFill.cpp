@@ -12,6 +12,7 @@
 #include "engine/InternalGenerator.h"
 #include "win/com/ComError.h"
 #include "win/ui/Errors.h"
+#include "win/ui/ThemeScope.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ COutputChoice ChoiceOf(const CWtlDistChooserWizard& wizard)
 
 void ShowUnexpectedError(HWND owner, HRESULT code)
 {
+    CThemeScope themed;
     MessageBoxW(owner, UnexpectedErrorText(code).c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
 }
 

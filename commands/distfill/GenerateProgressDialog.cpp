@@ -5,6 +5,7 @@
 
 #include "resources/ResourceIds.h"
 #include "win/ui/ModalDialog.h"
+#include "win/ui/ThemeScope.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ DWORD WINAPI CGenerateProgressDialog::ThreadMain(void* parameter)
 void CGenerateProgressDialog::Run()
 {
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    CThemeScope themed; // this thread's own: a context is active per thread
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     HWND window = CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(IDD_GENERATING), nullptr,

@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "win/ui/ThemeScope.h"
+
 namespace {
 
 constexpr std::size_t kMessageLimit = 2048;
@@ -27,6 +29,7 @@ std::wstring SystemErrorMessage(const wchar_t* format, DWORD code)
 
 void ShowSystemError(HWND owner, const wchar_t* format, DWORD code)
 {
+    CThemeScope themed;
     MessageBoxW(owner, SystemErrorMessage(format, code).c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -3,7 +3,9 @@
 #include <limits>
 #include <memory>
 #include <new>
+#include <string_view>
 
+#include "commands/distfill/SpreadsheetXml.h"
 #include "commands/distfill/SystemError.h"
 #include "commands/distfill/ValueLines.h"
 #include "commands/distfill/ValueText.h"
@@ -66,6 +68,17 @@ std::unique_ptr<CClipboardText> ReserveClipboardText(std::uint64_t longest)
     }
 }
 
+// The values as XML Spreadsheet too, when the process has room for that
+// form beside the text: a very large output goes as text alone.
+std::string SpreadsheetXmlIfRoom(std::string_view text)
+{
+    try {
+        return SpreadsheetXml(text);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+}
+
 } // namespace
 
 void CopyToClipboard(VGenerateWrapper& job, const qdists::VDistribution& distribution, CUnitStream& stream, HWND owner,
@@ -100,7 +113,10 @@ void CopyToClipboard(VGenerateWrapper& job, const qdists::VDistribution& distrib
     if (aborted)
         return;
     try {
+        const std::string xml = SpreadsheetXmlIfRoom(clipText->View());
         clipboard.SetText(*clipText);
+        if (!xml.empty())
+            clipboard.AddFormat(L"XML Spreadsheet", xml);
     } catch (const COSError& error) {
         ShowSystemError(owner, kCannotSetClipboard, error.Code());
     }

@@ -21,7 +21,7 @@ const wchar_t kNo[] = L"NO";
 } // namespace
 
 CRandomDialog::CRandomDialog(CExcelApplication application)
-    : CModalDialog(IDD_RANDOM_FILL), m_application(std::move(application))
+    : CModalDialog(IDD_RANDOM_FILL, L"fill-simple.htm"), m_application(std::move(application))
 {
 }
 

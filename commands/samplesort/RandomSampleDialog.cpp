@@ -13,7 +13,7 @@ const wchar_t kNoCaption[] = L"";
 } // namespace
 
 CRandomSample::CRandomSample(const CExcelRange& selection)
-    : CModalDialog(IDD_RANDOM_SAMPLE), m_selection(selection), m_rows(selection.RowCount()),
+    : CModalDialog(IDD_RANDOM_SAMPLE, L"sample.htm"), m_selection(selection), m_rows(selection.RowCount()),
       m_columns(selection.ColumnCount())
 {
     // The columns of a block are consecutive sheet columns from its first.

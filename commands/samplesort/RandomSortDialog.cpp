@@ -9,7 +9,7 @@ const char kSection[] = "Random Sort";
 
 } // namespace
 
-CRandomSort::CRandomSort() : CModalDialog(IDD_RANDOM_SORT) {}
+CRandomSort::CRandomSort() : CModalDialog(IDD_RANDOM_SORT, L"sort.htm") {}
 
 bool CRandomSort::OnInit()
 {

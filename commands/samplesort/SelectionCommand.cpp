@@ -6,6 +6,7 @@
 
 #include "win/com/ComError.h"
 #include "win/ui/MessageBoxes.h"
+#include "win/ui/ThemeScope.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ bool RunGuarded(const CExcelApplication& application, const wchar_t* emptyMessag
         const std::optional<CExcelRange> selection
             = application.UsedPart(CExcelRange::From(application.WindowSelection()));
         if (!selection || (selection->RowCount() < 2 && selection->ColumnCount() < 2)) {
+            CThemeScope themed;
             MessageBoxW(owner, emptyMessage, L"Empty selection", MB_OK);
             return false;
         }

@@ -134,12 +134,13 @@ TEST_F(AddInConnection, EachClickRunsItsOwnCommandAndNoneWhileOneRuns)
 
 TEST_F(AboutBox, ShowsTheVersionOfTheResourceAndRestoresExcel)
 {
-    const HostRun run = RunRegistered("about", "connect\nmenu \"&Stochal/&About...\"\nwindow \"About Stochal\"\ncontrols\n"
-                                          "shot about.bmp\npress 1\nend\ndump state\nshutdown\n");
+    const HostRun run = RunRegistered("about", "htmlhelp\nconnect\nmenu \"&Stochal/&About...\"\nwindow \"About Stochal\"\ncontrols\n"
+                                          "shot about.bmp\nf1\nhelped\npress 1\nend\ndump state\nshutdown\n");
     bool version = false;
     for (const std::string& line : run.lines)
         version = version || (line.rfind("208\t", 0) == 0 && line.find("\t1.0.0.0\t") != std::string::npos);
     EXPECT_TRUE(version) << "no control 208 showing 1.0.0.0";
+    EXPECT_EQ(run.After("help\t"), std::vector<std::string>{"StochalHelp.chm::/about.htm\t0\towner=#32770"});
     EXPECT_TRUE(run.Has("Cursor\t-4143\tlcid=0x0409"));
     EXPECT_TRUE(run.Has("ScreenUpdating\tTRUE\tlcid=0x0409"));
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "addin/AboutDialog.h"
-#include "addin/HelpCommand.h"
+#include "win/ui/HtmlHelp.h"
 #include "tests/automation/RegisteredServer.h"
 
 namespace {
@@ -96,7 +96,7 @@ TEST(HelpTopic, IsTheChmBesideTheModuleWithTheIndexTopic)
     HMODULE dll = LoadLibraryW(CRegisteredServer::DllPath().c_str());
     ASSERT_NE(dll, nullptr);
     const std::wstring dllPath = CRegisteredServer::DllPath();
-    EXPECT_EQ(HelpTopicPath(dll), dllPath.substr(0, dllPath.find_last_of(L'\\') + 1) + L"StochalHelp.chm::/index.htm");
+    EXPECT_EQ(HelpTopicPath(dll, L"index.htm"), dllPath.substr(0, dllPath.find_last_of(L'\\') + 1) + L"StochalHelp.chm::/index.htm");
     FreeLibrary(dll);
 }
 
@@ -117,7 +117,7 @@ TEST(HelpTopic, KeepsAFolderNameOutsideTheAnsiCodePage)
     ASSERT_TRUE(CopyFileW(CRegisteredServer::DllPath().c_str(), copy.c_str(), FALSE));
     HMODULE dll = LoadLibraryW(copy.c_str());
     ASSERT_NE(dll, nullptr);
-    EXPECT_EQ(HelpTopicPath(dll), folder + L"StochalHelp.chm::/index.htm");
+    EXPECT_EQ(HelpTopicPath(dll, L"index.htm"), folder + L"StochalHelp.chm::/index.htm");
     FreeLibrary(dll);
     DeleteFileW(copy.c_str());
     RemoveDirectoryW(folder.c_str());

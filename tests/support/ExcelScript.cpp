@@ -61,10 +61,12 @@ HostRun RunHostWith(const std::string& arguments)
     return run;
 }
 
-// Runs xlhost.exe on a script with the product DLL.
-HostRun RunHost(const std::string& script)
+// Runs xlhost.exe on a script with the product DLL, with the host's
+// options besides.
+HostRun RunHost(const std::string& script, const std::string& options = std::string())
 {
-    return RunHostWith("--script " + Quoted(script) + " --dll " + Quoted(STOCHAL_DLL));
+    return RunHostWith("--script " + Quoted(script) + " --dll " + Quoted(STOCHAL_DLL)
+                       + (options.empty() ? std::string() : " " + options));
 }
 } // namespace
 
@@ -123,6 +125,14 @@ HostRun ExcelScriptTest::Play(const std::string& name, const std::string& script
 HostRun ExcelScriptTest::RunSteps(const std::string& name, const std::string& steps)
 {
     return Play(name, "register\nconnect\n" + steps);
+}
+
+HostRun ExcelScriptTest::RunStepsWith(const std::string& options, const std::string& name, const std::string& steps)
+{
+    WriteWorkFile(name + ".script", "register\nconnect\n" + steps);
+    HostRun run = RunHost(WorkPath(name + ".script"), options);
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    return run;
 }
 
 void ExcelScriptTest::ExpectOutput(const std::string& script, const std::string& expected, int exitCode)

@@ -80,6 +80,8 @@ protected:
     // The command-line mode: xlhost.exe [--excel4] --dll DLL ARGUMENTS...
     // (each argument quoted), in the work folder.
     static HostRun RunCommandLine(bool excel4, const std::vector<std::string>& arguments);
+    // The same with the host's options, such as "--decimal ,".
+    static HostRun RunStepsWith(const std::string& options, const std::string& name, const std::string& steps);
     // The whole output and exit code of a script file against its expected file.
     static void ExpectOutput(const std::string& script, const std::string& expected, int exitCode = 0);
 };

@@ -100,6 +100,38 @@ void DumpClipboard(ScriptRunner& runner)
     }
 }
 
+// The formats on the clipboard in the order it lists them, by name
+// (CF_TEXT and the other standard ones by their constant's name); then
+// the content of the XML Spreadsheet format when it is there.
+void DumpClipboardFormats(ScriptRunner& runner)
+{
+    static const std::pair<UINT, const char*> standard[] = {
+        {CF_TEXT, "CF_TEXT"}, {CF_OEMTEXT, "CF_OEMTEXT"}, {CF_UNICODETEXT, "CF_UNICODETEXT"}, {CF_LOCALE, "CF_LOCALE"}};
+    if (!OpenClipboard(Model().mainWindow)) {
+        throw std::runtime_error("cannot open the clipboard");
+    }
+    std::string line = "formats";
+    for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+        char name[256] = {};
+        for (const auto& known : standard) {
+            if (known.first == format) {
+                std::snprintf(name, sizeof name, "%s", known.second);
+            }
+        }
+        if (name[0] == '\0' && GetClipboardFormatNameA(format, name, sizeof name) == 0) {
+            std::snprintf(name, sizeof name, "#%u", format);
+        }
+        line += std::string("\t") + name;
+    }
+    std::string xml;
+    const bool hasXml = ClipboardBytes(RegisterClipboardFormatA("XML Spreadsheet"), xml);
+    CloseClipboard();
+    runner.Print(line);
+    if (hasXml) {
+        runner.Print("XML Spreadsheet\t" + Escaped(xml));
+    }
+}
+
 void DumpMenu(ScriptRunner& runner, const ControlNode& node, const std::string& indent)
 {
     for (const auto& child : node.children) {
@@ -137,6 +169,8 @@ StepResult DumpStep(ScriptRunner& runner, const std::vector<std::string>& words)
         }
     } else if (what == "clipboard") {
         DumpClipboard(runner);
+    } else if (what == "formats") {
+        DumpClipboardFormats(runner);
     } else if (what == "images") {
         DumpRibbonImages(runner);
     } else if (what == "menu") {

@@ -95,6 +95,8 @@ ScriptRunner::ScriptRunner(const std::string& scriptPath, std::string dllPath, E
     AddDumpSteps(m_table);
     AddWindowSteps(m_table);
     AddFocusSteps(m_table);
+    AddKeyboardSteps(m_table);
+    AddHtmlHelpSteps(m_table);
     AddWatchSteps(m_table);
     AddRibbonSteps(m_table);
     AddFormulaSteps(m_table);

@@ -34,6 +34,8 @@ void AddAddInSteps(StepTable& table);
 void AddDumpSteps(StepTable& table);
 void AddWindowSteps(StepTable& table);
 void AddFocusSteps(StepTable& table);
+void AddKeyboardSteps(StepTable& table);
+void AddHtmlHelpSteps(StepTable& table);
 void AddWatchSteps(StepTable& table);
 void AddRibbonSteps(StepTable& table);
 void AddFormulaSteps(StepTable& table);

@@ -6,6 +6,7 @@
 #include <prsht.h>
 
 #include <cctype>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "tests/xlhost/HostModel.h"
@@ -307,6 +308,47 @@ StepResult ControlsStep(ScriptRunner& runner, const std::vector<std::string>&)
     return StepResult::Done;
 }
 
+// The major version of the common controls serving the control's class:
+// the module that holds its window procedure is the Common Controls
+// assembly's comctl32, in the side-by-side folder named by the assembly
+// ("..._microsoft.windows.common-controls_<token>_6.0.2600.2982_..."), or
+// user32 with the classic controls, 5. Wine's comctl32 reports 5.81 through
+// DllGetVersion in either folder, so the folder is what tells.
+int ServingVersion(HWND control)
+{
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(GetClassLongPtrW(control, GCLP_WNDPROC)), &module);
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(module, path, MAX_PATH);
+    std::string folder(path);
+    for (char& c : folder) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    const std::string assembly = "microsoft.windows.common-controls_";
+    const std::size_t at = folder.find(assembly);
+    if (at == std::string::npos) {
+        return 5;
+    }
+    const std::size_t version = folder.find('_', at + assembly.size());
+    return version == std::string::npos ? 0 : std::atoi(folder.c_str() + version + 1);
+}
+
+// CCM_GETVERSION: "the version number used by the control"; 6 where the
+// creator's activation context asked for Common Controls 6. Wine's themed
+// buttons and edits do not answer it (0): then the version of the
+// controls that serve the class.
+StepResult ControlVersionStep(ScriptRunner& runner, const std::vector<std::string>& words)
+{
+    HWND control = Control(words[1]);
+    LRESULT version = SendMessageW(control, CCM_GETVERSION, 0, 0);
+    if (version == 0) {
+        version = ServingVersion(control);
+    }
+    runner.Print("ccversion\t" + words[1] + "\t" + std::to_string(version));
+    return StepResult::Done;
+}
+
 StepResult ShotStep(ScriptRunner&, const std::vector<std::string>& words)
 {
     SaveWindowBitmap(CurrentWindow(), words[1]);
@@ -344,6 +386,7 @@ void AddWindowSteps(StepTable& table)
     table["owner"] = {&OwnerStep, 1, 1, true};
     table["controls"] = {&ControlsStep, 1, 1, true};
     table["shot"] = {&ShotStep, 2, 2, true};
+    table["ccversion"] = {&ControlVersionStep, 2, 2, true};
     table["end"] = {&EndStep, 1, 1, true};
     table["wait"] = {&WaitStep, 2, 2, true};
 }

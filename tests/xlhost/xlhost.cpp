@@ -10,9 +10,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
+#include "tests/xlhost/DecimalOption.h"
 #include "tests/xlhost/HostDispatch.h"
 #include "tests/xlhost/ScriptHost.h"
 
@@ -134,6 +136,9 @@ int Run(int argc, char** argv)
 int main(int argc, char** argv)
 {
     try {
+        if (const std::optional<int> code = xlhost::RunWithDecimalSeparator(argc, argv)) {
+            return *code;
+        }
         return Run(argc, argv);
     } catch (const std::exception& e) {
         std::cerr << "xlhost: " << e.what() << "\n";

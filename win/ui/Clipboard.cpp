@@ -141,3 +141,14 @@ void CClipboard::SetText(CClipboardText& text)
     HandOver(text.m_narrow, text.m_size + 1, CF_TEXT);
     HandOver(text.m_wide, (text.m_size + 1) * sizeof(wchar_t), CF_UNICODETEXT);
 }
+
+void CClipboard::AddFormat(const wchar_t* formatName, const std::string& bytes)
+{
+    const UINT format = RegisterClipboardFormatW(formatName);
+    if (!m_open || format == 0)
+        throw COSError(kSetFailed);
+    CGlobalBlock block(bytes.size() + 1);
+    std::memcpy(block.Lock(), bytes.c_str(), bytes.size() + 1);
+    block.Unlock();
+    block.HandTo(format);
+}

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // Text of ASCII characters written straight into the memory the clipboard
 // takes, with room for its wide form reserved beside it from the start: a
@@ -21,6 +22,8 @@ public:
     void Append(const char* text, std::size_t length);
     void Append(char character) { Append(&character, 1); }
     std::size_t Size() const { return m_size; }
+    // The characters appended so far, until the text goes to the clipboard.
+    std::string_view View() const { return {m_text, m_size}; }
 
 private:
     friend class CClipboard;
@@ -51,6 +54,10 @@ public:
     // The same for text built in clipboard memory: its CF_UNICODETEXT is
     // its characters widened, its CF_TEXT its bytes.
     void SetText(CClipboardText& text);
+    // Adds bytes in a format registered by name (such as "XML Spreadsheet")
+    // beside what is on the clipboard; a NUL byte follows them. Raises
+    // COSError("Failed to set clipboard data.") on failure.
+    void AddFormat(const wchar_t* formatName, const std::string& bytes);
 
 private:
     bool m_open;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "win/ui/Errors.h"
+#include "win/ui/ThemeScope.h"
 
 std::wstring ComErrorText(const std::wstring& prefix, const CComError& error)
 {
@@ -18,6 +19,7 @@ std::wstring ComErrorText(const std::wstring& prefix, const CComError& error)
 
 void ShowError(HWND owner, const std::wstring& text)
 {
+    CThemeScope themed;
     MessageBoxW(owner, text.c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
 }
 

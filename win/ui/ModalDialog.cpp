@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "win/ui/HtmlHelp.h"
+#include "win/ui/ThemeScope.h"
 #include "xlw/XlfBinding.h"
 
 HINSTANCE ResourceModule()
@@ -11,6 +13,7 @@ HINSTANCE ResourceModule()
 
 INT_PTR CModalDialog::DoModal(HWND owner)
 {
+    CThemeScope themed;
     return DialogBoxParamW(ResourceModule(), MAKEINTRESOURCEW(m_templateId), owner, &CModalDialog::Procedure,
                            reinterpret_cast<LPARAM>(this));
 }
@@ -33,6 +36,10 @@ INT_PTR CModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return OnInit() ? TRUE : FALSE;
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+    case WM_HELP:
+        ShowHelpTopic(m_window, m_helpTopic);
+        SetWindowLongPtrW(m_window, DWLP_MSGRESULT, TRUE);
         return TRUE;
     default: {
         INT_PTR result = 0;
@@ -96,5 +103,6 @@ void CModalDialog::FocusItem(int id) const
 
 int CModalDialog::ShowMessage(const std::wstring& text, const std::wstring& caption, UINT flags) const
 {
+    CThemeScope themed;
     return MessageBoxW(m_window, text.c_str(), caption.c_str(), flags);
 }

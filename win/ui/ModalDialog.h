@@ -17,7 +17,8 @@ public:
     INT_PTR DoModal(HWND owner);
 
 protected:
-    explicit CModalDialog(WORD templateId) : m_templateId(templateId) {}
+    // F1 shows helpTopic, a topic of the help file such as L"sort.htm".
+    CModalDialog(WORD templateId, const wchar_t* helpTopic) : m_templateId(templateId), m_helpTopic(helpTopic) {}
     virtual ~CModalDialog() = default;
 
     // WM_INITDIALOG. Return false when the focus was set by the handler.
@@ -51,6 +52,7 @@ private:
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     WORD m_templateId;
+    const wchar_t* m_helpTopic;
     HWND m_window = nullptr;
 };
 

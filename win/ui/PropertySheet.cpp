@@ -1,6 +1,8 @@
 #include "win/ui/PropertySheet.h"
 
+#include "win/ui/HtmlHelp.h"
 #include "win/ui/ModalDialog.h"
+#include "win/ui/ThemeScope.h"
 
 namespace {
 const wchar_t kSheetProperty[] = L"Stochal.WizardSheet";
@@ -98,6 +100,7 @@ INT_PTR CWizardSheet::ShowModal(HWND owner)
     header.ppsp = pages.data();
     header.pfnCallback = &CWizardSheet::SheetCallback;
     m_finished = false;
+    CThemeScope themed;
     t_creating = this;
     const INT_PTR shown = PropertySheetW(&header);
     t_creating = nullptr;
@@ -134,6 +137,12 @@ LRESULT CALLBACK CWizardSheet::SheetProcedure(HWND window, UINT message, WPARAM 
     LRESULT result = 0;
     if (sheet->OnSheetMessage(message, wParam, lParam, result))
         return result;
+    // F1 on a page's control reaches the sheet as the control's parents
+    // pass WM_HELP up.
+    if (message == WM_HELP) {
+        ShowHelpTopic(window, sheet->m_helpTopic);
+        return TRUE;
+    }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         RemovePropW(window, kSheetProperty);

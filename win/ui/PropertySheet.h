@@ -47,7 +47,8 @@ private:
 // answer the private messages its pages send it.
 class CWizardSheet {
 public:
-    CWizardSheet() = default;
+    // F1 on any page shows helpTopic, a topic of the help file.
+    explicit CWizardSheet(const wchar_t* helpTopic) : m_helpTopic(helpTopic) {}
     virtual ~CWizardSheet() = default;
     CWizardSheet(const CWizardSheet&) = delete;
     CWizardSheet& operator=(const CWizardSheet&) = delete;
@@ -69,6 +70,7 @@ private:
     static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);
     static LRESULT CALLBACK SheetProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    const wchar_t* m_helpTopic;
     std::vector<CWizardPage*> m_pages;
     HWND m_window = nullptr;
     WNDPROC m_previousProcedure = nullptr;

@@ -53,6 +53,7 @@ void CChooseMethod::OnInit()
     CheckMethod(m_settings.method);
     FillFields();
     UpdateEnabledControls();
+    MoveTabStopToCheckedMethod();
 }
 
 void CChooseMethod::OnSetActive()
@@ -84,6 +85,18 @@ void CChooseMethod::UpdateEnabledControls() const
     }
 }
 
+// Tab enters the group at its checked button, which is always enabled; the
+// first button may not be.
+void CChooseMethod::MoveTabStopToCheckedMethod() const
+{
+    const unsigned checked = CheckedMethod();
+    for (unsigned id = kMethodSelectionId; id <= kMethodWorksheetId; ++id) {
+        const HWND button = Item(static_cast<int>(id));
+        const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+        SetWindowLongPtrW(button, GWL_STYLE, id == checked ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+    }
+}
+
 void CChooseMethod::FillFields() const
 {
     switch (m_settings.method) {
@@ -111,10 +124,12 @@ void CChooseMethod::OnCommand(WORD id, WORD code)
 {
     if (code != BN_CLICKED)
         return;
-    if (id >= kMethodSelectionId && id <= kMethodWorksheetId)
+    if (id >= kMethodSelectionId && id <= kMethodWorksheetId) {
         UpdateEnabledControls();
-    else if (id == kBrowseButton)
+        MoveTabStopToCheckedMethod();
+    } else if (id == kBrowseButton) {
         Browse();
+    }
 }
 
 std::wstring CChooseMethod::FieldText(int id, size_t maxChars) const
@@ -159,7 +174,8 @@ void CChooseMethod::Browse()
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.lpstrDefExt = L"txt";
-    dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    // Excel's current directory is not ours to move.
+    dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
     if (GetSaveFileNameW(&dialog))
         SetDlgItemTextW(Handle(), kFileEdit, name.data());
 }

@@ -35,6 +35,7 @@ private:
     unsigned CheckedMethod() const;
     void CheckMethod(unsigned method) const;
     void UpdateEnabledControls() const;
+    void MoveTabStopToCheckedMethod() const;
     void FillFields() const;
     std::wstring FieldText(int id, size_t maxChars) const;
     void Browse();

@@ -1,5 +1,6 @@
 #include "commands/distfill/wizard/ChooserText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cmath>
@@ -31,19 +32,23 @@ std::string AsciiOf(const std::wstring& text)
     return ascii;
 }
 
-std::wstring FormatParameter(const qdists::ParameterInfo& info, double value)
+std::wstring FormatParameter(const qdists::ParameterInfo& info, double value, wchar_t decimal)
 {
     char text[64];
     if (info.isInteger)
         std::snprintf(text, sizeof text, "%d", SaturatedInt(static_cast<long>(std::trunc(value))));
     else
         std::snprintf(text, sizeof text, "%g", value);
-    return std::wstring(text, text + std::char_traits<char>::length(text));
+    std::wstring shown(text, text + std::char_traits<char>::length(text));
+    std::replace(shown.begin(), shown.end(), L'.', decimal);
+    return shown;
 }
 
-double ParseParameter(const qdists::ParameterInfo& info, const std::wstring& text)
+double ParseParameter(const qdists::ParameterInfo& info, const std::wstring& text, wchar_t decimal)
 {
-    const std::string ascii = AsciiOf(text);
+    std::wstring pointed = text;
+    std::replace(pointed.begin(), pointed.end(), decimal, L'.');
+    const std::string ascii = AsciiOf(pointed);
     if (info.isInteger)
         return static_cast<double>(SaturatedInt(std::strtol(ascii.c_str(), nullptr, 10)));
     return std::strtod(ascii.c_str(), nullptr);

@@ -10,7 +10,7 @@ const char kSelectedValue[] = "Selected";
 constexpr DWORD kSelectedBytes = 156;
 } // namespace
 
-CWtlDistChooserWizard::CWtlDistChooserWizard()
+CWtlDistChooserWizard::CWtlDistChooserWizard() : CWizardSheet(L"fill-distribution.htm")
 {
     for (unsigned i = 0; i < qdists::kDistributionCount; ++i)
         m_distributions.push_back(qdists::CreateInitialDistribution(i));

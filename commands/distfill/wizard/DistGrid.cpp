@@ -18,7 +18,6 @@ namespace {
 constexpr DWORD kSelectedPictureOp = 0xB8074A;
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr int kWheelDelta = 120;
 
 RECT ToRect(const chooser::PixelRect& rect)
 {
@@ -56,6 +55,7 @@ void CWtlDistGrid::SelectDistribution(const qdists::VDistribution* distribution)
     if (!Handle())
         return;
     InvalidateCell(m_selected);
+    ScrollIntoView(m_selected);
     ChangeSelection(m_selected);
 }
 
@@ -64,6 +64,7 @@ LRESULT CWtlDistGrid::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE:
         UpdateScrollBars();
+        ScrollIntoView(m_selected);
         return 0;
     case WM_SIZE:
         UpdateScrollBars();
@@ -102,11 +103,9 @@ LRESULT CWtlDistGrid::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_HSCROLL:
         OnScroll(SB_HORZ, LOWORD(wParam));
         return 0;
-    case WM_MOUSEWHEEL: {
-        const int notches = GET_WHEEL_DELTA_WPARAM(wParam) / kWheelDelta;
-        ScrollTo(m_offsetX, m_offsetY - notches * GridGeometry::kLineHeight);
+    case WM_MOUSEWHEEL:
+        OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
         return 0;
-    }
     default:
         break;
     }
@@ -224,6 +223,33 @@ void CWtlDistGrid::EnsureVisible(int index, bool forward)
                         cell.bottom <= m_offsetY + client.bottom;
     if (!inside)
         ScrollTo(m_offsetX, m_offsetY + (forward ? GridGeometry::kLineHeight : -GridGeometry::kLineHeight));
+}
+
+// The least scroll that shows the whole cell.
+void CWtlDistGrid::ScrollIntoView(int index)
+{
+    if (index < 0)
+        return;
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const auto cell = GridGeometry::CellRect(index);
+    int y = m_offsetY;
+    if (cell.bottom > y + client.bottom)
+        y = cell.bottom - client.bottom;
+    if (cell.top < y)
+        y = cell.top;
+    ScrollTo(m_offsetX, y);
+}
+
+// Precision touchpads send fractions of a notch; they add up until a whole
+// notch scrolls a line.
+void CWtlDistGrid::OnWheel(int delta)
+{
+    m_wheelTotal += delta;
+    const int notches = m_wheelTotal / WHEEL_DELTA;
+    m_wheelTotal -= notches * WHEEL_DELTA;
+    if (notches != 0)
+        ScrollTo(m_offsetX, m_offsetY - notches * GridGeometry::kLineHeight);
 }
 
 int CWtlDistGrid::ContentHeight() const

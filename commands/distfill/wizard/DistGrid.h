@@ -38,6 +38,8 @@ private:
     void ChangeSelection(int index);
     void InvalidateCell(int index) const;
     void EnsureVisible(int index, bool forward);
+    void ScrollIntoView(int index);
+    void OnWheel(int delta);
 
     // Scrolling: offsets and sizes in pixels.
     void UpdateScrollBars();
@@ -50,4 +52,5 @@ private:
     bool m_focused = false;
     int m_offsetX = 0;
     int m_offsetY = 0;
+    int m_wheelTotal = 0; // wheel movement short of a notch
 };

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -23,15 +24,18 @@ void CWtlGraphContinuous::Paint(HDC dc, const RECT& client) const
     FillRect(dc, &client, background.Get());
     if (!m_plot.Drawable())
         return;
-    PaintAxes(dc);
     const auto pixels = m_plot.CurvePixels();
     std::vector<POINT> points;
     points.reserve(pixels.size());
     for (const auto& pixel : pixels)
         points.push_back(POINT{pixel.first, pixel.second});
-    CGdiObject<HPEN> curve(CreatePen(PS_SOLID, kCurvePen, kFillColour));
-    CSelectObject pen(dc, curve.Get());
-    Polyline(dc, points.data(), static_cast<int>(points.size()));
+    {
+        CGdiObject<HPEN> curve(CreatePen(PS_SOLID, kCurvePen, kFillColour));
+        CSelectObject pen(dc, curve.Get());
+        Polyline(dc, points.data(), static_cast<int>(points.size()));
+    }
+    // Over the curve, so that no label is hidden under it.
+    PaintAxes(dc);
 }
 
 void CWtlGraphContinuous::PaintAxes(HDC dc) const
@@ -52,7 +56,10 @@ void CWtlGraphContinuous::PaintAxes(HDC dc) const
         LineTo(dc, m_plot.LabelsLeft() ? x - kTick : x + kTick, tick.pixel);
         std::snprintf(label, sizeof label, "%g", tick.value);
         const int left = m_plot.LabelsLeft() ? x - kLabelLeftOffset : x + kLabelRightOffset;
-        Text(dc, label, RECT{left, tick.pixel - kLabelAbove, left + kLabelWidth, tick.pixel + kLabelBelow},
+        // The top tick may stand at the window's edge; its label comes down
+        // into the window rather than lose its top.
+        const int top = std::max(0, tick.pixel - kLabelAbove);
+        Text(dc, label, RECT{left, top, left + kLabelWidth, top + kLabelAbove + kLabelBelow},
              (m_plot.LabelsLeft() ? DT_RIGHT : DT_LEFT) | DT_VCENTER);
     }
     MoveToEx(dc, area.left, area.bottom, nullptr);

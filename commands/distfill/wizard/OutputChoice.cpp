@@ -35,11 +35,32 @@ OutputVerdict CheckTable(const std::wstring& rowsText, int rowsId, const std::ws
     return OutputVerdict{true, L"", 0};
 }
 
+bool IsDriveLetter(wchar_t c)
+{
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
+
+bool IsSlash(wchar_t c)
+{
+    return c == L'\\' || c == L'/';
+}
+
+// A drive and its root ("C:\\...") or a network share ("\\\\server\\...");
+// anything else depends on the current directory or drive.
+bool IsFullPath(const std::wstring& name)
+{
+    if (name.size() >= 3 && IsDriveLetter(name[0]) && name[1] == L':' && IsSlash(name[2]))
+        return true;
+    return name.size() >= 3 && IsSlash(name[0]) && IsSlash(name[1]);
+}
+
 OutputVerdict CheckFile(const OutputFields& fields, const OutputChecks& checks, OutputSettings& settings)
 {
     const std::wstring file = fields.file.substr(0, kMaxFileChars);
     if (file.empty())
         return Refuse(L"Please specify a file name.", kFileEdit);
+    if (!IsFullPath(file))
+        return Refuse(L"Please specify the full path of the file, such as C:\\Data\\values.txt.", kFileEdit);
     if (checks.isDirectory && checks.isDirectory(file))
         return Refuse(L"Cannot specify the name of a directory.", kFileEdit);
     const long long count = ReadNumberField(fields.count);

@@ -5,6 +5,7 @@
 #include "commands/distfill/wizard/ChooserMessages.h"
 #include "commands/distfill/wizard/ChooserText.h"
 #include "win/ui/ModalDialog.h"
+#include "win/ui/UserLocale.h"
 
 namespace {
 constexpr int kRowsPerColumn = 3;
@@ -63,7 +64,8 @@ void CWtlParamList::AddParameter(const qdists::ParameterInfo& info)
     // Showing the value is no edit: the value must not pass through its text.
     m_filling = true;
     if (edit.Create(Handle(), field, kFirstFieldId + static_cast<int>(row), m_font))
-        edit.SetText(chooser::FormatParameter(info, m_distribution->GetParameter(static_cast<unsigned>(row))));
+        edit.SetText(chooser::FormatParameter(info, m_distribution->GetParameter(static_cast<unsigned>(row)),
+                                              UserDecimalSeparator()));
     m_filling = false;
     CreateLabel(Widened(info.description).c_str(), field.right + kDescriptionGap, y, kDescriptionWidth);
 }
@@ -93,7 +95,7 @@ void CWtlParamList::OnFieldChanged(int id)
     const size_t index = static_cast<size_t>(id - kFirstFieldId);
     if (m_filling || index >= m_rows.size())
         return;
-    const double value = chooser::ParseParameter(m_rows[index], m_edits[index].Text());
+    const double value = chooser::ParseParameter(m_rows[index], m_edits[index].Text(), UserDecimalSeparator());
     m_distribution->SetParameter(static_cast<unsigned>(index), value);
     SendMessageW(GetParent(Handle()), WMU_PARAM_EDITED, 0, 0);
 }

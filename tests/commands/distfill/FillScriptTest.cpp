@@ -114,8 +114,9 @@ TEST_F(DistFillCommand, SingleSelectedCellGetsTheSeededValue)
 TEST_F(DistFillCommand, AddressFillsColumnByColumnNewSheetRowByRow)
 {
     const HostRun run = RunSteps("fill-orders",
-        "select A1\nseed 1\n" + kOpenWizard + kToNormal + kToPage3
-        + "press 1001\nset 1021 B2:C3\nwizard finish\nend\ndump cells B2:C3\n"
+        "htmlhelp\nselect A1\nseed 1\n" + kOpenWizard + "f1\nhelped\nccversion 0x3024\n" + kToNormal
+        + "wizard next\nf1\nhelped\nwizard next\nf1\nhelped\nccversion 1000\nccversion 1021\n"
+          "press 1001\nset 1021 B2:C3\nwizard finish\nend\ndump cells B2:C3\n"
           "seed 1\n" + kOpenWizard + kToPage3 + "press 1004\nset 1019 2\nset 1017 2\nwizard finish\nend\n"
           "dump sheets\ndump cells A1:B2\n");
     const std::vector<std::string> v = KnownDrawTexts("Normal", "0,1", 1, 4);
@@ -131,6 +132,9 @@ TEST_F(DistFillCommand, AddressFillsColumnByColumnNewSheetRowByRow)
     EXPECT_EQ(cell(0, 1), Number(v[2]));
     EXPECT_EQ(cell(1, 1), Number(v[3]));
     EXPECT_EQ(run.lines[at + 2], "Sheet2\t*") << "the new sheet comes first and is active";
+    EXPECT_EQ(run.After("ccversion\t"), (std::vector<std::string>{"0x3024\t6", "1000\t6", "1021\t6"}))
+        << "themed controls on the sheet and its pages";
+    EXPECT_EQ(run.After("help\t"), std::vector<std::string>(3, "StochalHelp.chm::/fill-distribution.htm\t0\towner=#32770")) << "F1 on each page";
     EXPECT_EQ(run.lines[at + 3], "Sheet1");
     // A1, B1, A2, B2 in draw order.
     EXPECT_EQ(cell(4, 0), Number(v[0]));
@@ -147,7 +151,7 @@ TEST_F(DistFillCommand, ClipboardBytesAndOneLineFileReplacingAnOldOne)
     WriteWorkFile("one.txt", "old 1\nold 2\nold 3\n");
     const HostRun run = RunSteps("fill-texts",
         "clearclipboard\nselect A1\nseed 1\n" + kOpenWizard + kToNormal + kToPage3
-        + "press 1002\nset 1005 3\nset 1006 2\nwizard finish\nend\ndump clipboard\n"
+        + "press 1002\nset 1005 3\nset 1006 2\nwizard finish\nend\ndump clipboard\ndump formats\n"
           "seed 1\n" + kOpenWizard + kToPage3 + "press 1003\nset 1008 " + WorkPath("one.txt")
         + "\nset 1007 1\nwizard finish\nend\n");
     const std::vector<std::string> v = KnownDrawTexts("Normal", "0,1", 1, 6);
@@ -164,6 +168,25 @@ TEST_F(DistFillCommand, ClipboardBytesAndOneLineFileReplacingAnOldOne)
         for (std::size_t column = 0; column < 3; ++column)
             ExpectValueText(values[column], v[row * 3 + column]);
     }
+    // Beside the text, the same values as numbers in the XML Spreadsheet
+    // format, which Excel of any language pastes as numbers.
+    const std::vector<std::string> formats = run.After("formats\t");
+    ASSERT_EQ(formats.size(), 1u);
+    for (const char* format : {"CF_TEXT", "CF_UNICODETEXT", "XML Spreadsheet"})
+        EXPECT_NE(("\t" + formats[0] + "\t").find(std::string("\t") + format + "\t"), std::string::npos) << formats[0];
+    const std::vector<std::string> xml = run.After("XML Spreadsheet\t");
+    ASSERT_EQ(xml.size(), 1u);
+    std::string rows;
+    for (const std::string& line : lines) {
+        rows += "<Row>";
+        for (const std::string& value : Split(line, '\t'))
+            rows += "<Cell><Data ss:Type=\"Number\">" + value + "</Data></Cell>";
+        rows += "</Row>";
+    }
+    EXPECT_EQ(Unescaped(xml[0]),
+              "<?xml version=\"1.0\"?>\n<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\""
+              " xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\"><Worksheet ss:Name=\"Sheet1\"><Table>"
+                  + rows + "</Table></Worksheet></Workbook>\n" + std::string(1, '\0'));
 
     const std::string file = ReadWorkFile("one.txt");
     ASSERT_FALSE(file.empty());
@@ -256,4 +279,19 @@ TEST_F(DistFillProgress, NoWorkbookEndsWithTheNullObjectErrorAndSavesNothing)
     EXPECT_EQ(parts[2].at(0), "Cursor\t-4143\tlcid=0x0409");
     EXPECT_EQ(parts[2].at(1), "ScreenUpdating\tTRUE\tlcid=0x0409");
     EXPECT_EQ(SettingsSnapshot("Distributions"), before) << "an Excel error saves nothing";
+}
+
+// A user whose region setting has a decimal comma types "0,5" and sees the
+// parameters with commas; a point still reads; the registry keeps points,
+// so a change of region reads the saved values unchanged.
+TEST_F(DistFillCommand, ParametersReadAndShowTheUsersDecimalSeparatorAndSaveWithAPoint)
+{
+    const HostRun run = RunStepsWith("--decimal ,", "fill-decimal-comma",
+        "select A1\n" + kOpenWizard + kToNormal + "wizard next\nset 777 0,5\nset 778 2.5\nwizard back\n"
+        "wizard next\ncontrols\nwizard next\npress 1000\nwizard finish\nend\n");
+    EXPECT_EQ(run.After("777\t"), std::vector<std::string>{"Edit\t0,5\tenabled=1\tchecked=0\tvisible=1"});
+    EXPECT_EQ(run.After("778\t"), std::vector<std::string>{"Edit\t2,5\tenabled=1\tchecked=0\tvisible=1"});
+    const std::string saved = SettingsSnapshot("Distributions\\Normal");
+    EXPECT_NE(saved.find("REG_SZ    0.5"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("REG_SZ    2.5"), std::string::npos) << saved;
 }

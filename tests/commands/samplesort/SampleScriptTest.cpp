@@ -68,19 +68,23 @@ TEST_F(SampleCommand, SingleCellIsRefusedBeforeAnyDialog)
 TEST_F(SampleCommand, DefaultsEnablingAndCancel)
 {
     const HostRun run = RunSteps("sample-defaults",
-        SheetSteps() + kOpen
+        "htmlhelp\n" + SheetSteps() + kOpen
             + "owner\ncontrols\nshot sample-dialog.bmp\npress 228\ncontrols\n"
-              "press 227\ncontrols\npress 205\ncontrols\npress 2\nend\n");
+              "press 227\ncontrols\npress 205\ncontrols\n"
+              "alt n\nfocus\nalt u\nfocus\nalt e\nfocus\nalt w\nfocus\nf1\nhelped\npress 2\nend\n");
     const std::vector<std::string>& l = run.lines;
     EXPECT_EQ(Control(l, 0, "226"), "Edit\t100\tenabled=1\tchecked=0\tvisible=1");
-    EXPECT_EQ(Control(l, 0, "205"), "Button\tUnique samples\tenabled=1\tchecked=0\tvisible=1");
-    EXPECT_EQ(Control(l, 0, "227"), "Button\tEqual weights\tenabled=1\tchecked=1\tvisible=1");
-    EXPECT_EQ(Control(l, 0, "228"), "Button\tWeights in:\tenabled=1\tchecked=0\tvisible=1");
+    EXPECT_EQ(Control(l, 0, "205"), "Button\t&Unique samples\tenabled=1\tchecked=0\tvisible=1");
+    EXPECT_EQ(Control(l, 0, "227"), "Button\t&Equal weights\tenabled=1\tchecked=1\tvisible=1");
+    EXPECT_EQ(Control(l, 0, "228"), "Button\t&Weights in:\tenabled=1\tchecked=0\tvisible=1");
     EXPECT_EQ(Control(l, 0, "224"), "ComboBox\tColumn Z\tenabled=0\tchecked=0\tvisible=1");
     EXPECT_EQ(Control(l, 1, "224"), "ComboBox\tColumn Z\tenabled=1\tchecked=0\tvisible=1");
     EXPECT_EQ(Control(l, 2, "224"), "ComboBox\tColumn Z\tenabled=0\tchecked=0\tvisible=1");
     EXPECT_EQ(Control(l, 3, "224"), "ComboBox\tColumn Z\tenabled=0\tchecked=0\tvisible=1")
         << "205 changes nothing else";
+    EXPECT_EQ(run.After("focus\t"), (std::vector<std::string>{"226", "205", "227", "228"}))
+        << "each access key its control";
+    EXPECT_EQ(run.After("help\t"), std::vector<std::string>{"StochalHelp.chm::/sample.htm\t0\towner=#32770"});
     EXPECT_TRUE(SettingNumbers("Sample Dialog").empty()) << "Cancel saves nothing";
     EXPECT_TRUE(run.Clipboards().empty());
     EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
@@ -106,7 +110,7 @@ TEST_F(SampleCommand, WeightColumnThatIsNotThereMustBeChosen)
     const HostRun run = RunSteps(
         "sample-nocolumn", setup + kOpen + "controls\npress 1\nmessage\ncombo 224 1\ncontrols\npress 2\nend\n");
     EXPECT_EQ(Control(run.lines, 0, "224"), "ComboBox\t\tenabled=1\tchecked=0\tvisible=1");
-    EXPECT_EQ(Control(run.lines, 0, "228"), "Button\tWeights in:\tenabled=1\tchecked=1\tvisible=1");
+    EXPECT_EQ(Control(run.lines, 0, "228"), "Button\t&Weights in:\tenabled=1\tchecked=1\tvisible=1");
     EXPECT_EQ(Control(run.lines, 1, "224"), "ComboBox\tColumn AA\tenabled=1\tchecked=0\tvisible=1");
     EXPECT_EQ(run.After("message\t"), std::vector<std::string>{"\tSelect the column that contains the weights."});
 }

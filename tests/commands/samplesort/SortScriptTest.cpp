@@ -93,19 +93,22 @@ TEST_F(SortCommand, SingleCellIsRefusedBeforeAnyDialog)
 
 TEST_F(SortCommand, DialogDefaultsAndSavedChoices)
 {
-    HostRun run = RunSteps("sort-defaults", SheetSteps() + kOpen + "owner\ncontrols\nshot sort-dialog.bmp\npress 2\nend\n");
+    HostRun run = RunSteps("sort-defaults", "htmlhelp\n" + SheetSteps() + kOpen + "owner\ncontrols\nshot sort-dialog.bmp\n"
+                           "alt r\nfocus\nalt i\nfocus\nalt c\nfocus\nf1\nhelped\npress 2\nend\n");
     EXPECT_EQ(run.After("219\t"),
-        std::vector<std::string>{"Button\tKeep rows together\tenabled=1\tchecked=1\tvisible=1"});
-    EXPECT_EQ(run.After("220\t"), std::vector<std::string>{"Button\tIn-place\tenabled=1\tchecked=0\tvisible=1"});
-    EXPECT_EQ(run.After("221\t"), std::vector<std::string>{"Button\tClipboard\tenabled=1\tchecked=1\tvisible=1"});
+        std::vector<std::string>{"Button\tKeep &rows together\tenabled=1\tchecked=1\tvisible=1"});
+    EXPECT_EQ(run.After("220\t"), std::vector<std::string>{"Button\t&In-place\tenabled=1\tchecked=0\tvisible=1"});
+    EXPECT_EQ(run.After("221\t"), std::vector<std::string>{"Button\t&Clipboard\tenabled=1\tchecked=1\tvisible=1"});
+    EXPECT_EQ(run.After("focus\t"), (std::vector<std::string>{"219", "220", "221"})) << "each access key its control";
+    EXPECT_EQ(run.After("help\t"), std::vector<std::string>{"StochalHelp.chm::/sort.htm\t0\towner=#32770"});
     EXPECT_TRUE(SettingNumbers("Random Sort").empty()) << "Cancel saves nothing";
     EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
 
     run = RunSteps("sort-save",
         SheetSteps() + kOpen + "press 219\npress 220\npress 1\nend\n" + kOpen + "controls\npress 2\nend\n");
     EXPECT_EQ(run.After("219\t"),
-        std::vector<std::string>{"Button\tKeep rows together\tenabled=1\tchecked=0\tvisible=1"});
-    EXPECT_EQ(run.After("220\t"), std::vector<std::string>{"Button\tIn-place\tenabled=1\tchecked=1\tvisible=1"});
+        std::vector<std::string>{"Button\tKeep &rows together\tenabled=1\tchecked=0\tvisible=1"});
+    EXPECT_EQ(run.After("220\t"), std::vector<std::string>{"Button\t&In-place\tenabled=1\tchecked=1\tvisible=1"});
     const auto saved = SettingNumbers("Random Sort");
     EXPECT_EQ(saved.at("Group Rows"), "0x0");
     EXPECT_EQ(saved.at("Output Mode"), "0xdc");

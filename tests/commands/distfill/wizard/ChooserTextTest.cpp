@@ -34,6 +34,21 @@ TEST(ChooserText, FieldsShowIntegersWithPercentDAndRealsWithPercentG)
     EXPECT_EQ(FormatCount(32000), L"32000");
 }
 
+// A user whose decimal separator is a comma reads and types "0,5"; a
+// point still means the same.
+TEST(ChooserText, TheUsersDecimalSeparatorShowsAndReadsBesideThePoint)
+{
+    EXPECT_EQ(FormatParameter(kReal, 0.5, L','), L"0,5");
+    EXPECT_EQ(FormatParameter(kReal, -2.5e-7, L','), L"-2,5e-07");
+    EXPECT_EQ(FormatParameter(kWhole, 10.9, L','), L"10");
+    EXPECT_EQ(ParseParameter(kReal, L"0,5", L','), 0.5);
+    EXPECT_EQ(ParseParameter(kReal, L"2,5", L','), 2.5);
+    EXPECT_EQ(ParseParameter(kReal, L"2.5", L','), 2.5);
+    EXPECT_EQ(ParseParameter(kReal, L"-1,25e2", L','), -125.0);
+    EXPECT_EQ(ParseParameter(kWhole, L"2,9", L','), 2.0);
+    EXPECT_EQ(ParseParameter(kReal, L"2,5"), 2.0) << "with a point for the separator a comma ends the number";
+}
+
 TEST(ChooserText, NumberFieldsReadAsAtolDoes)
 {
     EXPECT_EQ(ReadNumberField(L""), 0);

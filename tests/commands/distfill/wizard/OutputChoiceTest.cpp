@@ -92,6 +92,20 @@ TEST(OutputChoice, FileNeedsANameThatIsNoDirectoryAndACountUpToOneBillion)
     EXPECT_EQ(settings.text, L"C:\\new.txt");
 }
 
+// A relative name would land wherever Excel's current directory happens to
+// be; only names that say their folder pass.
+TEST(OutputChoice, FileNameMustBeAFullPath)
+{
+    const wchar_t* full = L"Please specify the full path of the file, such as C:\\Data\\values.txt.";
+    for (const wchar_t* relative : {L"values.txt", L"data\\values.txt", L"..\\values.txt", L"\\values.txt",
+                                    L"C:values.txt", L"C:", L"1:\\values.txt"})
+        ExpectRefused(File(relative, L"10"), full, kFileEdit);
+    for (const wchar_t* absolute : {L"C:\\values.txt", L"d:/data/values.txt", L"\\\\server\\share\\values.txt"}) {
+        OutputSettings settings;
+        EXPECT_TRUE(CheckOutput(File(absolute, L"10"), NoDirectories(), settings).accepted) << absolute;
+    }
+}
+
 TEST(OutputChoice, AddressGoesThroughTheValidator)
 {
     OutputFields fields;

@@ -151,6 +151,16 @@ void CWizardDriver::Key(WPARAM key) const
     Settle();
 }
 
+void CWizardDriver::PostKey(WPARAM key, bool alt) const
+{
+    constexpr LPARAM kAltDown = LPARAM{1} << 29; // WM_SYSKEYDOWN: the context code
+    const HWND focus = Focus();
+    PostMessageW(focus, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, alt ? kAltDown | 1 : 1);
+    if (alt)
+        PostMessageW(focus, WM_SYSCHAR, key | 0x20, kAltDown | 1);
+    Settle();
+}
+
 void CWizardDriver::Type(HWND edit, const std::wstring& text) const
 {
     SendMessageW(edit, EM_SETSEL, 0, -1);
@@ -198,13 +208,19 @@ void CWizardDriver::ClickRadio(int id) const
     Settle();
 }
 
-std::wstring CWizardDriver::DismissMessageBox() const
+HWND CWizardDriver::WaitForDialog() const
 {
     ThreadWindow search{m_thread, m_sheet, nullptr};
     WaitFor([&search] {
         EnumWindows(&FindDialogOfThread, reinterpret_cast<LPARAM>(&search));
         return search.found != nullptr;
     });
+    return search.found;
+}
+
+std::wstring CWizardDriver::DismissMessageBox() const
+{
+    ThreadWindow search{m_thread, m_sheet, WaitForDialog()};
     if (!search.found)
         return L"";
     std::wstring text;

@@ -33,6 +33,9 @@ public:
     void ClickGrid(int x, int y) const;
     void DoubleClickGrid(int x, int y) const;
     void Key(WPARAM key) const;
+    // A key posted to the focused window, through the wizard's message loop
+    // as the keyboard's would be (Tab, Alt+letter, F1).
+    void PostKey(WPARAM key, bool alt = false) const;
 
     HWND Item(int id) const { return GetDlgItem(Page(), id); }
     // An edit's text replaced keystroke by keystroke, as typed.
@@ -45,6 +48,9 @@ public:
     bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
 
+    // A dialog of the wizard's thread other than the wizard (a message box,
+    // the save-file dialog), once it is up; null if none came.
+    HWND WaitForDialog() const;
     // The text of the message box that appears, after closing it with OK;
     // empty if none appeared.
     std::wstring DismissMessageBox() const;

@@ -346,3 +346,97 @@ TEST_F(WizardTest, DiscreteGraphShowsBars)
         user.Shot("wizard-page2-poisson1000");
     });
 }
+
+TEST_F(WizardTest, SavedDistributionIsInViewAndTheWheelAddsUpPartNotches)
+{
+    SetText(nullptr, L"Selected", L"Poisson"); // cell 12, the fourth row
+    CWtlDistChooserWizard wizard;
+    CWizardDriver::Run(wizard, m_settings, [](CWizardDriver& user) {
+        const HWND grid = user.Grid();
+        RECT client;
+        GetClientRect(grid, &client);
+        const int top = GetScrollPos(grid, SB_VERT);
+        const int cellTop = 3 * 115, cellBottom = cellTop + 115;
+        EXPECT_LE(top, cellTop);
+        EXPECT_GE(top + client.bottom, cellBottom) << "the whole Poisson cell shows";
+        // A precision touchpad sends a third of a notch at a time
+        // (WM_MOUSEWHEEL: "The wheel rotation will be a multiple of
+        // WHEEL_DELTA ... or less for finer-resolution wheels").
+        auto wheel = [&](int delta) {
+            SendMessageW(grid, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
+            return GetScrollPos(grid, SB_VERT);
+        };
+        EXPECT_EQ(wheel(WHEEL_DELTA / 3), top);
+        EXPECT_EQ(wheel(WHEEL_DELTA / 3), top);
+        EXPECT_EQ(wheel(WHEEL_DELTA / 3), std::max(0, top - 115));
+        EXPECT_LT(GetScrollPos(grid, SB_VERT), top);
+        user.Shot("wizard-page1-poisson");
+    });
+}
+
+// Browse must leave Excel's current directory where it was (OPENFILENAME:
+// "OFN_NOCHANGEDIR: Restores the current directory to its original value
+// if the user changed the directory while searching for files").
+TEST_F(WizardTest, BrowseTakesTheChosenFileAndLeavesTheCurrentDirectory)
+{
+    wchar_t before[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, before);
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring chosen = std::wstring(temp) + L"stochal-browse.txt";
+    CWtlDistChooserWizard wizard;
+    wizard.SetSelectionUsable(true);
+    CWizardDriver::Run(wizard, m_settings, [&](CWizardDriver& user) {
+        user.Press(PSBTN_NEXT);
+        user.Press(PSBTN_NEXT);
+        user.ClickRadio(1003);
+        PostMessageW(user.Item(1009), BM_CLICK, 0, 0);
+        const HWND save = user.WaitForDialog();
+        ASSERT_NE(save, nullptr);
+        // The user types a folder, which the dialog opens, then a name.
+        const int fileName = 0x47C; // cmb13 of the explorer-style dialog
+        for (const wchar_t* typed : {static_cast<const wchar_t*>(temp), L"stochal-browse.txt"}) {
+            SendMessageW(GetDlgItem(save, fileName), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed));
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutW(save, WM_COMMAND, IDOK, 0, SMTO_BLOCK, 5000, &ignored);
+        }
+        EXPECT_TRUE(user.WaitFor([&] { return user.TextOf(user.Item(1008)) != L""; }));
+        EXPECT_EQ(_wcsicmp(user.TextOf(user.Item(1008)).c_str(), chosen.c_str()), 0) << user.TextOf(user.Item(1008));
+        if (IsWindow(save) && IsWindowVisible(save))
+            PostMessageW(save, WM_COMMAND, IDCANCEL, 0);
+    });
+    wchar_t after[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, after);
+    EXPECT_STREQ(after, before);
+}
+
+// Windows' Tab enters a group of radio buttons at a button that is enabled
+// and has WS_TABSTOP (GetNextDlgTabItem: "the first control that has the
+// WS_TABSTOP style", skipping disabled ones); wine is kinder and finds the
+// group all the same, so the styles are what is checked. With "selected
+// cells" disabled the checked button must carry the stop, and follow the
+// check.
+TEST_F(WizardTest, TabReachesTheCheckedOutputMethodWhenSelectedCellsIsDisabled)
+{
+    CWtlDistChooserWizard wizard;
+    wizard.SetSelectionUsable(false);
+    CWizardDriver::Run(wizard, m_settings, [](CWizardDriver& user) {
+        user.Press(PSBTN_NEXT);
+        user.Press(PSBTN_NEXT);
+        auto tabStops = [&] {
+            std::vector<int> stops;
+            for (int id = 1000; id <= 1004; ++id) {
+                if (user.Enabled(id) && (GetWindowLongPtrW(user.Item(id), GWL_STYLE) & WS_TABSTOP))
+                    stops.push_back(id);
+            }
+            return stops;
+        };
+        ASSERT_TRUE(user.Checked(1001));
+        EXPECT_EQ(tabStops(), std::vector<int>{1001});
+        user.ClickRadio(1002);
+        EXPECT_EQ(tabStops(), std::vector<int>{1002});
+        for (int i = 0; i < 12 && GetDlgCtrlID(user.Focus()) != 1002; ++i)
+            user.PostKey(VK_TAB);
+        EXPECT_EQ(GetDlgCtrlID(user.Focus()), 1002);
+    });
+}
