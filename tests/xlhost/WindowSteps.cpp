@@ -302,6 +302,26 @@ BOOL CALLBACK PrintControl(HWND control, LPARAM target)
     return TRUE;
 }
 
+BOOL CALLBACK PrintRect(HWND control, LPARAM target)
+{
+    auto& runner = *reinterpret_cast<ScriptRunner*>(target);
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, CurrentWindow(), reinterpret_cast<POINT*>(&rect), 2);
+    runner.Print(std::to_string(GetDlgCtrlID(control)) + "\t" + std::to_string(rect.left) + "\t"
+                 + std::to_string(rect.top) + "\t" + std::to_string(rect.right - rect.left) + "\t"
+                 + std::to_string(rect.bottom - rect.top));
+    return TRUE;
+}
+
+// Where each control lies in the window's client pixels, so that sizes can
+// be seen to follow the DPI.
+StepResult RectsStep(ScriptRunner& runner, const std::vector<std::string>&)
+{
+    EnumChildWindows(CurrentWindow(), &PrintRect, reinterpret_cast<LPARAM>(&runner));
+    return StepResult::Done;
+}
+
 StepResult ControlsStep(ScriptRunner& runner, const std::vector<std::string>&)
 {
     EnumChildWindows(CurrentWindow(), &PrintControl, reinterpret_cast<LPARAM>(&runner));
@@ -385,6 +405,7 @@ void AddWindowSteps(StepTable& table)
     table["message"] = {&MessageStep, 1, 1, true};
     table["owner"] = {&OwnerStep, 1, 1, true};
     table["controls"] = {&ControlsStep, 1, 1, true};
+    table["rects"] = {&RectsStep, 1, 1, true};
     table["shot"] = {&ShotStep, 2, 2, true};
     table["ccversion"] = {&ControlVersionStep, 2, 2, true};
     table["end"] = {&EndStep, 1, 1, true};

@@ -14,8 +14,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "tests/xlhost/DecimalOption.h"
 #include "tests/xlhost/HostDispatch.h"
+#include "tests/xlhost/RunSettings.h"
 #include "tests/xlhost/ScriptHost.h"
 
 namespace {
@@ -136,7 +136,7 @@ int Run(int argc, char** argv)
 int main(int argc, char** argv)
 {
     try {
-        if (const std::optional<int> code = xlhost::RunWithDecimalSeparator(argc, argv)) {
+        if (const std::optional<int> code = xlhost::RunWithUserSettings(argc, argv)) {
             return *code;
         }
         return Run(argc, argv);
