@@ -24,16 +24,27 @@ endfunction()
 # the focus are the prefix's and the display's, and a shared one would let
 # one program's settings or clipboard output reach another's check. Each
 # test starts its search for a free display at a number of its own, ten
-# apart, so parallel starts do not race for one.
+# apart, so parallel starts do not race for one; the 32-bit build's tests,
+# which run beside the 64-bit ones, start far above them.
 function(stochal_add_wine_test name program)
   get_property(display GLOBAL PROPERTY stochal_next_display)
-  if(NOT display)
+  if(NOT display AND CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+    set(display 1200)
+  elseif(NOT display)
     set(display 200)
   endif()
   math(EXPR next "${display} + 10")
   set_property(GLOBAL PROPERTY stochal_next_display ${next})
   add_test(NAME ${name} COMMAND xvfb-run -a -n ${display} ${CMAKE_CROSSCOMPILING_EMULATOR} ${program} ${ARGN})
   stochal_own_wine_prefix(${name})
+endfunction()
+
+# stochal_add_wine_template()
+# Under wine: the prefix that tests with a prefix of their own start from.
+function(stochal_add_wine_template)
+  add_test(NAME wine_prefix_template
+    COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-prefix ${CMAKE_BINARY_DIR}/wineprefixes/template)
+  set_tests_properties(wine_prefix_template PROPERTIES FIXTURES_SETUP wine_template)
 endfunction()
 
 # stochal_own_wine_prefix(TEST)
