@@ -1,7 +1,7 @@
 #!/bin/sh
 # The whole test suite: native, native under AddressSanitizer and UBSan,
-# the Windows build under wine, and the 32-bit product build with its
-# export check.
+# the Windows x86_64 build under wine, and the 32-bit product build with its
+# export check and its suite under wine32.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 sh "$root/scripts/setup.sh"
@@ -17,19 +17,31 @@ configure_and_build() { # DIR TARGET ARGS...
   cmake --build "$dir" -j$jobs --target "$target" >"$dir.build.log" 2>&1 ||
     { grep -E -B2 -A6 'error|Error' "$dir.build.log" | head -80; return 1; }
 }
-sanitizer_and_32_bit() {
+# The 32-bit product and its suite; the suite's prefixes start from the
+# 64-bit build's template, which is the same 64-bit prefix with wine32 in it.
+i686_build_and_tests() {
+  step "Windows i686 build"
+  configure_and_build "$build/mingw32" all -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+  step "Windows i686 under wine32"
+  mkdir -p "$build/mingw32/wineprefixes"
+  [ -f "$build/mingw32/wineprefixes/template/system.reg" ] ||
+    { rm -rf "$build/mingw32/wineprefixes/template"; cp -al "$build/mingw64/wineprefixes/template" "$build/mingw32/wineprefixes/"; }
+  xvfb-run -a ctest --test-dir "$build/mingw32" -j$jobs --output-on-failure --no-tests=error
+}
+sanitizer() {
   step "native, AddressSanitizer + UBSan"
   configure_and_build "$build/sanitize" all -DCMAKE_BUILD_TYPE=Debug -DSTOCHAL_SANITIZE=ON -DSTOCHAL_BENCH=OFF
   ctest --test-dir "$build/sanitize" -j$jobs --output-on-failure
-  step "Windows i686 product build"
-  # The product alone: its one test reads the DLL's export table.
-  configure_and_build "$build/mingw32" Stochal -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
-  ctest --test-dir "$build/mingw32" --output-on-failure --no-tests=error
+}
+# The benchmarks, which no test runs, are built off the native tests' path.
+benchmarks() {
+  step "native benchmarks built"
+  configure_and_build "$build/native" all -DSTOCHAL_BENCH=ON
 }
 mkdir -p "$build"
 
 step "native"
-configure_and_build "$build/native" all -DCMAKE_BUILD_TYPE=Release
+configure_and_build "$build/native" all -DCMAKE_BUILD_TYPE=Release -DSTOCHAL_BENCH=OFF
 ctest --test-dir "$build/native" -j$jobs --output-on-failure
 
 step "Windows x86_64 build"
@@ -39,13 +51,14 @@ step "Windows x86_64 build"
 configure_and_build "$build/mingw64" all -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
 wait
 
-# The wine tests spend most of their time waiting for windows and timers,
-# so the sanitizer and 32-bit builds run beside them.
-sanitizer_and_32_bit >"$build/side.log" 2>&1 &
+# The wine tests spend most of their time waiting for windows and timers:
+# twice as many run as there are cores, and the 32-bit and sanitizer builds
+# and their tests run beside them.
+(i686_build_and_tests && sanitizer && benchmarks) >"$build/side.log" 2>&1 &
 side=$!
 step "Windows x86_64 under wine"
 wine_status=0
-xvfb-run -a ctest --test-dir "$build/mingw64" -j$jobs --output-on-failure || wine_status=$?
+xvfb-run -a ctest --test-dir "$build/mingw64" -j$((2 * jobs)) --output-on-failure || wine_status=$?
 side_status=0
 wait $side || side_status=$?
 cat "$build/side.log"
