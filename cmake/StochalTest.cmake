@@ -3,7 +3,8 @@
 # CTest runs it under wine through the toolchain's emulator. There, SHARDS
 # registers a program whose tests mostly wait for windows and timers as N
 # entries NAME_1 ... NAME_N, each running every Nth of its tests
-# (GoogleTest's sharding), so that its waits overlap.
+# (GoogleTest's sharding), so that its waits overlap; CTest starts such
+# long entries first.
 function(stochal_add_test name)
   cmake_parse_arguments(ARG "" "SHARDS" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -24,6 +25,7 @@ function(stochal_add_test name)
     stochal_add_wine_test(${entry} $<TARGET_FILE:${name}> --gtest_brief=1)
     if(ARG_SHARDS)
       set_property(TEST ${entry} APPEND PROPERTY ENVIRONMENT GTEST_TOTAL_SHARDS=${ARG_SHARDS} GTEST_SHARD_INDEX=${index})
+      set_tests_properties(${entry} PROPERTIES COST 100)
     endif()
     math(EXPR index "${index} + 1")
   endforeach()
