@@ -3,8 +3,10 @@
 #include <exception>
 
 #include "addin/Ribbon.h"
+#include "win/com/ComEntry.h"
 #include "win/com/ComError.h"
 #include "win/com/StochalModule.h"
+#include "win/ui/MessageBoxes.h"
 
 namespace {
 
@@ -55,7 +57,7 @@ CDispatch AskFor(const CDispatch& object, REFIID iid)
 
 CAddIn::~CAddIn()
 {
-    RemoveMenu();
+    Guarded([this] { RemoveMenu(); }, [] {});
 }
 
 IUnknown* CAddIn::FindInterface(REFIID iid)
@@ -71,16 +73,12 @@ IUnknown* CAddIn::FindInterface(REFIID iid)
 
 STDMETHODIMP CAddIn::OnConnection(IDispatch* Application, ext_ConnectMode, IDispatch*, SAFEARRAY**)
 {
-    try {
+    return ComEntry([&] {
         m_application = CExcelApplication(AskFor(CDispatch(Application), IID_ExcelApplication));
         BuildMenu();
         RegisterAsXll();
         return S_OK;
-    } catch (const CComError& error) {
-        return error.Code();
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    });
 }
 
 void CAddIn::BuildMenu()
@@ -102,11 +100,12 @@ void CAddIn::BuildMenu()
     for (int i = 0; i < kMenuButtons; ++i) {
         m_buttons[i] = AskFor(AddTemporary(popupControls, msoControlButton), IID_CommandBarButton);
         SetTexts(m_buttons[i], kMenu[i].caption, kMenu[i].tooltip);
+        m_buttons[i].Put(L"Tag", CVariant::Text(kMenu[i].tag));
         if (kMenu[i].beginGroup)
             m_buttons[i].Put(L"BeginGroup", CVariant::Bool(true));
     }
     for (int i = 0; i < kMenuButtons; ++i)
-        m_connections[i].Connect(m_buttons[i], [this, i] { RunCommand(i); });
+        m_connections[i].Connect(m_buttons[i], kMenu[i].tag, [this, i] { RunCommand(i); });
 }
 
 void CAddIn::RegisterAsXll() const
@@ -117,14 +116,18 @@ void CAddIn::RegisterAsXll() const
     try {
         m_application.RegisterXLL(path);
     } catch (const CComError&) {
-        // Without the XLL the menu still works; see ExcelMainWindow.
+        // Without the XLL the menu still works: the commands need no C API.
     }
 }
 
 void CAddIn::RunCommand(int index) const
 {
-    if (kMenu[index].command)
-        kMenu[index].command(m_application);
+    Guarded(
+        [this, index] {
+            if (kMenu[index].command)
+                kMenu[index].command(m_application);
+        },
+        [this] { ShowUnexpectedFailure(m_application.MainWindow()); });
 }
 
 void CAddIn::RemoveMenu()
@@ -144,8 +147,11 @@ void CAddIn::RemoveMenu()
     m_application = CExcelApplication();
 }
 
+// The user may unload the add-in in the COM Add-ins dialog, without a
+// shutdown; its menu must not outlive it.
 STDMETHODIMP CAddIn::OnDisconnection(ext_DisconnectMode, SAFEARRAY**)
 {
+    Guarded([this] { RemoveMenu(); }, [] {});
     return S_OK;
 }
 
@@ -161,7 +167,7 @@ STDMETHODIMP CAddIn::OnStartupComplete(SAFEARRAY**)
 
 STDMETHODIMP CAddIn::OnBeginShutdown(SAFEARRAY**)
 {
-    RemoveMenu();
+    Guarded([this] { RemoveMenu(); }, [] {});
     return S_OK;
 }
 
@@ -169,22 +175,23 @@ STDMETHODIMP CAddIn::GetCustomUI(BSTR, BSTR* RibbonXml)
 {
     if (!RibbonXml)
         return E_POINTER;
-    const std::wstring xml = ::RibbonXml();
-    *RibbonXml = SysAllocStringLen(xml.data(), static_cast<UINT>(xml.size()));
-    return *RibbonXml ? S_OK : E_OUTOFMEMORY;
+    *RibbonXml = nullptr;
+    return ComEntry([RibbonXml] {
+        const std::wstring xml = ::RibbonXml();
+        *RibbonXml = SysAllocStringLen(xml.data(), static_cast<UINT>(xml.size()));
+        return *RibbonXml ? S_OK : E_OUTOFMEMORY;
+    });
 }
 
 STDMETHODIMP CAddIn::RibbonAction(IDispatch* control)
 {
-    try {
+    return ComEntry([this, control] {
         const int index = ClickedButton(control);
         if (index < 0)
             return E_INVALIDARG;
         RunCommand(index);
         return S_OK;
-    } catch (const CComError& error) {
-        return error.Code();
-    }
+    });
 }
 
 STDMETHODIMP CAddIn::RibbonImage(IDispatch* control, IPictureDisp** image)
@@ -192,13 +199,11 @@ STDMETHODIMP CAddIn::RibbonImage(IDispatch* control, IPictureDisp** image)
     if (!image)
         return E_POINTER;
     *image = nullptr;
-    try {
+    return ComEntry([control, image] {
         const int index = ClickedButton(control);
         if (index < 0)
             return E_INVALIDARG;
         *image = RibbonButtonPicture(index);
         return S_OK;
-    } catch (const CComError& error) {
-        return error.Code();
-    }
+    });
 }

@@ -11,7 +11,8 @@
 
 // The Office COM add-in: on connection it puts the "&Stochal" menu with its
 // six buttons at the end of Excel's Tools menu and loads this DLL as an
-// XLL; at shutdown it removes the menu and lets go of every Excel object.
+// XLL; at shutdown, or when the user unloads it, it removes the menu and
+// lets go of every Excel object.
 // In an Excel with a ribbon it also shows a Stochal tab whose buttons run
 // the same commands.
 class CAddIn : public CDualObject<CAddIn, IAddIn, _IDTExtensibility2, IRibbonExtensibility> {

@@ -1,5 +1,6 @@
 #include "addin/ButtonSink.h"
 
+#include "win/com/ComEntry.h"
 #include "win/com/ComError.h"
 #include "win/com/OfficeInterfaces.h"
 
@@ -72,11 +73,20 @@ STDMETHODIMP CButtonSink::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPA
             *argumentError = control.vt != VT_DISPATCH ? 1 : 0;
         return DISP_E_TYPEMISMATCH;
     }
-    m_action();
-    return S_OK;
+    return ComEntry([this, &control] {
+        if (IsOwnButton(control.pdispVal))
+            m_action();
+        return S_OK;
+    });
 }
 
-void CButtonConnection::Connect(const CDispatch& button, CButtonSink::Action action)
+bool CButtonSink::IsOwnButton(IDispatch* control) const
+{
+    std::wstring tag;
+    return control && CDispatch(control).Get(L"Tag").ToText(tag) && tag == m_tag;
+}
+
+void CButtonConnection::Connect(const CDispatch& button, const std::wstring& tag, CButtonSink::Action action)
 {
     Disconnect();
     IConnectionPointContainer* container = nullptr;
@@ -86,7 +96,7 @@ void CButtonConnection::Connect(const CDispatch& button, CButtonSink::Action act
     container->Release();
     CheckCom(found);
     IDispatch* sink = nullptr;
-    const HRESULT made = HandOutNew(new (std::nothrow) CButtonSink(std::move(action)), IID_IDispatch,
+    const HRESULT made = HandOutNew(new (std::nothrow) CButtonSink(tag, std::move(action)), IID_IDispatch,
                                     reinterpret_cast<void**>(&sink));
     if (FAILED(made)) {
         point->Release();

@@ -3,6 +3,7 @@
 #include <olectl.h>
 
 #include "win/com/ClassFactory.h"
+#include "win/com/ComEntry.h"
 #include "win/com/ObjectMap.h"
 #include "win/com/Registration.h"
 #include "win/com/StochalModule.h"
@@ -32,10 +33,12 @@ STDAPI DllGetClassObject(REFCLSID classId, REFIID iid, void** out)
     if (!out)
         return E_POINTER;
     *out = nullptr;
-    const CClassEntry* entry = ObjectMap().Find(classId);
-    if (!entry)
-        return CLASS_E_CLASSNOTAVAILABLE;
-    return CClassFactory::Get(*entry, iid, out);
+    return ComEntry([&] {
+        const CClassEntry* entry = ObjectMap().Find(classId);
+        if (!entry)
+            return CLASS_E_CLASSNOTAVAILABLE;
+        return CClassFactory::Get(*entry, iid, out);
+    });
 }
 
 STDAPI DllCanUnloadNow()
@@ -45,25 +48,29 @@ STDAPI DllCanUnloadNow()
 
 STDAPI DllRegisterServer()
 {
-    const std::wstring path = g_module.ModulePath();
-    if (path.empty())
-        return HRESULT_FROM_WIN32(GetLastError());
-    for (const CClassEntry& entry : ObjectMap()) {
-        const HRESULT hr = RegisterClassKeys(entry, path);
-        if (FAILED(hr))
-            return hr;
-    }
-    return RegisterTypeLibrary(path);
+    return ComEntry([] {
+        const std::wstring path = g_module.ModulePath();
+        if (path.empty())
+            return HRESULT_FROM_WIN32(GetLastError());
+        for (const CClassEntry& entry : ObjectMap()) {
+            const HRESULT hr = RegisterClassKeys(entry, path);
+            if (FAILED(hr))
+                return hr;
+        }
+        return RegisterTypeLibrary(path);
+    });
 }
 
 STDAPI DllUnregisterServer()
 {
-    HRESULT result = S_OK;
-    for (const CClassEntry& entry : ObjectMap()) {
-        const HRESULT hr = UnregisterClassKeys(entry);
-        if (SUCCEEDED(result))
-            result = hr;
-    }
-    const HRESULT hr = UnregisterTypeLibrary(g_module.ModulePath());
-    return SUCCEEDED(result) ? hr : result;
+    return ComEntry([] {
+        HRESULT result = S_OK;
+        for (const CClassEntry& entry : ObjectMap()) {
+            const HRESULT hr = UnregisterClassKeys(entry);
+            if (SUCCEEDED(result))
+                result = hr;
+        }
+        const HRESULT hr = UnregisterTypeLibrary(g_module.ModulePath());
+        return SUCCEEDED(result) ? hr : result;
+    });
 }

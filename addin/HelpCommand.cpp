@@ -5,10 +5,10 @@
 
 namespace {
 
-constexpr WORD kHtmlHelpAOrdinal = 14;
+constexpr WORD kHtmlHelpWOrdinal = 15;
 constexpr UINT kDisplayTopic = 0; // HH_DISPLAY_TOPIC
 
-// The HTML Help control's class, whose server exports HtmlHelpA.
+// The HTML Help control's class, whose server exports HtmlHelpW.
 std::string RegisteredHtmlHelpLibrary()
 {
     return RegisteredInprocServer("{ADB880A6-D8FF-11CF-9377-00AA003B7A11}");
@@ -43,19 +43,19 @@ HtmlHelpProc CHtmlHelpLoader::Get()
     if (!library)
         library = m_system.load("hhctrl.ocx");
     if (library) {
-        FARPROC address = m_system.lookUp(library, kHtmlHelpAOrdinal);
+        FARPROC address = m_system.lookUp(library, kHtmlHelpWOrdinal);
         m_proc = reinterpret_cast<HtmlHelpProc>(reinterpret_cast<void (*)()>(address));
     }
     return m_proc;
 }
 
-std::string HelpTopicPath(HMODULE module)
+std::wstring HelpTopicPath(HMODULE module)
 {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
-    std::string directory(path, length < MAX_PATH ? length : 0);
-    directory.erase(directory.find_last_of('\\') + 1);
-    return directory + "StochalHelp.chm::/index.htm";
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(module, path, MAX_PATH);
+    std::wstring directory(path, length < MAX_PATH ? length : 0);
+    directory.erase(directory.find_last_of(L'\\') + 1);
+    return directory + L"StochalHelp.chm::/index.htm";
 }
 
 void ShowHelpIndex()

@@ -3,10 +3,11 @@
 
 #include <string>
 
-// HtmlHelpA, found once per process: the library registered for HTML
-// Help's class, else "hhctrl.ocx", and its export with ordinal 14. A failure
-// is remembered and never retried.
-using HtmlHelpProc = HWND(WINAPI*)(HWND owner, LPCSTR file, UINT command, DWORD_PTR data);
+// HtmlHelpW, found once per process: the library registered for HTML
+// Help's class, else "hhctrl.ocx", and its export with ordinal 15. A failure
+// is remembered and never retried. The wide entry takes a path with any
+// character a user name can hold, which the ANSI code page may not.
+using HtmlHelpProc = HWND(WINAPI*)(HWND owner, LPCWSTR file, UINT command, DWORD_PTR data);
 
 // How the loader reaches the system; replaced in tests to count the calls.
 struct CHelpLoaderSystem {
@@ -31,6 +32,6 @@ private:
 CHelpLoaderSystem WindowsHelpLoader();
 
 // "<directory of module>\StochalHelp.chm::/index.htm".
-std::string HelpTopicPath(HMODULE module);
+std::wstring HelpTopicPath(HMODULE module);
 // Shows the help's index topic; does nothing, silently, without HTML Help.
 void ShowHelpIndex();

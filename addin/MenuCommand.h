@@ -7,6 +7,9 @@ using MenuCommand = void (*)(const CExcelApplication& application);
 
 // One button of the "&Stochal" menu, in menu order.
 struct CMenuEntry {
+    // Office raises a click on every button of the same Id and Tag; ours
+    // are all custom buttons (Id 1), so each has a Tag of its own.
+    const wchar_t* tag;
     const wchar_t* caption;
     const wchar_t* tooltip;
     bool beginGroup;

@@ -5,7 +5,6 @@
 #include "addin/MenuCommand.h"
 #include "commands/Commands.h"
 #include "win/com/ComError.h"
-#include "win/excel/ExcelCApi.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ void RestoreQuietly(const CExcelApplication& application)
 void RunAbout(const CExcelApplication& application)
 {
     CAboutDialog dialog;
-    dialog.DoModal(ExcelMainWindow());
+    dialog.DoModal(application.MainWindow());
     RestoreQuietly(application);
 }
 
@@ -38,11 +37,11 @@ extern const wchar_t kPopupCaption[] = L"&Stochal";
 extern const wchar_t kPopupTooltip[] = L"Stochal Addin";
 
 extern const CMenuEntry kMenu[kMenuButtons] = {
-    {L"&Fill Simple...", L"Generate random numbers.", false, &RunRandomFill},
-    {L"Fill from &Distribution...", L"Generate random numbers from a probability distribution.", false,
-     &RunDistributionFillCommand},
-    {L"S&ample...", L"Sample items.", false, &RunRandomSample},
-    {L"&Sort...", L"Random sort of the selection.", false, &RunRandomSort},
-    {L"&About...", L"About Stochal", true, &RunAbout},
-    {L"&Help...", L"Documentation", false, &RunHelp},
+    {L"Stochal.FillSimple", L"&Fill Simple...", L"Generate random numbers.", false, &RunRandomFill},
+    {L"Stochal.FillDistribution", L"Fill from &Distribution...",
+     L"Generate random numbers from a probability distribution.", false, &RunDistributionFillCommand},
+    {L"Stochal.Sample", L"S&ample...", L"Sample items.", false, &RunRandomSample},
+    {L"Stochal.Sort", L"&Sort...", L"Random sort of the selection.", false, &RunRandomSort},
+    {L"Stochal.About", L"&About...", L"About Stochal", true, &RunAbout},
+    {L"Stochal.Help", L"&Help...", L"Documentation", false, &RunHelp},
 };

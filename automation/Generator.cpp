@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/InternalGenerator.h"
+#include "win/com/ComEntry.h"
 #include "win/com/StochalModule.h"
 #include "qdists/DistTriangular.h"
 
@@ -51,6 +52,19 @@ HRESULT Refuse(const std::string& message)
     return E_INVALIDARG;
 }
 
+// The exception being handled as the method's answer: a refused
+// parameter with its message, anything else as every COM method answers.
+HRESULT DrawFailure()
+{
+    try {
+        throw;
+    } catch (const CInternalGenerator::argument_error& error) {
+        return Refuse(error.message);
+    } catch (...) {
+        return Fail(CurrentFailureCode());
+    }
+}
+
 // The one translation of engine failures into HRESULTs: the result is
 // written only when the draw succeeds.
 template <class Result, class Draw>
@@ -58,16 +72,12 @@ HRESULT Store(Result* result, Draw draw)
 {
     if (!result)
         return Fail(E_INVALIDARG);
-    try {
-        *result = static_cast<Result>(draw());
-        return Succeed();
-    } catch (const CInternalGenerator::argument_error& error) {
-        return Refuse(error.message);
-    } catch (const std::bad_alloc&) {
-        return Fail(E_OUTOFMEMORY);
-    } catch (...) {
-        return Fail(E_FAIL);
-    }
+    return Guarded(
+        [result, &draw] {
+            *result = static_cast<Result>(draw());
+            return Succeed();
+        },
+        &DrawFailure, E_FAIL);
 }
 
 // An optional argument passed by reference stands for the VARIANT it
@@ -113,8 +123,10 @@ IUnknown* CGenerator::FindInterface(REFIID iid)
 // is the engine's own business: it seeds with its replacement for zero.
 STDMETHODIMP CGenerator::Seed(LONG inSeed)
 {
-    g_generator = CInternalGenerator(static_cast<std::uint32_t>(inSeed));
-    return Succeed();
+    return ComEntry([inSeed] {
+        g_generator = CInternalGenerator(static_cast<std::uint32_t>(inSeed));
+        return Succeed();
+    });
 }
 
 STDMETHODIMP CGenerator::Next(double* outValue)
@@ -124,11 +136,11 @@ STDMETHODIMP CGenerator::Next(double* outValue)
 
 STDMETHODIMP CGenerator::NextBetween(LONG Min, LONG Max, double* outValue)
 {
-    if (!outValue)
-        return Fail(E_INVALIDARG);
-    if (Max <= Min)
-        return Refuse("Max has to be greater than Min.");
-    return Store(outValue, [=] { return g_generator.NextBetween(Min, Max); });
+    return Store(outValue, [=] {
+        if (Max <= Min)
+            throw CInternalGenerator::argument_error("Max has to be greater than Min.");
+        return g_generator.NextBetween(Min, Max);
+    });
 }
 
 #define STOCHAL_MISSING(name) IsOmitted(Dereferenced(name))

@@ -1,14 +1,11 @@
 #include "settings/SettingsStore.h"
 
-namespace {
-
-CSettingsStore g_settingsStore;
-
-} // namespace
-
 CSettingsStore& SettingsStore()
 {
-    return g_settingsStore;
+    // Opened on first use, by a command: never while the loader holds its
+    // lock, as a static built when the DLL is loaded would be.
+    static CSettingsStore store;
+    return store;
 }
 
 // SOFTWARE itself is never created: without it the store stays closed.

@@ -29,5 +29,5 @@ private:
     CSettingsKey m_root;
 };
 
-// The store of this process, opened when the DLL is loaded.
+// The store of this process, opened on first use.
 CSettingsStore& SettingsStore();

@@ -1,3 +1,4 @@
+#include "win/EntryGuard.h"
 #include "worksheet/EntryPoints.h"
 #include "worksheet/FunctionTable.h"
 #include "xlw/XlfBinding.h"
@@ -9,19 +10,19 @@
 // function and the others are still tried.
 int xlAutoOpen()
 {
-    try {
-        XlfExcel::Instance().SetDllInstance(CurrentModule());
-    } catch (...) {
-        return 0;
-    }
-    for (const WorksheetFunction& function : WorksheetFunctions()) {
-        try {
-            Describe(function).Register();
-        } catch (...) {
-            continue;
-        }
-    }
-    return 1;
+    return Guarded(
+        [] {
+            XlfExcel::Instance().SetDllInstance(CurrentModule());
+            for (const WorksheetFunction& function : WorksheetFunctions()) {
+                try {
+                    Describe(function).Register();
+                } catch (...) {
+                    continue;
+                }
+            }
+            return 1;
+        },
+        [] { return 0; }, 0);
 }
 
 int xlAutoClose()

@@ -25,11 +25,11 @@ XlfOper CellValue(double value)
 
 } // namespace
 
-#define STOCHAL_MISSING(name) IsMissing(name)
-#define STOCHAL_VALUE(name) XlfOper(name).ReadDouble()
+#define STOCHAL_MISSING(name) IsMissing(Argument(name))
+#define STOCHAL_VALUE(name) Argument(name).ReadDouble()
 #define STOCHAL_DISTRIBUTION(Name, Class, Display, Thumbnail, Kind, Worksheet, Entry, Summary, Topic, Arguments, \
                              ...)                                                                              \
-    XLOPER* Entry(STOCHAL_EACH(STOCHAL_ENTRY_PARAMETER, Arguments))                                            \
+    XlfValue* Entry(STOCHAL_EACH(STOCHAL_ENTRY_PARAMETER, Arguments))                                            \
     {                                                                                                          \
         return WorksheetFrame(                                                                                 \
             [=] { return CellValue(g_generator.Next##Name(STOCHAL_EACH(STOCHAL_READ, Arguments))); });         \

@@ -18,10 +18,10 @@ constexpr char TypeLetter<double>() { return 'B'; }
 template <>
 constexpr char TypeLetter<std::int32_t>() { return 'J'; }
 template <>
-constexpr char TypeLetter<XLOPER*>() { return 'R'; }
+constexpr char TypeLetter<XlfValue*>() { return 'R'; }
 
 template <class... Params>
-using EntryPoint = XLOPER* (XLL_CALL*)(Params...);
+using EntryPoint = XlfValue* (XLL_CALL*)(Params...);
 
 template <class... Params, std::size_t N>
 WorksheetFunction Row(EntryPoint<Params...>, const char* entryPoint, const char* name,

@@ -4,24 +4,25 @@
 #include "engine/InternalGenerator.h"
 #include "engine/Sampling.h"
 #include "worksheet/EntryPoints.h"
+#include "worksheet/RowsInUse.h"
 #include "worksheet/WorksheetFrame.h"
 
 namespace {
 struct DataArray {
-    const XLOPER* cells;
+    const XLOPER12* cells;
     std::uint32_t rows;
     std::uint32_t columns;
 
-    const XLOPER& At(std::uint32_t row, std::uint32_t column) const
+    const XLOPER12& At(std::uint32_t row, std::uint32_t column) const
     {
         return cells[static_cast<std::size_t>(row) * columns + column];
     }
 };
 
 // The weight column, 1 to columns; 0 when the argument refuses.
-std::uint32_t WeightColumn(const XLOPER* weight, std::uint32_t columns)
+std::uint32_t WeightColumn(const XlfOper& weight, std::uint32_t columns)
 {
-    const double column = XlfOper(const_cast<XLOPER*>(weight)).ReadDouble();
+    const double column = weight.ReadDouble();
     // Compared before truncating, so that NaN and huge values are refused
     // without an overflowing conversion.
     if (!(column >= 1.0 && column < static_cast<double>(columns) + 1.0)) {
@@ -35,7 +36,7 @@ WeightList ReadWeights(const DataArray& data, std::uint32_t column)
     WeightList weights;
     weights.reserve(data.rows);
     for (std::uint32_t r = 0; r < data.rows; ++r) {
-        weights.push_back(XlfOper(const_cast<XLOPER*>(&data.At(r, column - 1))).ReadDouble());
+        weights.push_back(XlfOper(const_cast<XLOPER12*>(&data.At(r, column - 1))).ReadDouble());
     }
     return weights;
 }
@@ -53,7 +54,7 @@ ElementList DrawRows(std::uint32_t rows, const WeightList& weights, bool unique,
 }
 
 // A copy of a data cell that keeps its kind; other kinds become "".
-void CopyCell(const XLOPER& source, XLOPER* target)
+void CopyCell(const XLOPER12& source, XLOPER12* target)
 {
     XlfOper cell(target);
     switch (source.xltype & ~xltype::FreeLater) {
@@ -81,10 +82,10 @@ void CopyCell(const XLOPER& source, XLOPER* target)
     }
 }
 
-void FillResult(XLOPER* target, const XlfRange& caller, const DataArray& data, const ElementList& drawn)
+void FillResult(XLOPER12* target, const XlfRange& caller, const DataArray& data, const ElementList& drawn)
 {
-    static const XLOPER blank = [] {
-        XLOPER value{};
+    static const XLOPER12 blank = [] {
+        XLOPER12 value{};
         value.xltype = xltype::Nil;
         return value;
     }();
@@ -97,32 +98,38 @@ void FillResult(XLOPER* target, const XlfRange& caller, const DataArray& data, c
 }
 } // namespace
 
-XLOPER* xllQSAMPLE(XLOPER* data, XLOPER* weight, XLOPER* unique)
+XlfValue* xllQSAMPLE(XlfValue* data, XlfValue* weight, XlfValue* unique)
 {
     return WorksheetFrame([=] {
         const XlfRange caller = CallerRange();
+        RowsInUse source(Argument(data));
+        if (source.Empty()) {
+            return ValueError();
+        }
         XlfOwnedOper array;
-        if (XlfOper(data).CoerceTo(xltype::Multi, *array.Get()) != xlret::Success
+        if (XlfOper(source.Data()).CoerceTo(xltype::Multi, *array.Get()) != xlret::Success
             || array.Type() != xltype::Multi) {
             return ValueError();
         }
-        const DataArray cells{array.Value().val.array.lparray, array.Value().val.array.rows,
-                              array.Value().val.array.columns};
-        if (cells.cells == nullptr || cells.rows == 0 || cells.columns == 0) {
+        const auto& shape = array.Value().val.array;
+        if (shape.lparray == nullptr || shape.rows <= 0 || shape.columns <= 0) {
             return ValueError();
         }
+        const DataArray cells{shape.lparray, static_cast<std::uint32_t>(shape.rows),
+                              static_cast<std::uint32_t>(shape.columns)};
         WeightList weights;
-        const bool weighted = !IsMissing(weight);
-        if (weighted) {
-            const std::uint32_t column = WeightColumn(weight, cells.columns);
+        const XlfOper weightColumn = Argument(weight);
+        if (!IsMissing(weightColumn)) {
+            const std::uint32_t column = WeightColumn(weightColumn, cells.columns);
             if (column == 0) {
                 return ValueError();
             }
             weights = ReadWeights(cells, column);
         }
-        const bool isUnique = !IsMissing(unique) && XlfOper(unique).ReadBool();
+        const XlfOper uniqueFlag = Argument(unique);
+        const bool isUnique = !IsMissing(uniqueFlag) && uniqueFlag.ReadBool();
         XlfOper result;
-        XLOPER* target = result.SetMulti(caller.Rows(), caller.Columns());
+        XLOPER12* target = result.SetMulti(caller.Rows(), caller.Columns());
         if (target == nullptr) {
             return result;
         }

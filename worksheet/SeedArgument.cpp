@@ -24,12 +24,12 @@ std::uint32_t SeedFromNumber(double value)
     return bits <= kLargestSigned ? bits : 0; // above: negative as signed
 }
 
-SeededSource::SeededSource(const XLOPER* seed)
+SeededSource::SeededSource(const XlfOper& seed)
 {
     if (IsMissing(seed)) {
         return;
     }
-    const std::uint32_t value = SeedFromNumber(XlfOper(const_cast<XLOPER*>(seed)).ReadDouble());
+    const std::uint32_t value = SeedFromNumber(seed.ReadDouble());
     if (value == 0) {
         m_refused = true;
         return;

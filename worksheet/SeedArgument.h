@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "engine/InternalGenerator.h"
-#include "xlw/XlCall.h"
+#include "xlw/XlfOper.h"
 
 // The seed of QRAND and QRANDBETWEEN: truncated toward zero, its low 32
 // bits read as a signed integer. Returns 0 for a seed that must give
@@ -15,7 +15,7 @@ std::uint32_t SeedFromNumber(double value);
 // refused). Raises as the readers do for a seed that cannot be read.
 class SeededSource {
 public:
-    explicit SeededSource(const XLOPER* seed);
+    explicit SeededSource(const XlfOper& seed);
 
     bool Refused() const { return m_refused; }
     CInternalGenerator& Generator() { return m_private ? *m_private : g_generator; }

@@ -18,7 +18,7 @@ XlfOper FillCaller(Draw draw)
     XlfOper result;
     // The shape is checked before any draw, so a refused array advances
     // no stream.
-    XLOPER* element = result.SetMulti(caller.Rows(), caller.Columns());
+    XLOPER12* element = result.SetMulti(caller.Rows(), caller.Columns());
     if (element == nullptr) {
         return result;
     }
@@ -29,10 +29,10 @@ XlfOper FillCaller(Draw draw)
 }
 } // namespace
 
-XLOPER* xllQRAND(XLOPER* seed)
+XlfValue* xllQRAND(XlfValue* seed)
 {
     return WorksheetFrame([seed] {
-        SeededSource source(seed);
+        SeededSource source(Argument(seed));
         if (source.Refused()) {
             return ValueError();
         }
@@ -40,13 +40,13 @@ XLOPER* xllQRAND(XLOPER* seed)
     });
 }
 
-XLOPER* xllQRANDBETWEEN(std::int32_t min, std::int32_t max, XLOPER* seed)
+XlfValue* xllQRANDBETWEEN(std::int32_t min, std::int32_t max, XlfValue* seed)
 {
     return WorksheetFrame([min, max, seed] {
         if (min >= max) {
             return ValueError();
         }
-        SeededSource source(seed);
+        SeededSource source(Argument(seed));
         if (source.Refused()) {
             return ValueError();
         }

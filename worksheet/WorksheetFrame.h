@@ -3,32 +3,51 @@
 #include <new>
 
 #include "engine/InternalGenerator.h"
+#include "win/EntryGuard.h"
 #include "xlw/XlfException.h"
 #include "xlw/XlfExcel.h"
 #include "xlw/XlfOper.h"
 #include "xlw/XlfRange.h"
 
-// The one translation of failures for every worksheet function: the pool
-// is reset first (reclaiming earlier results), a parameter error or any
-// failure outside the bridge's family gives #VALUE!, and the bridge's
-// family gives a null result so that Excel calls again later.
-template <class Body>
-XLOPER* WorksheetFrame(Body body) noexcept
+// A worksheet function's answer to the exception being handled: the
+// bridge's family gives a null result so that Excel calls again later; a
+// parameter error, or anything else, #VALUE!.
+inline XlfValue* WorksheetFailure()
 {
     try {
-        XlfExcel::Instance().ResetTempMemory();
-        const XlfOper result = body();
-        if (result.IsEmpty()) {
-            throw std::bad_alloc(); // the pool had no memory for the result
-        }
-        return result.Get();
-    } catch (const CInternalGenerator::argument_error&) {
-        return XlfOper::Error(xlerr::Value).Get();
+        throw;
     } catch (const XlfException&) {
         return nullptr;
     } catch (...) {
-        return XlfOper::Error(xlerr::Value).Get();
+        return XlfExcel::Instance().ErrorToExcel(xlerr::Value);
     }
+}
+
+// The one frame of every worksheet function: the pool is reset first
+// (reclaiming earlier results), failures are answered by WorksheetFailure,
+// and the result goes back to Excel on the path it called by.
+template <class Body>
+XlfValue* WorksheetFrame(Body body) noexcept
+{
+    return Guarded(
+        [&body] {
+            XlfExcel& excel = XlfExcel::Instance();
+            excel.ResetTempMemory();
+            const XlfOper result = body();
+            if (result.IsEmpty()) {
+                throw std::bad_alloc(); // the pool had no memory for the result
+            }
+            XlfValue* value = excel.ToExcel(result.Get());
+            return value != nullptr ? value : excel.ErrorToExcel(xlerr::Value);
+        },
+        &WorksheetFailure, nullptr);
+}
+
+// An argument as Excel passed it, on either path. Empty (and read as
+// exhausted memory) when the pool has no room for its conversion.
+inline XlfOper Argument(XlfValue* argument)
+{
+    return XlfOper(XlfExcel::Instance().FromExcel(argument));
 }
 
 inline XlfOper ValueError()
@@ -46,10 +65,10 @@ inline XlfOper Number(double value)
     return XlfOper().SetNumber(value);
 }
 
-inline bool IsMissing(const XLOPER* argument)
+inline bool IsMissing(const XlfOper& argument)
 {
-    return argument != nullptr && (argument->xltype & ~xltype::FreeLater) == xltype::Missing;
+    return argument.Type() == xltype::Missing;
 }
 
-// The range the function is entered in.
+// The range the function is entered in; one cell when there is none.
 XlfRange CallerRange();

@@ -86,8 +86,9 @@ constexpr XlWord Int = 0x0800;
 constexpr XlWord BigData = Str | Int; // 0x0802
 // Set by the bridge, never by Excel: the value holds memory Excel owns.
 constexpr XlWord FreeLater = 0x8000;
-// Kinds whose value points to memory Excel allocated.
-constexpr XlWord ExcelOwned = Str | Ref | Multi | BigData;
+// Kinds whose value points to memory Excel allocated. BigData carries the
+// Str bit; Int, the other half of it, is a plain value.
+constexpr XlWord ExcelOwned = Str | Ref | Multi;
 } // namespace xltype
 
 namespace xlerr {
@@ -120,6 +121,7 @@ enum class XlFunction : int {
     GetName = 0x4009,
     Caller = 89,
     Register = 149,
+    Counta = 169,
 };
 
 // Sheet limits of the XLOPER's reference and array counts.

@@ -5,16 +5,19 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "xlw/XlfText.h"
+
 namespace {
+// In UTF-8, so that a folder name outside the code page survives.
 std::string ModuleFileName(void* module)
 {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(static_cast<HMODULE>(module), path, MAX_PATH);
+    wchar_t path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameW(static_cast<HMODULE>(module), path, MAX_PATH);
     // A full buffer means the name was cut short (and may lack its zero).
     if (length == 0 || length >= MAX_PATH) {
         return std::string();
     }
-    return std::string(path, length);
+    return Utf16ToUtf8(std::u16string(reinterpret_cast<const char16_t*>(path), length));
 }
 
 template <class Proc>
@@ -25,6 +28,12 @@ Proc LookUp(HMODULE library, const char* name, const char* failure)
         throw std::runtime_error(failure);
     }
     return reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(address));
+}
+template <class Proc>
+Proc Optional(HMODULE module, const char* name)
+{
+    FARPROC address = GetProcAddress(module, name);
+    return address == nullptr ? nullptr : reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(address));
 }
 } // namespace
 
@@ -38,6 +47,8 @@ XlfBinding BindToExcel()
     XlfBinding binding;
     binding.excel4 = LookUp<Excel4Proc>(library, "Excel4", "Could not get address of Excel4 callback");
     binding.excel4v = LookUp<Excel4vProc>(library, "Excel4v", "Could not get address of Excel4v callback");
+    binding.excel12v = Optional<Excel12vProc>(GetModuleHandleA(nullptr), "MdCallBack12");
+    binding.xlCallVer = Optional<XlCallVerProc>(library, "XLCallVer");
     binding.moduleFileName = &ModuleFileName;
     return binding;
 }

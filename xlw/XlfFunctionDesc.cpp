@@ -10,6 +10,12 @@
 namespace {
 constexpr double kWorksheetFunction = 1.0; // xlfRegister's macro type
 constexpr std::size_t kMacroTypePosition = 5;
+
+// A value that may be a reference: R as an XLOPER, U as an XLOPER12.
+char PathLetter(char letter, bool xloper12)
+{
+    return letter == 'R' && xloper12 ? 'U' : letter;
+}
 } // namespace
 
 XlfAbstractCmdDesc::XlfAbstractCmdDesc(std::string entryPoint, std::string alias, std::string help)
@@ -39,9 +45,10 @@ XlfFunctionDesc::XlfFunctionDesc(std::string entryPoint, std::string alias, std:
 
 std::string XlfFunctionDesc::TypeText() const
 {
-    std::string text = "R";
+    const bool xloper12 = XlfExcel::Instance().UsesXloper12();
+    std::string text(1, PathLetter('R', xloper12));
     for (const XlfArgDesc& argument : m_arguments.Arguments()) {
-        text += argument.Type();
+        text += PathLetter(argument.Type(), xloper12);
     }
     if (m_volatility != 0) {
         text += '!';
@@ -75,13 +82,16 @@ std::vector<std::string> XlfFunctionDesc::RegisterTexts(const std::string& dllPa
     for (const XlfArgDesc& argument : m_arguments.Arguments()) {
         texts.push_back(argument.Help());
     }
+    // The Function Wizard may cut the last help text by a character or two;
+    // one more, empty, help text after it keeps it whole.
+    texts.push_back("");
     return texts;
 }
 
 int XlfFunctionDesc::RegisterWith(const std::string& dllPath) const
 {
     const std::vector<std::string> texts = RegisterTexts(dllPath, XlfExcel::Instance().GetDllDirectory());
-    std::vector<XLOPER*> values;
+    std::vector<XLOPER12*> values;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         XlfOper value;
         if (i == kMacroTypePosition) {

@@ -28,7 +28,8 @@ private:
     std::string m_help;
 };
 
-// A worksheet function returning an XLOPER.
+// A worksheet function returning a value (an XLOPER or an XLOPER12, as the
+// path Excel offers).
 class XlfFunctionDesc : public XlfAbstractCmdDesc {
 public:
     XlfFunctionDesc(std::string entryPoint, std::string alias, std::string help, std::string category,
@@ -37,13 +38,15 @@ public:
     void SetArguments(const XlfArgList& arguments) { m_arguments = arguments; }
     void SetHelpTopic(std::string topic) { m_helpTopic = std::move(topic); }
 
-    // "R", one letter per argument, then "!" when volatile.
+    // "R", one letter per argument, then "!" when volatile; with XLOPER12
+    // every R (a value that may be a reference) becomes U.
     std::string TypeText() const;
     // The argument names joined by ", ".
     std::string ArgumentText() const;
     // "" without a topic; otherwise the DLL directory, a backslash, the topic.
     std::string HelpTopicText(const std::string& dllDirectory) const;
-    // The xlfRegister values in order, as texts (the macro-type value 1 as "1").
+    // The xlfRegister values in order, as texts (the macro-type value 1 as "1"),
+    // ending with an empty help text after the arguments' own.
     std::vector<std::string> RegisterTexts(const std::string& dllPath, const std::string& dllDirectory) const;
 
 protected:

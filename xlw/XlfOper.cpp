@@ -5,13 +5,12 @@
 
 #include "xlw/XlfDiagnostics.h"
 #include "xlw/XlfExcel.h"
+#include "xlw/XlfText.h"
 
 namespace {
-constexpr std::size_t kMaxTextLength = 255; // the count is one byte
-
-XLOPER* NewPoolOper()
+XLOPER12* NewPoolOper()
 {
-    auto* value = static_cast<XLOPER*>(XlfExcel::Instance().GetTempMemory(sizeof(XLOPER)));
+    auto* value = static_cast<XLOPER12*>(XlfExcel::Instance().GetTempMemory(sizeof(XLOPER12)));
     if (value != nullptr) {
         value->xltype = xltype::Nil;
     }
@@ -19,20 +18,19 @@ XLOPER* NewPoolOper()
 }
 } // namespace
 
-std::string CountedText(const char* counted)
+std::u16string CountedText(const XlChar* counted)
 {
     if (counted == nullptr) {
-        return std::string();
+        return std::u16string();
     }
-    const auto length = static_cast<unsigned char>(counted[0]);
-    return std::string(counted + 1, length);
+    return std::u16string(counted + 1, counted[0]);
 }
 
 XlfOper::XlfOper() : m_value(NewPoolOper()) {}
 
 XlfOper XlfOper::Error(XlWord code)
 {
-    static XLOPER shared;
+    static XLOPER12 shared;
     shared.xltype = xltype::Err;
     shared.val.err = code;
     return XlfOper(&shared);
@@ -52,7 +50,7 @@ XlfOper& XlfOper::SetNumber(double value)
     return *this;
 }
 
-XlfOper& XlfOper::SetInt(std::int16_t value)
+XlfOper& XlfOper::SetInt(std::int32_t value)
 {
     if (m_value != nullptr) {
         m_value->xltype = xltype::Int;
@@ -81,42 +79,49 @@ XlfOper& XlfOper::SetError(XlWord code)
 
 XlfOper& XlfOper::SetText(const std::string& text)
 {
+    return SetText(Utf8ToUtf16(text));
+}
+
+XlfOper& XlfOper::SetText(const std::u16string& text)
+{
     if (m_value == nullptr) {
         return *this;
     }
     std::size_t length = text.size();
-    if (length > kMaxTextLength) {
+    const std::size_t longest = XlfExcel::Instance().MaxTextLength();
+    if (length > longest) {
         XlfDiagnostic(".\\xlw\\XlfOper(513): ", "String too long is truncated");
-        length = kMaxTextLength;
+        length = longest;
     }
-    auto* counted = static_cast<char*>(XlfExcel::Instance().GetTempMemory(length + 2));
+    auto* counted = static_cast<XlChar*>(XlfExcel::Instance().GetTempMemory((length + 2) * sizeof(XlChar)));
     if (counted == nullptr) {
-        // The XLOPER keeps its old kind and value; only this wrapper lets go of it.
+        // The XLOPER12 keeps its old kind and value; only this wrapper lets go of it.
         m_value = nullptr;
         return *this;
     }
-    counted[0] = static_cast<char>(static_cast<unsigned char>(length));
-    std::memcpy(counted + 1, text.data(), length);
-    counted[length + 1] = '\0';
+    counted[0] = static_cast<XlChar>(length);
+    std::memcpy(counted + 1, text.data(), length * sizeof(XlChar));
+    counted[length + 1] = u'\0';
     m_value->xltype = xltype::Str;
     m_value->val.str = counted;
     return *this;
 }
 
-XLOPER* XlfOper::SetMulti(std::uint32_t rows, std::uint32_t columns)
+XLOPER12* XlfOper::SetMulti(std::uint32_t rows, std::uint32_t columns)
 {
     if (m_value == nullptr) {
         return nullptr;
     }
-    if (rows == 0 || columns == 0 || rows > kMaxArrayCount || columns > kMaxArrayCount) {
-        throw std::length_error("array shape does not fit an XLOPER");
+    const XlfExcel& excel = XlfExcel::Instance();
+    if (rows == 0 || columns == 0 || rows > excel.MaxArrayRows() || columns > excel.MaxArrayColumns()) {
+        throw std::length_error("array shape does not fit the array counts");
     }
     const std::size_t cells = static_cast<std::size_t>(rows) * columns;
-    if (cells > static_cast<std::size_t>(-1) / sizeof(XLOPER)) {
+    if (cells > static_cast<std::size_t>(-1) / sizeof(XLOPER12)) {
         m_value = nullptr;
         return nullptr;
     }
-    auto* elements = static_cast<XLOPER*>(XlfExcel::Instance().GetTempMemory(cells * sizeof(XLOPER)));
+    auto* elements = static_cast<XLOPER12*>(XlfExcel::Instance().GetTempMemory(cells * sizeof(XLOPER12)));
     if (elements == nullptr) {
         m_value = nullptr;
         return nullptr;
@@ -126,8 +131,8 @@ XLOPER* XlfOper::SetMulti(std::uint32_t rows, std::uint32_t columns)
     }
     m_value->xltype = xltype::Multi;
     m_value->val.array.lparray = elements;
-    m_value->val.array.rows = static_cast<XlWord>(rows);
-    m_value->val.array.columns = static_cast<XlWord>(columns);
+    m_value->val.array.rows = static_cast<std::int32_t>(rows);
+    m_value->val.array.columns = static_cast<std::int32_t>(columns);
     return elements;
 }
 
@@ -138,12 +143,12 @@ void XlfOper::Release()
     }
 }
 
-void ReleaseOper(XLOPER& value)
+void ReleaseOper(XLOPER12& value)
 {
     if ((value.xltype & xltype::FreeLater) == 0) {
         return;
     }
-    value.xltype = static_cast<XlWord>(value.xltype & ~xltype::FreeLater);
+    value.xltype &= ~static_cast<std::uint32_t>(xltype::FreeLater);
     if (XlfExcel::Instance().CallExcel(XlFunction::Free, nullptr, {&value}) != xlret::Success) {
         XlfDiagnostic(".\\xlw\\XlfOper(117): ", "Call to xlFree failed");
     }

@@ -3,8 +3,9 @@
 #include "xlw/XlfException.h"
 #include "xlw/XlfExcel.h"
 #include "xlw/XlfOper.h"
+#include "xlw/XlfText.h"
 
-int XlfOper::CoerceTo(XlWord type, XLOPER& result) const
+int XlfOper::CoerceTo(XlWord type, XLOPER12& result) const
 {
     if (m_value == nullptr) {
         return xlret::InvXloper;
@@ -13,7 +14,7 @@ int XlfOper::CoerceTo(XlWord type, XLOPER& result) const
     if (wanted.IsEmpty()) {
         return xlret::InvXloper;
     }
-    wanted.SetInt(static_cast<std::int16_t>(type));
+    wanted.SetInt(type);
     return XlfExcel::Instance().CallExcel(XlFunction::Coerce, &result, {m_value, wanted.Get()});
 }
 
@@ -57,39 +58,36 @@ T ReadAs(const XlfOper& value, XlWord wanted, int& code, T none, Extract extract
     return code == xlret::Success ? extract(result.Value(), code) : none;
 }
 
-const char* CopyToPool(const char* counted, int& code)
+const char* CopyToPool(const XlChar* counted, int& code)
 {
-    const std::size_t length = counted == nullptr ? 0 : static_cast<unsigned char>(counted[0]);
-    auto* text = static_cast<char*>(XlfExcel::Instance().GetTempMemory(length + 1));
+    const std::string utf8 = Utf16ToUtf8(CountedText(counted));
+    auto* text = static_cast<char*>(XlfExcel::Instance().GetTempMemory(utf8.size() + 1));
     if (text == nullptr) {
         code = xlret::InvXloper;
         return "";
     }
-    if (length > 0) {
-        std::memcpy(text, counted + 1, length);
-    }
-    text[length] = '\0';
+    std::memcpy(text, utf8.c_str(), utf8.size() + 1);
     return text;
 }
 
 // The first rectangle of a multiple reference; a reference without one,
 // or with reversed ends, is malformed.
-XlfRange FirstRectangle(const XLOPER& reference, int& code)
+XlfRange FirstRectangle(const XLOPER12& reference, int& code)
 {
-    const XLMREF* list = reference.val.mref.lpmref;
+    const XLMREF12* list = reference.val.mref.lpmref;
     if (list == nullptr || list->count == 0) {
         code = xlret::InvXloper;
         return XlfRange();
     }
-    const XLREF& ref = list->reftbl[0];
-    if (ref.rwLast < ref.rwFirst || ref.colLast < ref.colFirst) {
+    const XLREF12& ref = list->reftbl[0];
+    if (ref.rwFirst < 0 || ref.colFirst < 0 || ref.rwLast < ref.rwFirst || ref.colLast < ref.colFirst) {
         code = xlret::InvXloper;
         return XlfRange();
     }
     XlfRange range;
-    range.firstRow = ref.rwFirst;
+    range.firstRow = static_cast<std::uint32_t>(ref.rwFirst);
     range.endRow = static_cast<std::uint32_t>(ref.rwLast) + 1;
-    range.firstColumn = ref.colFirst;
+    range.firstColumn = static_cast<std::uint32_t>(ref.colFirst);
     range.endColumn = static_cast<std::uint32_t>(ref.colLast) + 1;
     range.sheetId = reference.val.mref.idSheet;
     return range;
@@ -102,18 +100,18 @@ double XlfOper::ReadDouble(int& code) const
         code = xlret::Success;
         return m_value->val.w;
     }
-    return ReadAs(*this, xltype::Num, code, 0.0, [](const XLOPER& v, int&) { return v.val.num; });
+    return ReadAs(*this, xltype::Num, code, 0.0, [](const XLOPER12& v, int&) { return v.val.num; });
 }
 
 bool XlfOper::ReadBool(int& code) const
 {
-    return ReadAs(*this, xltype::Bool, code, false, [](const XLOPER& v, int&) { return v.val.xbool != 0; });
+    return ReadAs(*this, xltype::Bool, code, false, [](const XLOPER12& v, int&) { return v.val.xbool != 0; });
 }
 
 const char* XlfOper::ReadText(int& code) const
 {
     return ReadAs(*this, xltype::Str, code, "",
-                  [](const XLOPER& v, int& c) { return CopyToPool(v.val.str, c); });
+                  [](const XLOPER12& v, int& c) { return CopyToPool(v.val.str, c); });
 }
 
 XlfRange XlfOper::ReadRange(int& code) const

@@ -1,15 +1,15 @@
 #pragma once
 #include <cstdint>
 
-// A reference rectangle. The ends are one past the last row and column, so
-// they are kept wider than Excel's 16-bit rows and 8-bit columns: a range
-// touching row 65536 or column 256 has its end at 65536 or 256.
+// A reference rectangle anywhere on the grid. The ends are one past the
+// last row and column: a range touching row 1,048,576 or column 16,384 has
+// its end there.
 struct XlfRange {
     std::uint32_t firstRow = 0;
     std::uint32_t endRow = 0;
     std::uint32_t firstColumn = 0;
     std::uint32_t endColumn = 0;
-    std::uint32_t sheetId = 0;
+    std::uintptr_t sheetId = 0;
 
     std::uint32_t Rows() const { return endRow - firstRow; }
     std::uint32_t Columns() const { return endColumn - firstColumn; }

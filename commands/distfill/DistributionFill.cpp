@@ -11,7 +11,6 @@
 #include "commands/distfill/wizard/DistChooserWizard.h"
 #include "engine/InternalGenerator.h"
 #include "win/com/ComError.h"
-#include "win/excel/ExcelCApi.h"
 #include "win/ui/Errors.h"
 
 namespace {
@@ -31,9 +30,9 @@ COutputChoice ChoiceOf(const CWtlDistChooserWizard& wizard)
     return choice;
 }
 
-void ShowUnexpectedError(HRESULT code)
+void ShowUnexpectedError(HWND owner, HRESULT code)
 {
-    MessageBoxW(nullptr, UnexpectedErrorText(code).c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(owner, UnexpectedErrorText(code).c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
 }
 
 } // namespace
@@ -65,16 +64,16 @@ void RunDistributionFill(VGenerateWrapper& job, CUnitStream& stream, HWND owner)
 
 void RunDistributionFillCommand(const CExcelApplication& application)
 {
+    const HWND owner = application.MainWindow();
     try {
-        const HWND owner = ExcelMainWindow();
         CDistFillWrapper job(application);
         RunDistributionFill(job, g_generator.DistributionStream(), owner);
     } catch (const CComError& error) {
-        ShowUnexpectedError(error.Code());
+        ShowUnexpectedError(owner, error.Code());
     } catch (const std::bad_alloc&) {
         // A fill too large for memory (a huge clipboard text) ends like an
         // Excel error rather than taking Excel down.
-        ShowUnexpectedError(E_OUTOFMEMORY);
+        ShowUnexpectedError(owner, E_OUTOFMEMORY);
     }
     try {
         application.RestoreInteraction();

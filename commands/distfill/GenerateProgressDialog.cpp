@@ -104,10 +104,13 @@ INT_PTR CALLBACK CGenerateProgressDialog::Procedure(HWND window, UINT message, W
         return TRUE;
     }
     auto* dialog = reinterpret_cast<CGenerateProgressDialog*>(GetWindowLongPtrW(window, DWLP_USER));
-    if (message == WM_COMMAND && dialog && LOWORD(wParam) == IDC_GENERATING_ABORT && HIWORD(wParam) == BN_CLICKED) {
+    // Abort, or Esc (the dialog manager's IDCANCEL) while this window has
+    // the keyboard, ends a fill early; the window stays until stopped.
+    const bool abort = message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED
+                    && (LOWORD(wParam) == IDC_GENERATING_ABORT || LOWORD(wParam) == IDCANCEL);
+    if (abort && dialog) {
         dialog->m_abort = true;
         return TRUE;
     }
-    // Esc and the like do nothing: only Abort ends a fill early.
     return message == WM_COMMAND;
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "commands/distfill/GenerateProgressDialog.h"
+#include "win/ui/EscapeKey.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ std::uint64_t TickClock()
 
 } // namespace
 
-VGenerateWrapper::VGenerateWrapper() : m_progress(&ShowProgressDialog, &TickClock) {}
+VGenerateWrapper::VGenerateWrapper() : m_progress(&ShowProgressDialog, &TickClock, &EscapePressed) {}
 
 VGenerateWrapper::VGenerateWrapper(CProgressTracker::WindowFactory factory, CProgressTracker::Clock clock)
     : m_progress(std::move(factory), std::move(clock))

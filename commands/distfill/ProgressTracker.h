@@ -14,7 +14,7 @@ public:
 
 // The progress bookkeeping of one output at a time: counts values, shows
 // the window when the output turns out long, moves its bar, and tells the
-// output when the user pressed Abort.
+// output when the user pressed Abort, or Esc in Excel, shown or not.
 class CProgressTracker {
 public:
     // Milliseconds from any fixed start.
@@ -22,8 +22,11 @@ public:
     // Creates and shows the window for a total; may return null when the
     // window cannot be made, and the output then runs without one.
     using WindowFactory = std::function<std::unique_ptr<VProgressWindow>(std::uint64_t total)>;
+    // Whether the user pressed Esc since the last look; asked at every step.
+    // Without one, only Abort stops an output.
+    using EscapeProbe = std::function<bool()>;
 
-    CProgressTracker(WindowFactory factory, Clock clock);
+    CProgressTracker(WindowFactory factory, Clock clock, EscapeProbe escape = EscapeProbe());
 
     void Start(std::uint64_t total);
     // After every value, with the number of values done so far.
@@ -31,12 +34,14 @@ public:
     // Stops the window, if it was shown.
     void End();
     bool IsShown() const { return m_window != nullptr; }
-    // True once the window was shown and Abort pressed in it.
-    bool IsAborted() const { return m_window && m_window->IsAborted(); }
+    // True once Esc was seen, or the window was shown and Abort pressed in it.
+    bool IsAborted() const { return m_escaped || (m_window && m_window->IsAborted()); }
 
 private:
     WindowFactory m_factory;
     Clock m_clock;
+    EscapeProbe m_escape;
+    bool m_escaped = false;
     std::uint64_t m_startClock = 0;
     std::uint64_t m_total = 0;
     std::unique_ptr<VProgressWindow> m_window;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "win/excel/ExcelCApi.h"
+#include "win/ui/EscapeKey.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ bool WriteFill(const CExcelRange& target, const CFillChoice& choice, CMersenneTw
             WriteColumnBlock(target, column, values);
         else
             WriteColumnCells(target, column, values);
-        if (ExcelAbortRequested())
+        if (EscapePressed())
             return false;
     }
     return true;

@@ -5,7 +5,6 @@
 #include "engine/InternalGenerator.h"
 #include "win/com/ComError.h"
 #include "win/com/OfficeInterfaces.h"
-#include "win/excel/ExcelCApi.h"
 #include "win/ui/Errors.h"
 #include "win/ui/MessageBoxes.h"
 
@@ -13,10 +12,10 @@ namespace {
 
 // Runs the dialog and the fill; Excel is left with the wait cursor and
 // screen updating off until the caller restores them.
-void AskAndFill(const CExcelApplication& application)
+void AskAndFill(const CExcelApplication& application, HWND owner)
 {
     CRandomDialog dialog(application);
-    const INT_PTR ended = dialog.DoModal(ExcelMainWindow());
+    const INT_PTR ended = dialog.DoModal(owner);
     if (ended == -1)
         throw COSError(L"The Random Fill dialog could not be shown.");
     if (ended != IDOK)
@@ -41,16 +40,17 @@ void RestoreQuietly(const CExcelApplication& application)
 
 void RunRandomFill(const CExcelApplication& application)
 {
+    const HWND owner = application.MainWindow();
     try {
-        AskAndFill(application);
+        AskAndFill(application, owner);
         application.RestoreInteraction();
     } catch (const CComError& error) {
         // A fill cut short by Excel must not look finished: the cells written
         // so far stay, and the user is told why the rest are missing.
         RestoreQuietly(application);
-        ShowComError(L"Unexpected error. ", error);
+        ShowComError(owner, L"Unexpected error. ", error);
     } catch (const VErrorBase& error) {
         RestoreQuietly(application);
-        ShowError(error.Message());
+        ShowError(owner, error.Message());
     }
 }

@@ -36,12 +36,12 @@ bool IsValidWeight(const CVariant& value, double& weight)
     return value.ToDouble(weight) && weight >= 0.0;
 }
 
-void ShowInvalidWeight(const CExcelRange& cell)
+void ShowInvalidWeight(HWND owner, const CExcelRange& cell)
 {
     const std::wstring address = cell.AddressLocal();
     std::vector<wchar_t> text(address.size() + 64);
     std::swprintf(text.data(), text.size(), L"The cell %ls doesn't contain a valid weight.", address.c_str());
-    ShowError(text.data());
+    ShowError(owner, text.data());
 }
 
 // The displayed texts of the drawn rows; a row drawn again is read once.
@@ -72,7 +72,7 @@ void SampleSelection(const CExcelRange& selection, HWND owner)
 
 } // namespace
 
-bool ReadWeights(const CExcelRange& selection, std::int32_t weightColumn, std::vector<double>& weights)
+bool ReadWeights(HWND owner, const CExcelRange& selection, std::int32_t weightColumn, std::vector<double>& weights)
 {
     const long rows = selection.RowCount();
     const CValueTable values = WeightValues(selection, rows, weightColumn + 1);
@@ -80,7 +80,7 @@ bool ReadWeights(const CExcelRange& selection, std::int32_t weightColumn, std::v
     for (long r = 0; r < rows; ++r) {
         double weight = 0.0;
         if (!IsValidWeight(values.At(r, 0), weight)) {
-            ShowInvalidWeight(selection.Cell(r + 1, weightColumn + 1));
+            ShowInvalidWeight(owner, selection.Cell(r + 1, weightColumn + 1));
             return false;
         }
         weights.push_back(weight);
@@ -91,7 +91,7 @@ bool ReadWeights(const CExcelRange& selection, std::int32_t weightColumn, std::v
 void CRandomSample::Run(HWND owner) const
 {
     WeightList weights;
-    if (m_weighted && !ReadWeights(m_selection, m_weightColumn, weights))
+    if (m_weighted && !ReadWeights(owner, m_selection, m_weightColumn, weights))
         return;
     ElementList elements;
     FillSequence(elements, m_rows, 0);

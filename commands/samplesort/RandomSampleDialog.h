@@ -48,4 +48,4 @@ private:
 
 // One double per row of the selection from the weight column (0-based), or
 // false after telling the user which cell holds no valid weight.
-bool ReadWeights(const CExcelRange& selection, std::int32_t weightColumn, std::vector<double>& weights);
+bool ReadWeights(HWND owner, const CExcelRange& selection, std::int32_t weightColumn, std::vector<double>& weights);

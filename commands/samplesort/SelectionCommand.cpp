@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "win/com/ComError.h"
-#include "win/excel/ExcelCApi.h"
 #include "win/ui/MessageBoxes.h"
 
 namespace {
@@ -25,13 +24,13 @@ bool RunGuarded(const CExcelApplication& application, const wchar_t* emptyMessag
         }
         work(selection, owner);
     } catch (const CComError& error) {
-        ShowComError(kUnexpected, error);
+        ShowComError(owner, kUnexpected, error);
     } catch (const VErrorBase& error) {
-        ShowError(error.Message());
+        ShowError(owner, error.Message());
     } catch (const std::bad_alloc&) {
-        ShowError(L"Not enough memory for a selection this large.");
+        ShowError(owner, L"Not enough memory for a selection this large.");
     } catch (const std::length_error&) {
-        ShowError(L"Not enough memory for a selection this large.");
+        ShowError(owner, L"Not enough memory for a selection this large.");
     }
     return true;
 }
@@ -40,13 +39,13 @@ bool RunGuarded(const CExcelApplication& application, const wchar_t* emptyMessag
 
 void RunOnSelection(const CExcelApplication& application, const wchar_t* emptyMessage, SelectionWork work)
 {
-    const HWND owner = ExcelMainWindow();
+    const HWND owner = application.MainWindow();
     if (!RunGuarded(application, emptyMessage, work, owner))
         return;
     try {
         application.RestoreInteraction();
     } catch (const CComError& error) {
-        ShowComError(kUnexpected, error);
+        ShowComError(owner, kUnexpected, error);
     }
 }
 

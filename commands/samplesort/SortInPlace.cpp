@@ -4,6 +4,7 @@
 
 #include "commands/samplesort/SelectionCommand.h"
 #include "win/com/ComError.h"
+#include "win/ui/EscapeKey.h"
 #include "win/ui/MessageBoxes.h"
 
 namespace {
@@ -57,6 +58,11 @@ void CInPlaceSort::Apply(const std::vector<std::uint32_t>& sources, const std::v
         }
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (EscapePressed()) {
+            if (i > 0)
+                Restore(rows, i - 1, kWholeRun);
+            return;
+        }
         std::uint64_t attempted = 0;
         try {
             WriteRun(target, rows[i], kWholeRun, attempted);

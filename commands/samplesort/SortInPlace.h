@@ -12,7 +12,8 @@
 // runs of whole rows, one call a run; a selection of several areas is
 // read and written cell by cell. If Excel fails part-way, the cells
 // already written get their original values back before the error goes on,
-// so no row is lost or doubled.
+// so no row is lost or doubled; so they do when the user presses Esc
+// before the last run is written, and the sort stops.
 class CInPlaceSort {
 public:
     CInPlaceSort(const CExcelRange& selection, long rows, long columns);

@@ -59,6 +59,14 @@ TEST_F(AddInConnection, BuildsThePopupAndSixButtonsAndRemovesThemAtShutdown)
     EXPECT_TRUE(run.Has("objects 0")) << "the add-in kept Excel objects after shutdown";
 }
 
+TEST_F(AddInConnection, UnloadingItInTheComAddInsDialogRemovesTheMenu)
+{
+    const HostRun run = RunRegistered("disconnect", "connect\ndisconnect\ndump menu\nobjects\n");
+    EXPECT_TRUE(run.Has("disconnect 0x00000000"));
+    EXPECT_EQ(run.Count("&Stochal"), 0u) << "the menu outlived the add-in";
+    EXPECT_TRUE(run.Has("objects 0")) << "the add-in kept Excel objects after it was unloaded";
+}
+
 TEST_F(AddInConnection, ConnectingTwiceOrOverALeftoverLeavesOnePopup)
 {
     const HostRun twice = RunRegistered("twice", "connect\nconnect\ndump menu\nshutdown\n");
@@ -99,6 +107,22 @@ TEST_F(AddInConnection, LoadsItselfAsXllSoItsFunctionsAreRegistered)
         return texts.size() > 3 && texts[1] == "xllQRAND" && texts[3] == "QRAND";
     });
     EXPECT_EQ(qrand, 1);
+}
+
+// Office calls the sinks of every button with the clicked one's Id and
+// Tag; each button runs its own command and no other. Fill Simple comes
+// first in the menu, so a button that answered its neighbours' clicks
+// would open Random Fill before its own dialog.
+TEST_F(AddInConnection, EachButtonRunsItsOwnCommandAndNoOther)
+{
+    const HostRun run = RunRegistered("own-command", "sheet Sheet1\nselect A1:B3\nconnect\n"
+                                                     "menu \"&Stochal/&About...\"\nwindow \"About Stochal\"\npress 1\nend\n"
+                                                     "menu \"&Stochal/&Sort...\"\nwindow \"Random Sort\"\npress 2\nend\n"
+                                                     "menu \"&Stochal/S&ample...\"\nwindow \"Random Sample\"\npress 2\nend\n"
+                                                     "menu \"&Stochal/&Fill Simple...\"\nwindow \"Random Fill\"\npress 2\n"
+                                                     "end\nshutdown\n");
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_TRUE(run.Has("objects 0"));
 }
 
 TEST_F(AboutBox, ShowsTheVersionOfTheResourceAndRestoresExcel)
@@ -172,10 +196,11 @@ TEST_F(Ribbon, TheDocumentPassesExcelsChecksAndShowsTheTab)
 TEST_F(Ribbon, AboutAndHelpRunFromTheRibbonAsFromTheMenu)
 {
     const HostRun run = RunRegistered("ribbon-about", "connect\nribbon-click StochalAbout\nwindow \"About Stochal\"\n"
-                                                 "press 1\nend\ndump state\nribbon-click StochalHelp\nend\n"
+                                                 "owner\npress 1\nend\ndump state\nribbon-click StochalHelp\nend\n"
                                                  "dump state\nshutdown\n");
     EXPECT_TRUE(run.Has("ribbon-click StochalAbout 0x00000000"));
     EXPECT_TRUE(run.Has("ribbon-click StochalHelp 0x00000000"));
+    EXPECT_TRUE(run.Has("owner\tXLMAIN\tMicrosoft Excel - Book1")) << "About is owned by Excel's window";
     EXPECT_EQ(run.Count("Cursor\t-4143\tlcid=0x0800"), 2u);
     EXPECT_EQ(run.Count("ScreenUpdating\tTRUE\tlcid=0x0800"), 2u);
 }

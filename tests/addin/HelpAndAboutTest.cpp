@@ -58,8 +58,8 @@ std::vector<std::string> CFakeSystem::calls;
 using Calls = std::vector<std::string>;
 
 // The library the registry names, else hhctrl.ocx by name, and its ordinal
-// 14; looked for once, found or not.
-TEST(HtmlHelpLoader, LoadsOnceFallingBackToHhctrlByNameAndTakesOrdinal14)
+// 15, HtmlHelpW; looked for once, found or not.
+TEST(HtmlHelpLoader, LoadsOnceFallingBackToHhctrlByNameAndTakesOrdinal15)
 {
     const std::string system32 = "C:\\windows\\system32\\hhctrl.ocx";
     const struct {
@@ -69,12 +69,12 @@ TEST(HtmlHelpLoader, LoadsOnceFallingBackToHhctrlByNameAndTakesOrdinal14)
         bool found;
         Calls calls;
     } cases[] = {
-        {system32, {system32}, true, true, {"registry", "load " + system32, "ordinal 14"}},
-        {"", {"hhctrl.ocx"}, true, true, {"registry", "load hhctrl.ocx", "ordinal 14"}},
+        {system32, {system32}, true, true, {"registry", "load " + system32, "ordinal 15"}},
+        {"", {"hhctrl.ocx"}, true, true, {"registry", "load hhctrl.ocx", "ordinal 15"}},
         {"D:\\gone\\hhctrl.ocx", {"hhctrl.ocx"}, true, true,
-         {"registry", "load D:\\gone\\hhctrl.ocx", "load hhctrl.ocx", "ordinal 14"}},
+         {"registry", "load D:\\gone\\hhctrl.ocx", "load hhctrl.ocx", "ordinal 15"}},
         {"", {}, true, false, {"registry", "load hhctrl.ocx"}},
-        {"", {"hhctrl.ocx"}, false, false, {"registry", "load hhctrl.ocx", "ordinal 14"}},
+        {"", {"hhctrl.ocx"}, false, false, {"registry", "load hhctrl.ocx", "ordinal 15"}},
     };
     for (const auto& c : cases) {
         CFakeSystem::Reset(c.registered, c.loadable, c.exportPresent);
@@ -96,9 +96,31 @@ TEST(HelpTopic, IsTheChmBesideTheModuleWithTheIndexTopic)
     HMODULE dll = LoadLibraryW(CRegisteredServer::DllPath().c_str());
     ASSERT_NE(dll, nullptr);
     const std::wstring dllPath = CRegisteredServer::DllPath();
-    const std::string directory(dllPath.begin(), dllPath.begin() + dllPath.find_last_of(L'\\') + 1);
-    EXPECT_EQ(HelpTopicPath(dll), directory + "StochalHelp.chm::/index.htm");
+    EXPECT_EQ(HelpTopicPath(dll), dllPath.substr(0, dllPath.find_last_of(L'\\') + 1) + L"StochalHelp.chm::/index.htm");
     FreeLibrary(dll);
+}
+
+// A user's folder may be named in letters the ANSI code page lacks
+// (Greek under Windows-1252); the path must reach HTML Help whole.
+TEST(HelpTopic, KeepsAFolderNameOutsideTheAnsiCodePage)
+{
+    const std::wstring folderName = L"\x0394\x03B7\x03BC\x03AE\x03C4\x03C1\x03B7\x03C2";
+    BOOL lossy = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, folderName.c_str(), -1, nullptr, 0, nullptr, &lossy);
+    if (!lossy)
+        GTEST_SKIP() << "the ANSI code page holds these letters";
+    wchar_t temp[MAX_PATH];
+    ASSERT_NE(GetTempPathW(MAX_PATH, temp), 0u);
+    const std::wstring folder = std::wstring(temp) + folderName + L"\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring copy = folder + L"Stochal.dll";
+    ASSERT_TRUE(CopyFileW(CRegisteredServer::DllPath().c_str(), copy.c_str(), FALSE));
+    HMODULE dll = LoadLibraryW(copy.c_str());
+    ASSERT_NE(dll, nullptr);
+    EXPECT_EQ(HelpTopicPath(dll), folder + L"StochalHelp.chm::/index.htm");
+    FreeLibrary(dll);
+    DeleteFileW(copy.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 TEST(AboutVersion, ComesFromTheProductVersionOfTheResource)

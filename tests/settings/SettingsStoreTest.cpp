@@ -46,6 +46,16 @@ protected:
     void TearDown() override { DeleteStoreKeys(); }
 };
 
+// Registry work under the loader lock can deadlock Excel's start: the
+// product's store waits for the first command that asks for it.
+TEST_F(SettingsStoreTest, LoadingTheDllOpensNoKey)
+{
+    HMODULE dll = LoadLibraryW(CRegisteredServer::DllPath().c_str());
+    ASSERT_NE(dll, nullptr);
+    EXPECT_FALSE(KeyExists(kRoot));
+    FreeLibrary(dll);
+}
+
 TEST_F(SettingsStoreTest, CreatesItsKeysAndEmptySectionsAndGivesDefaults)
 {
     CSettingsStore store;

@@ -68,31 +68,31 @@ TEST_F(AwkwardArgumentsTest, FunctionsOfNumbersGiveANumberOrAnError)
 {
     using D = std::function<void(const double*)>;
     EachCombination<double>(kDoubles, 1, D([](const double* a) {
-        ExpectNumberOrError(xllQPOISSON(a[0]), "QPOISSON");
-        ExpectNumberOrError(xllQGEOMETRIC(a[0]), "QGEOMETRIC");
-        ExpectNumberOrError(xllQEXPONENTIAL(a[0]), "QEXPONENTIAL");
-        const XLOPER* bernoulli = xllQBERNOULLI(a[0]);
+        ExpectNumberOrError(Xl4(xllQPOISSON(a[0])), "QPOISSON");
+        ExpectNumberOrError(Xl4(xllQGEOMETRIC(a[0])), "QGEOMETRIC");
+        ExpectNumberOrError(Xl4(xllQEXPONENTIAL(a[0])), "QEXPONENTIAL");
+        const XLOPER* bernoulli = Xl4(xllQBERNOULLI(a[0]));
         ASSERT_NE(bernoulli, nullptr);
         EXPECT_TRUE(bernoulli->xltype == xltype::Bool || bernoulli->xltype == xltype::Err);
     }));
     EachCombination<double>(kDoubles, 2, D([](const double* a) {
-        ExpectNumberOrError(xllQNORMAL(a[0], a[1]), "QNORMAL");
-        ExpectNumberOrError(xllQLOGNORMAL(a[0], a[1]), "QLOGNORMAL");
-        ExpectNumberOrError(xllQUNIFORM(a[0], a[1]), "QUNIFORM");
-        ExpectNumberOrError(xllQBETA(a[0], a[1]), "QBETA");
-        ExpectNumberOrError(xllQPARETO(a[0], a[1]), "QPARETO");
-        ExpectNumberOrError(xllQGAMMA(a[0], a[1]), "QGAMMA");
-        ExpectNumberOrError(xllQWEIBULL(a[0], a[1]), "QWEIBULL");
+        ExpectNumberOrError(Xl4(xllQNORMAL(a[0], a[1])), "QNORMAL");
+        ExpectNumberOrError(Xl4(xllQLOGNORMAL(a[0], a[1])), "QLOGNORMAL");
+        ExpectNumberOrError(Xl4(xllQUNIFORM(a[0], a[1])), "QUNIFORM");
+        ExpectNumberOrError(Xl4(xllQBETA(a[0], a[1])), "QBETA");
+        ExpectNumberOrError(Xl4(xllQPARETO(a[0], a[1])), "QPARETO");
+        ExpectNumberOrError(Xl4(xllQGAMMA(a[0], a[1])), "QGAMMA");
+        ExpectNumberOrError(Xl4(xllQWEIBULL(a[0], a[1])), "QWEIBULL");
     }));
-    EachCombination<double>(kDoubles, 3, D([](const double* a) { ExpectNumberOrError(xllQBURR(a[0], a[1], a[2]), "QBURR"); }));
+    EachCombination<double>(kDoubles, 3, D([](const double* a) { ExpectNumberOrError(Xl4(xllQBURR(a[0], a[1], a[2])), "QBURR"); }));
     for (std::int32_t n : kWholes) {
         for (double p : kDoubles) {
-            ExpectNumberOrError(xllQBINOMIAL(n, p), "QBINOMIAL");
-            ExpectNumberOrError(xllQNEGBIN(n, p), "QNEGATIVEBINOMIAL");
+            ExpectNumberOrError(Xl4(xllQBINOMIAL(n, p)), "QBINOMIAL");
+            ExpectNumberOrError(Xl4(xllQNEGBIN(n, p)), "QNEGATIVEBINOMIAL");
         }
     }
     EachCombination<std::int32_t>(kWholes, 3, std::function<void(const std::int32_t*)>([](const std::int32_t* a) {
-        ExpectNumberOrError(xllQHYPERGEOMETRIC(a[0], a[1], a[2]), "QHYPERGEOMETRIC");
+        ExpectNumberOrError(Xl4(xllQHYPERGEOMETRIC(a[0], a[1], a[2])), "QHYPERGEOMETRIC");
     }));
     EXPECT_EQ(Excel().Outstanding(), 0u);
 }
@@ -104,14 +104,14 @@ TEST_F(AwkwardArgumentsTest, FunctionsOfCellsGiveNumbersOrAnError)
         indices[i] = i;
     using I = std::function<void(const std::size_t*)>;
     EachCombination<std::size_t>(indices, 1, I([&](const std::size_t* a) {
-        ExpectNumberOrError(xllQRAND(Value(a[0])), "QRAND");
+        ExpectNumberOrError(Xl4(xllQRAND(In(Value(a[0])))), "QRAND");
         for (std::int32_t bound : kWholes)
-            ExpectNumberOrError(xllQRANDBETWEEN(bound, 7, Value(a[0])), "QRANDBETWEEN");
+            ExpectNumberOrError(Xl4(xllQRANDBETWEEN(bound, 7, In(Value(a[0])))), "QRANDBETWEEN");
         for (double bound : kDoubles)
-            ExpectNumberOrError(xllQTRIANGULAR(bound, 10.0, Value(a[0])), "QTRIANGULAR");
+            ExpectNumberOrError(Xl4(xllQTRIANGULAR(bound, 10.0, In(Value(a[0])))), "QTRIANGULAR");
     }));
     EachCombination<std::size_t>(indices, 3, I([&](const std::size_t* a) {
-        EXPECT_NE(xllQSAMPLE(Value(a[0]), Value(a[1]), Value(a[2])), nullptr) << a[0] << " " << a[1] << " " << a[2];
+        EXPECT_NE(Xl4(xllQSAMPLE(In(Value(a[0])), In(Value(a[1])), In(Value(a[2])))), nullptr) << a[0] << " " << a[1] << " " << a[2];
     }));
     EXPECT_EQ(Diagnostics(), "");
     EXPECT_EQ(Excel().Outstanding(), 0u);

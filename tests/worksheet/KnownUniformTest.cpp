@@ -30,7 +30,7 @@ TEST_F(KnownUniformTest, SeededCallsOverThreeByFourGiveTheKnownValuesRowByRow)
         ASSERT_EQ(expected.size(), 12u) << line;
         SetCaller(0, 2, 0, 3);
         XLOPER seed = Num(seedValue);
-        const XLOPER* result = function == "qrand" ? xllQRAND(&seed) : xllQRANDBETWEEN(min, max, &seed);
+        const XLOPER* result = function == "qrand" ? Xl4(xllQRAND(In(&seed))) : Xl4(xllQRANDBETWEEN(min, max, In(&seed)));
         ASSERT_NE(result, nullptr);
         ASSERT_EQ(result->xltype, xltype::Multi) << line;
         EXPECT_EQ(result->val.array.rows, 3);

@@ -39,7 +39,7 @@ TEST_F(SampleFunctionTest, UniqueWithoutWeightsGivesEveryRowOnceThenBlanks)
     SetCaller(0, 5, 0, 2); // 6 rows, 3 columns
     XLOPER missing = Missing();
     XLOPER yes = Bool(true);
-    const XLOPER* result = xllQSAMPLE(&m_data, &missing, &yes);
+    const XLOPER* result = Xl4(xllQSAMPLE(In(&m_data), In(&missing), In(&yes)));
     ASSERT_NE(result, nullptr);
     ASSERT_EQ(result->xltype, xltype::Multi);
     auto names = Column(result, 0, 3);
@@ -60,11 +60,21 @@ TEST_F(SampleFunctionTest, WeightedUniqueStopsWhenPositiveWeightsRunOut)
     SetCaller(0, 4, 0, 1);
     XLOPER column = Num(2);
     XLOPER yes = Bool(true);
-    auto names = Column(xllQSAMPLE(&m_data, &column, &yes), 0, 2);
+    auto names = Column(Xl4(xllQSAMPLE(In(&m_data), In(&column), In(&yes))), 0, 2);
     EXPECT_EQ(std::vector<std::string>(names.begin() + 2, names.end()), std::vector<std::string>(3, ""));
     names.resize(2);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"row0", "row1"}));
+}
+
+TEST_F(SampleFunctionTest, WithoutACallingCellSamplesOneRowOfOneCell)
+{
+    Excel().SetNoCaller(); // a macro's call: xlfCaller answers #REF!
+    XLOPER column = Num(2);
+    XLOPER missing = Missing();
+    const auto names = Column(Xl4(xllQSAMPLE(In(&m_data), In(&column), In(&missing))), 0, 1);
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_TRUE(names[0] == "row0" || names[0] == "row1") << names[0];
 }
 
 TEST_F(SampleFunctionTest, WeightedDrawsNeverPickWeightlessRows)
@@ -72,7 +82,7 @@ TEST_F(SampleFunctionTest, WeightedDrawsNeverPickWeightlessRows)
     SetCaller(0, 199, 0, 0);
     XLOPER column = Num(2.7); // truncated to 2
     XLOPER missing = Missing();
-    for (const std::string& name : Column(xllQSAMPLE(&m_data, &column, &missing), 0, 1)) {
+    for (const std::string& name : Column(Xl4(xllQSAMPLE(In(&m_data), In(&column), In(&missing))), 0, 1)) {
         ASSERT_TRUE(name == "row0" || name == "row1") << name;
     }
 }
@@ -82,13 +92,13 @@ TEST_F(SampleFunctionTest, WeightColumnOutsideTheDataGivesValueError)
     XLOPER missing = Missing();
     for (double bad : {0.0, 0.5, 3.0, -1.0, 1e300, std::nan("")}) {
         XLOPER column = Num(bad);
-        EXPECT_TRUE(IsValueError(xllQSAMPLE(&m_data, &column, &missing))) << bad;
+        EXPECT_TRUE(IsValueError(Xl4(xllQSAMPLE(In(&m_data), In(&column), In(&missing))))) << bad;
     }
     XLOPER last = Num(2);
-    EXPECT_EQ(xllQSAMPLE(&m_data, &last, &missing)->xltype, xltype::Multi);
+    EXPECT_EQ(Xl4(xllQSAMPLE(In(&m_data), In(&last), In(&missing)))->xltype, xltype::Multi);
     // A text weight cannot be read as a number.
     XLOPER first = Num(1);
-    EXPECT_TRUE(IsValueError(xllQSAMPLE(&m_data, &first, &missing)));
+    EXPECT_TRUE(IsValueError(Xl4(xllQSAMPLE(In(&m_data), In(&first), In(&missing)))));
     EXPECT_EQ(Excel().Outstanding(), 0u);
 }
 
@@ -101,7 +111,7 @@ TEST_F(SampleFunctionTest, CopiedCellsKeepTheirKinds)
     data.val.array = {cells, 1, 6};
     SetCaller(0, 0, 0, 5);
     XLOPER missing = Missing();
-    const auto result = Cells(xllQSAMPLE(&data, &missing, &missing));
+    const auto result = Cells(Xl4(xllQSAMPLE(In(&data), In(&missing), In(&missing))));
     ASSERT_EQ(result.size(), 6u);
     EXPECT_EQ(result[0].xltype, xltype::Num);
     EXPECT_EQ(result[1].xltype, xltype::Int);
@@ -118,10 +128,10 @@ TEST_F(SampleFunctionTest, DataThatCannotBeAnArrayGivesValueError)
 {
     XLOPER missing = Missing();
     Excel().ForceCode(XlFunction::Coerce, xlret::Failed);
-    EXPECT_TRUE(IsValueError(xllQSAMPLE(&m_data, &missing, &missing)));
+    EXPECT_TRUE(IsValueError(Xl4(xllQSAMPLE(In(&m_data), In(&missing), In(&missing)))));
     SetCaller(0, 65535, 0, 0);
     Excel().Reset();
     Excel().SetCaller(XLREF{0, 65535, 0, 0});
-    EXPECT_TRUE(IsValueError(xllQSAMPLE(&m_data, &missing, &missing))); // result shape too tall
+    EXPECT_TRUE(IsValueError(Xl4(xllQSAMPLE(In(&m_data), In(&missing), In(&missing))))); // result shape too tall
     EXPECT_EQ(Excel().Outstanding(), 0u);
 }

@@ -17,7 +17,7 @@ TEST_F(UniformFunctionsTest, SeededQRandOverThreeByTwoGivesSixDrawsRowByRow)
 {
     SetCaller(0, 2, 0, 1);
     XLOPER seed = Num(1);
-    const XLOPER* result = xllQRAND(&seed);
+    const XLOPER* result = Xl4(xllQRAND(In(&seed)));
     ASSERT_NE(result, nullptr);
     ASSERT_EQ(result->xltype, xltype::Multi);
     EXPECT_EQ(result->val.array.rows, 3);
@@ -35,15 +35,15 @@ TEST_F(UniformFunctionsTest, SeededCallsRepeatAndLeaveTheSharedStreamAlone)
 {
     XLOPER seed = Num(1.9); // truncated to 1
     const CInternalGenerator before = g_generator;
-    EXPECT_EQ(NumberOf(xllQRAND(&seed)), kFirstOfSeedOne);
-    EXPECT_EQ(NumberOf(xllQRAND(&seed)), kFirstOfSeedOne);
+    EXPECT_EQ(NumberOf(Xl4(xllQRAND(In(&seed)))), kFirstOfSeedOne);
+    EXPECT_EQ(NumberOf(Xl4(xllQRAND(In(&seed)))), kFirstOfSeedOne);
     XLOPER between = Num(7);
-    EXPECT_EQ(NumberOf(xllQRANDBETWEEN(1, 6, &between)), CInternalGenerator(7).NextBetween(1, 6));
+    EXPECT_EQ(NumberOf(Xl4(xllQRANDBETWEEN(1, 6, In(&between)))), CInternalGenerator(7).NextBetween(1, 6));
     CInternalGenerator expected = before;
     XLOPER missing = Missing();
-    EXPECT_EQ(NumberOf(xllQRAND(&missing)), expected.Next());
-    EXPECT_EQ(NumberOf(xllQRAND(&missing)), expected.Next()); // the shared stream advances
-    EXPECT_EQ(NumberOf(xllQRANDBETWEEN(-3, 3, &missing)), expected.NextBetween(-3, 3));
+    EXPECT_EQ(NumberOf(Xl4(xllQRAND(In(&missing)))), expected.Next());
+    EXPECT_EQ(NumberOf(Xl4(xllQRAND(In(&missing)))), expected.Next()); // the shared stream advances
+    EXPECT_EQ(NumberOf(Xl4(xllQRANDBETWEEN(-3, 3, In(&missing)))), expected.NextBetween(-3, 3));
 }
 
 TEST_F(UniformFunctionsTest, SeedsReduceToTheirLowThirtyTwoBits)
@@ -61,33 +61,45 @@ TEST_F(UniformFunctionsTest, RefusedSeedsAndBoundsGiveValueError)
 {
     for (double bad : {0.0, -5.0, 0.9, std::nan(""), std::numeric_limits<double>::infinity(), 2147483648.0}) {
         XLOPER seed = Num(bad);
-        EXPECT_TRUE(IsValueError(xllQRAND(&seed))) << bad;
-        EXPECT_TRUE(IsValueError(xllQRANDBETWEEN(1, 6, &seed))) << bad;
+        EXPECT_TRUE(IsValueError(Xl4(xllQRAND(In(&seed))))) << bad;
+        EXPECT_TRUE(IsValueError(Xl4(xllQRANDBETWEEN(1, 6, In(&seed))))) << bad;
     }
     XLOPER missing = Missing();
-    EXPECT_TRUE(IsValueError(xllQRANDBETWEEN(5, 5, &missing)));
-    EXPECT_TRUE(IsValueError(xllQRANDBETWEEN(6, 1, &missing)));
+    EXPECT_TRUE(IsValueError(Xl4(xllQRANDBETWEEN(5, 5, In(&missing)))));
+    EXPECT_TRUE(IsValueError(Xl4(xllQRANDBETWEEN(6, 1, In(&missing)))));
     XLOPER text = Text("abc");
-    EXPECT_TRUE(IsValueError(xllQRAND(&text)));
+    EXPECT_TRUE(IsValueError(Xl4(xllQRAND(In(&text)))));
     XLOPER flag = Bool(true); // coerced to 1
-    EXPECT_EQ(NumberOf(xllQRAND(&flag)), kFirstOfSeedOne);
+    EXPECT_EQ(NumberOf(Xl4(xllQRAND(In(&flag)))), kFirstOfSeedOne);
 }
 
 TEST_F(UniformFunctionsTest, RangeTouchingTheLastRowFillsEveryCell)
 {
     SetCaller(1, 65535, 1, 1); // B2:B65536
     XLOPER missing = Missing();
-    const XLOPER* result = xllQRAND(&missing);
+    const XLOPER* result = Xl4(xllQRAND(In(&missing)));
     ASSERT_NE(result, nullptr);
     ASSERT_EQ(result->xltype, xltype::Multi);
     EXPECT_EQ(result->val.array.rows, 65535);
     EXPECT_EQ(result->val.array.columns, 1);
     SetCaller(0, 65535, 0, 0); // a whole column does not fit the array counts
     const CInternalGenerator before = g_generator;
-    EXPECT_TRUE(IsValueError(xllQRAND(&missing)));
+    EXPECT_TRUE(IsValueError(Xl4(xllQRAND(In(&missing)))));
     CInternalGenerator expected = before;
     SetCaller(0, 0, 0, 0);
-    EXPECT_EQ(NumberOf(xllQRAND(&missing)), expected.Next()); // nothing drawn for the refused one
+    EXPECT_EQ(NumberOf(Xl4(xllQRAND(In(&missing)))), expected.Next()); // nothing drawn for the refused one
+}
+
+// A macro's call (Application.Run) has no calling cell: xlfCaller answers
+// #REF!, and the functions answer as in one cell.
+TEST_F(UniformFunctionsTest, WithoutACallingCellGivesOneValue)
+{
+    Excel().SetNoCaller();
+    XLOPER seed = Num(1);
+    EXPECT_EQ(NumberOf(Xl4(xllQRAND(In(&seed)))), kFirstOfSeedOne);
+    XLOPER between = Num(7);
+    EXPECT_EQ(NumberOf(Xl4(xllQRANDBETWEEN(1, 6, In(&between)))), CInternalGenerator(7).NextBetween(1, 6));
+    EXPECT_EQ(Excel().Outstanding(), 0u);
 }
 
 TEST_F(UniformFunctionsTest, QRandBetweenGivesWholeNumbersWithBothEnds)
@@ -95,7 +107,7 @@ TEST_F(UniformFunctionsTest, QRandBetweenGivesWholeNumbersWithBothEnds)
     SetCaller(0, 19, 0, 9);
     XLOPER missing = Missing();
     bool seen[7] = {};
-    const XLOPER* result = xllQRANDBETWEEN(1, 6, &missing);
+    const XLOPER* result = Xl4(xllQRANDBETWEEN(1, 6, In(&missing)));
     ASSERT_NE(result, nullptr);
     ASSERT_EQ(result->xltype, xltype::Multi);
     const XLOPER* cells = result->val.array.lparray;
@@ -114,8 +126,8 @@ TEST_F(UniformFunctionsTest, ExcelReturnCodesGiveNullOrValueError)
 {
     XLOPER missing = Missing();
     Excel().ForceCode(XlFunction::Caller, xlret::Uncalced);
-    EXPECT_EQ(xllQRAND(&missing), nullptr);
+    EXPECT_EQ(Xl4(xllQRAND(In(&missing))), nullptr);
     Excel().ForceCode(XlFunction::Caller, xlret::Failed);
-    EXPECT_TRUE(IsValueError(xllQRAND(&missing)));
+    EXPECT_TRUE(IsValueError(Xl4(xllQRAND(In(&missing)))));
     EXPECT_EQ(Excel().Outstanding(), 0u);
 }

@@ -10,9 +10,21 @@
 #include "xlw/XlfOper.h"
 
 // Calls entry points in-process as Excel would, with the test Excel behind
-// the bridge; results are read back as the host prints them.
+// the bridge; results are read back as the host prints them. These tests
+// play an Excel with Excel4 only, whose values are XLOPERs: In and Xl4 pass
+// them to an entry point and read its result (Xloper12Test has the other
+// path).
 class WorksheetTest : public BridgeTest {
 protected:
+    void SetUp() override
+    {
+        BridgeTest::SetUp();
+        UseExcel4Only();
+    }
+
+    static XlfValue* In(XLOPER* value) { return reinterpret_cast<XlfValue*>(value); }
+    static const XLOPER* Xl4(XlfValue* result) { return reinterpret_cast<const XLOPER*>(result); }
+
     void SetCaller(XlWord firstRow, XlWord lastRow, std::uint8_t firstColumn, std::uint8_t lastColumn)
     {
         Excel().SetCaller(XLREF{firstRow, lastRow, firstColumn, lastColumn});

@@ -116,7 +116,6 @@ StepResult MenuStep(ScriptRunner& runner, const std::vector<std::string>& words)
     runner.CommandStarted();
     ClickButton(node);
     runner.CommandEnded();
-    TestExcel::Instance().SetAbortPending(false); // Excel forgets a break once the command is over
     return StepResult::Done;
 }
 
@@ -146,9 +145,19 @@ StepResult SeedStep(ScriptRunner&, const std::vector<std::string>& words)
     return StepResult::Done;
 }
 
+// The user presses and releases Esc: keyboard input, which Windows queues
+// for the thread of the window with the focus (under wine too, as a
+// WM_KEYDOWN/WM_KEYUP pair that a PeekMessage of that thread sees).
 StepResult EscStep(ScriptRunner&, const std::vector<std::string>&)
 {
-    TestExcel::Instance().SetAbortPending(true);
+    INPUT keys[2] = {};
+    keys[0].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = VK_ESCAPE;
+    keys[1] = keys[0];
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    if (SendInput(2, keys, sizeof(INPUT)) != 2) {
+        throw std::runtime_error("the key press was refused");
+    }
     return StepResult::Done;
 }
 
@@ -172,6 +181,31 @@ StepResult ShutdownStep(ScriptRunner& runner, const std::vector<std::string>&)
         addIn->Release();
     }
     runner.Print("objects " + std::to_string(ObjectsHeld(runner)));
+    return StepResult::Done;
+}
+
+// The COM Add-ins dialog unloading an add-in the user unticked, as the
+// Office page "Outlook COM add-in template" describes OnDisconnection:
+// OnDisconnection(ext_dm_UserClosed) without OnBeginShutdown, and the
+// dialog's reference let go. The ribbon keeps its own until shutdown: no
+// page promises the add-in its last Release when it is disconnected.
+StepResult DisconnectStep(ScriptRunner& runner, const std::vector<std::string>& words)
+{
+    const std::string progId = words.size() > 1 ? words[1] : "Stochal.AddIn";
+    auto& addIns = runner.AddIns();
+    auto found = addIns.begin();
+    while (found != addIns.end() && found->progId != progId) {
+        ++found;
+    }
+    if (found == addIns.end()) {
+        throw std::runtime_error(progId + " is not connected");
+    }
+    _IDTExtensibility2* addIn = found->addIn;
+    addIns.erase(found);
+    SAFEARRAY* custom = nullptr;
+    const HRESULT hr = addIn->OnDisconnection(ext_dm_UserClosed, &custom);
+    addIn->Release();
+    runner.Print("disconnect " + Hex(hr));
     return StepResult::Done;
 }
 
@@ -208,6 +242,7 @@ void AddAddInSteps(StepTable& table)
     table["seed"] = {&SeedStep, 2, 2, false};
     table["esc"] = {&EscStep, 1, 1, false};
     table["shutdown"] = {&ShutdownStep, 1, 1, false};
+    table["disconnect"] = {&DisconnectStep, 1, 2, false};
     table["objects"] = {&ObjectsStep, 1, 1, false};
     table["register"] = {&RegistrationStep, 1, 1, false};
     table["unregister"] = {&RegistrationStep, 1, 1, false};

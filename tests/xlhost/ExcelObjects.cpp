@@ -103,10 +103,13 @@ void ExcelApplication::RegisterXLL(const Args& args, VARIANT& result)
     const auto autoOpen =
         module == nullptr ? nullptr
                           : reinterpret_cast<AutoOpen>(reinterpret_cast<void (*)()>(GetProcAddress(module, "xlAutoOpen")));
+    bool opened = false;
     if (autoOpen != nullptr) {
         TestExcel::Instance().SetDllName(path);
+        const TestExcel::XllCall calling;
+        opened = autoOpen() == 1;
     }
-    SetBool(result, autoOpen != nullptr && autoOpen() == 1);
+    SetBool(result, opened);
 }
 
 void ExcelApplication::ExecuteExcel4Macro(const Args& args, VARIANT& result)

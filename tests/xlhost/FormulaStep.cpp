@@ -11,31 +11,28 @@
 namespace xlhost {
 namespace {
 constexpr std::uint64_t kMostFormulaCells = 100000;
-// The kind bits of xltype, without the free-later bits a DLL may set.
-constexpr XlWord kKindBits = 0x0FFF;
 
 // A cell of the result as the sheet keeps it; Excel shows an array result
 // in a one-cell formula by its first element.
-CellValue ToCellValue(const XLOPER& value)
+CellValue ToCellValue(const HostResult& result)
 {
-    switch (value.xltype & kKindBits) {
-    case xltype::Num:
-        return CellValue::Number(value.val.num);
-    case xltype::Bool:
-        return CellValue::Bool(value.val.xbool != 0);
-    case xltype::Err:
-        return CellValue::Error(2000 + value.val.err);
-    case xltype::Str:
-        return CellValue::Text(std::string(value.val.str + 1, static_cast<unsigned char>(value.val.str[0])));
-    case xltype::Multi:
-        if (value.val.array.rows > 0 && value.val.array.columns > 0) {
-            return ToCellValue(value.val.array.lparray[0]);
-        }
-        break;
-    default:
-        break;
+    if (result.null || result.cells.empty()) {
+        return CellValue::Error(2000 + xlerr::Value);
     }
-    return CellValue::Error(2000 + xlerr::Value);
+    const TestCell& first = result.cells.front();
+    switch (first.type) {
+    case xltype::Num:
+    case xltype::Int:
+        return CellValue::Number(first.num);
+    case xltype::Bool:
+        return CellValue::Bool(first.flag);
+    case xltype::Err:
+        return CellValue::Error(2000 + first.err);
+    case xltype::Str:
+        return CellValue::Text(first.text);
+    default:
+        return CellValue::Error(2000 + xlerr::Value);
+    }
 }
 
 HMODULE LoadedXll()
@@ -58,21 +55,20 @@ StepResult FormulaStep(ScriptRunner&, const std::vector<std::string>& words)
         throw std::runtime_error("no one-area reference: " + words[1]);
     }
     const Area& area = range.areas.front();
-    if (area.Cells() > kMostFormulaCells || area.row2 > kSheetRows || area.column2 > kSheetColumns) {
+    // An Excel with Excel4 only has the XLOPER's grid.
+    const bool xloper12 = TestExcel::Instance().OffersXloper12();
+    if (area.Cells() > kMostFormulaCells || (!xloper12 && (area.row2 > kSheetRows || area.column2 > kSheetColumns))) {
         throw std::runtime_error("too many cells for a formula step: " + words[1]);
     }
     const std::string text = words[2][0] == '=' ? words[2].substr(1) : words[2];
     const HostCall call = ParseCall(text);
     const HMODULE module = LoadedXll();
     ForEachCell(range, [&](std::uint32_t r, std::uint32_t c) {
-        const auto row = static_cast<XlWord>(r - 1);
-        const auto column = static_cast<std::uint8_t>(c - 1);
-        TestExcel::Instance().SetCaller(XLREF{row, row, column, column});
-        XLOPER refusal{};
-        const XLOPER* result = CallWorksheetFunction(module, call, refusal);
+        TestExcel::Instance().SetCaller(TestArea{r - 1, r - 1, c - 1, c - 1});
+        const HostResult result = CallWorksheetFunction(module, call);
         Cell& cell = range.sheet->At(r, c);
         cell.formula = "=" + text;
-        cell.value = result == nullptr ? CellValue::Error(2000 + xlerr::Value) : ToCellValue(*result);
+        cell.value = ToCellValue(result);
     });
     return StepResult::Done;
 }

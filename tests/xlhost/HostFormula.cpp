@@ -9,76 +9,41 @@
 #include <limits>
 #include <stdexcept>
 
-namespace {
-std::vector<std::unique_ptr<std::string>> g_texts; // counted strings of arguments
-
-char* CountedCopy(const std::string& text)
+bool ParseReference(const std::string& text, TestArea& area)
 {
-    g_texts.push_back(std::make_unique<std::string>(1, static_cast<char>(text.size() > 255 ? 255 : text.size())));
-    *g_texts.back() += text.substr(0, 255);
-    return &(*g_texts.back())[0];
-}
-
-bool ParseCell(const std::string& text, std::size_t& at, std::uint32_t& row, std::uint32_t& column)
-{
-    column = 0;
-    std::size_t letters = 0;
-    while (at < text.size() && std::isupper(static_cast<unsigned char>(text[at])) && letters < 2) {
-        column = column * 26 + static_cast<std::uint32_t>(text[at] - 'A' + 1);
-        ++at;
-        ++letters;
-    }
-    std::size_t digits = 0;
-    row = 0;
-    while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])) && digits < 6) {
-        row = row * 10 + static_cast<std::uint32_t>(text[at] - '0');
-        ++at;
-        ++digits;
-    }
-    return letters > 0 && digits > 0 && row >= 1 && row <= kSheetRows && column <= kSheetColumns;
-}
-
-XLOPER Error(XlWord code)
-{
-    XLOPER value{};
-    value.xltype = xltype::Err;
-    value.val.err = code;
-    return value;
-}
-} // namespace
-
-bool ParseReference(const std::string& text, XLREF& rectangle)
-{
-    std::size_t at = 0;
-    std::uint32_t row1 = 0, column1 = 0;
-    if (!ParseCell(text, at, row1, column1)) {
-        return false;
-    }
-    std::uint32_t row2 = row1, column2 = column1;
-    if (at < text.size() && text[at] == ':') {
-        ++at;
-        if (!ParseCell(text, at, row2, column2)) {
-            return false;
+    for (char c : text) {
+        if (c == '$' || std::islower(static_cast<unsigned char>(c))) {
+            return false; // arguments are written plainly: A1, B2:C3, A:B, 3:5
         }
     }
-    if (at != text.size() || row2 < row1 || column2 < column1) {
+    xlhost::Area parsed;
+    if (!xlhost::ParseArea(text, parsed)) {
         return false;
     }
-    rectangle = XLREF{static_cast<XlWord>(row1 - 1), static_cast<XlWord>(row2 - 1),
-                      static_cast<std::uint8_t>(column1 - 1), static_cast<std::uint8_t>(column2 - 1)};
+    // Whole columns and rows end where the sheet ends: an Excel with
+    // Excel4 only has 65,536 rows and 256 columns.
+    if (!TestExcel::Instance().OffersXloper12()) {
+        if (parsed.row1 == 1 && parsed.row2 == xlhost::kRows) {
+            parsed.row2 = kSheetRows;
+        }
+        if (parsed.column1 == 1 && parsed.column2 == xlhost::kColumns) {
+            parsed.column2 = kSheetColumns;
+        }
+    }
+    area = TestArea{parsed.row1 - 1, parsed.row2 - 1, parsed.column1 - 1, parsed.column2 - 1};
     return true;
 }
 
-XLOPER ParseValue(const std::string& token, bool inFormula)
+HostValue ParseValue(const std::string& token, bool inFormula)
 {
-    XLOPER value{};
+    HostValue value;
     if (token.empty()) {
-        value.xltype = inFormula ? xltype::Missing : xltype::Nil;
+        value.kind = inFormula ? xltype::Missing : xltype::Nil;
         return value;
     }
     if (token == "TRUE" || token == "FALSE") {
-        value.xltype = xltype::Bool;
-        value.val.xbool = token == "TRUE";
+        value.kind = xltype::Bool;
+        value.flag = token == "TRUE";
         return value;
     }
     const std::pair<const char*, XlWord> errors[] = {{"#NULL!", xlerr::Null}, {"#DIV/0!", xlerr::Div0},
@@ -87,23 +52,25 @@ XLOPER ParseValue(const std::string& token, bool inFormula)
                                                      {"#N/A", xlerr::NA}};
     for (const auto& error : errors) {
         if (token == error.first) {
-            return Error(error.second);
+            value.kind = xltype::Err;
+            value.error = error.second;
+            return value;
         }
     }
-    value.xltype = xltype::Num;
+    value.kind = xltype::Num;
     if (token == "NAN" || token == "INF" || token == "-INF") {
-        value.val.num = token == "NAN" ? std::numeric_limits<double>::quiet_NaN()
-                                       : (token == "INF" ? 1.0 : -1.0) * std::numeric_limits<double>::infinity();
+        value.number = token == "NAN" ? std::numeric_limits<double>::quiet_NaN()
+                                      : (token == "INF" ? 1.0 : -1.0) * std::numeric_limits<double>::infinity();
         return value;
     }
     char* end = nullptr;
-    value.val.num = std::strtod(token.c_str(), &end);
+    value.number = std::strtod(token.c_str(), &end);
     if (end == token.c_str() + token.size()) {
         return value;
     }
-    XLREF rectangle{};
-    if (inFormula && ParseReference(token, rectangle)) {
-        return TestExcel::Instance().Reference(rectangle);
+    if (inFormula && ParseReference(token, value.area)) {
+        value.kind = xltype::Ref;
+        return value;
     }
     std::string text = token;
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
@@ -119,8 +86,8 @@ XLOPER ParseValue(const std::string& token, bool inFormula)
     } else if (inFormula) {
         throw std::runtime_error("cannot read argument " + token);
     }
-    value.xltype = xltype::Str;
-    value.val.str = CountedCopy(text);
+    value.kind = xltype::Str;
+    value.text = text;
     return value;
 }
 
@@ -159,13 +126,16 @@ void LoadSheet(const std::string& path)
         }
         const std::vector<std::string> cells = SplitTopLevel(line);
         for (std::uint32_t column = 0; column < cells.size(); ++column) {
-            const XLOPER value = ParseValue(cells[column], false);
+            const HostValue value = ParseValue(cells[column], false);
+            if (value.kind == xltype::Nil) {
+                continue; // an empty cell holds nothing
+            }
             TestCell cell;
-            cell.type = value.xltype;
-            cell.num = value.xltype == xltype::Num ? value.val.num : 0.0;
-            cell.flag = value.xltype == xltype::Bool && value.val.xbool != 0;
-            cell.err = value.xltype == xltype::Err ? value.val.err : 0;
-            cell.text = value.xltype == xltype::Str ? FormatValue(value) : "";
+            cell.type = value.kind;
+            cell.num = value.number;
+            cell.flag = value.flag;
+            cell.err = value.error;
+            cell.text = value.text;
             TestExcel::Instance().SetCell(row, column, cell);
         }
     }

@@ -69,8 +69,9 @@ private:
 // on the button).
 IUnknown* NewButtonEvents(OfficeControl* owner);
 
-// Raises Click on every sink advised on the button, as Office does when
-// the user picks it; the number of sinks called.
+// Raises Click, with the button as Ctrl, on every sink advised on any
+// button of the same Id and Tag, as Office does when the user picks it;
+// the number of sinks called.
 int ClickButton(const std::shared_ptr<ControlNode>& button);
 
 // Objects the test Excel made that someone besides the host still holds:

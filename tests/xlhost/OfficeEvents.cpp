@@ -165,12 +165,30 @@ long LiveConnectionPoints()
     return g_livePoints;
 }
 
+namespace {
+// Office routes a click to the sinks of every button that shares the
+// clicked one's identity, its Id and Tag: hence the advice of the Office
+// page "CommandBarControl.Tag property" to give each control a unique Tag
+// "to avoid duplicate calls of the same class when triggered with events".
+void CollectTwins(const std::shared_ptr<ControlNode>& node, const ControlNode& clicked, std::vector<IDispatch*>& sinks)
+{
+    if (node->type == msoControlButton && node->id == clicked.id && node->tag == clicked.tag) {
+        for (const auto& sink : node->sinks) {
+            sink.second->AddRef(); // a handler may unadvise while it runs
+            sinks.push_back(sink.second);
+        }
+    }
+    for (const auto& child : node->children) {
+        CollectTwins(child, clicked, sinks);
+    }
+}
+} // namespace
+
 int ClickButton(const std::shared_ptr<ControlNode>& button)
 {
     std::vector<IDispatch*> sinks;
-    for (const auto& sink : button->sinks) {
-        sink.second->AddRef(); // a handler may unadvise while it runs
-        sinks.push_back(sink.second);
+    if (const std::shared_ptr<ControlNode>& tools = HostModel::Instance().tools) {
+        CollectTwins(tools, *button, sinks);
     }
     OfficeControl* control = new OfficeControl(button);
     for (IDispatch* sink : sinks) {

@@ -165,7 +165,8 @@ void ScriptRunner::Tick()
 bool ScriptRunner::WatchMessageBoxes()
 {
     const HWND box = FindMessageBox();
-    const bool expected = !m_holdSteps && m_next < m_lines.size() && m_lines[m_next].words[0] == "message";
+    const bool expected = !m_holdSteps && m_next < m_lines.size()
+                       && (m_lines[m_next].words[0] == "message" || m_lines[m_next].words[0] == "owner");
     if (box == nullptr || expected) {
         m_strayBox = nullptr;
         return true;

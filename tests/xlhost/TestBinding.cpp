@@ -14,6 +14,8 @@ XlfBinding TestExcelBinding()
     XlfBinding binding;
     binding.excel4 = &TestExcel4;
     binding.excel4v = &TestExcel4v;
+    binding.excel12v = &TestExcel12v;
+    binding.xlCallVer = &TestXlCallVer;
     binding.moduleFileName = &TestModuleFileName;
     return binding;
 }

@@ -3,6 +3,9 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
+
+#include "xlw/XlfText.h"
 
 TestExcel& TestExcel::Instance()
 {
@@ -13,7 +16,9 @@ TestExcel& TestExcel::Instance()
 void TestExcel::Reset()
 {
     m_sheet.clear();
-    m_caller = XLREF{};
+    m_caller = TestArea{};
+    m_hasCaller = true;
+    m_excel4Only = false;
     m_dllName = kDefaultDllName;
     m_forced.clear();
     m_registrations.clear();
@@ -22,20 +27,50 @@ void TestExcel::Reset()
     m_coerceCalls = 0;
     m_freeCalls = 0;
     m_windowWord = 0;
-    m_abortPending = false;
 }
 
+namespace {
+constexpr std::uint32_t kLastXloperRow = 0xFFFF;
+constexpr std::uint32_t kLastXloperColumn = 0xFF;
+
+bool FitsXloper(const TestArea& area)
+{
+    return area.row2 <= kLastXloperRow && area.column2 <= kLastXloperColumn;
+}
+
+XLREF ToXlref(const TestArea& area)
+{
+    return XLREF{static_cast<XlWord>(area.row1), static_cast<XlWord>(area.row2),
+                 static_cast<std::uint8_t>(area.column1), static_cast<std::uint8_t>(area.column2)};
+}
+} // namespace
+
+// An XLOPER text is in the ANSI code page: what it lacks becomes '?'.
 char* TestExcel::OwnedText(const std::string& text, std::vector<std::unique_ptr<char[]>>& parts)
 {
-    const std::size_t length = text.size() > 255 ? 255 : text.size();
+    return OwnedAnsi(Utf16ToAnsi(Utf8ToUtf16(text)), parts);
+}
+
+char* TestExcel::OwnedAnsi(const std::string& ansi, std::vector<std::unique_ptr<char[]>>& parts)
+{
+    const std::size_t length = ansi.size() > 255 ? 255 : ansi.size();
     char* counted = Allocate<char>(length + 2, parts);
     counted[0] = static_cast<char>(static_cast<unsigned char>(length));
-    std::memcpy(counted + 1, text.data(), length);
+    std::memcpy(counted + 1, ansi.data(), length);
     return counted;
 }
 
 XLOPER TestExcel::Reference(const XLREF& rectangle)
 {
+    return Reference(TestArea{rectangle.rwFirst, rectangle.rwLast, rectangle.colFirst, rectangle.colLast});
+}
+
+XLOPER TestExcel::Reference(const TestArea& area)
+{
+    if (!FitsXloper(area)) {
+        throw std::runtime_error("no XLOPER holds a reference beyond row 65536 or column IV");
+    }
+    const XLREF rectangle = ToXlref(area);
     XLMREF* list = Allocate<XLMREF>(1, m_hostOwned);
     list->count = 1;
     list->reftbl[0] = rectangle;
@@ -59,10 +94,7 @@ int TestExcel::Call(int function, XLOPER* result, int count, XLOPER** arguments)
         if (result == nullptr || count != 0) {
             return xlret::InvCount;
         }
-        result->xltype = xltype::SRef;
-        result->val.sref.count = 1;
-        result->val.sref.ref = m_caller;
-        return xlret::Success;
+        return Caller(*result);
     case XlFunction::GetName: {
         if (result == nullptr) {
             return xlret::Failed;
@@ -81,13 +113,36 @@ int TestExcel::Call(int function, XLOPER* result, int count, XLOPER** arguments)
         result->val.w = static_cast<std::int16_t>(m_windowWord);
         return xlret::Success;
     case XlFunction::Abort:
-        return Abort(result, count, arguments);
+        return Abort(result);
     case XlFunction::Coerce:
         ++m_coerceCalls;
         if (result == nullptr || count != 2 || arguments[1]->xltype != xltype::Int) {
             return xlret::InvXloper;
         }
         return Coerce(*arguments[0], static_cast<XlWord>(arguments[1]->val.w), *result);
+    case XlFunction::Counta: {
+        if (result == nullptr) {
+            return xlret::Failed;
+        }
+        double total = 0.0;
+        for (int i = 0; i < count; ++i) {
+            const XLOPER& value = *arguments[i];
+            if (value.xltype == xltype::SRef) {
+                const XLREF& r = value.val.sref.ref;
+                total += static_cast<double>(CountValues(TestArea{r.rwFirst, r.rwLast, r.colFirst, r.colLast}));
+            } else if (value.xltype == xltype::Ref && value.val.mref.lpmref != nullptr) {
+                for (XlWord a = 0; a < value.val.mref.lpmref->count; ++a) {
+                    const XLREF& r = value.val.mref.lpmref->reftbl[a];
+                    total += static_cast<double>(CountValues(TestArea{r.rwFirst, r.rwLast, r.colFirst, r.colLast}));
+                }
+            } else if (value.xltype != xltype::Nil && value.xltype != xltype::Missing) {
+                total += 1.0;
+            }
+        }
+        result->xltype = xltype::Num;
+        result->val.num = total;
+        return xlret::Success;
+    }
     case XlFunction::Free:
         ++m_freeCalls;
         for (int i = 0; i < count; ++i) {
@@ -116,17 +171,52 @@ int TestExcel::Register(int count, XLOPER** arguments)
     return count >= 10 ? xlret::Success : xlret::InvCount;
 }
 
-int TestExcel::Abort(XLOPER* result, int count, XLOPER** arguments)
+// What xlfCaller documents: a single cell or an array formula's cells as a
+// reference; code called some other way (a macro) gets #REF!.
+int TestExcel::Caller(XLOPER& result) const
+{
+    if (!m_hasCaller) {
+        result.xltype = xltype::Err;
+        result.val.err = xlerr::Ref;
+        return xlret::Success;
+    }
+    // Excel4 cannot convert a caller beyond the XLOPER's grid.
+    if (!FitsXloper(m_caller)) {
+        return xlret::Failed;
+    }
+    result.xltype = xltype::SRef;
+    result.val.sref.count = 1;
+    result.val.sref.ref = ToXlref(m_caller);
+    return xlret::Success;
+}
+
+const TestCell* TestExcel::FindCell(std::uint32_t row, std::uint32_t column) const
+{
+    const auto found = m_sheet.find({row, column});
+    return found == m_sheet.end() || found->second.type == xltype::Nil ? nullptr : &found->second;
+}
+
+// Only the cells the sheet holds are visited, as Excel's own COUNTA does.
+std::size_t TestExcel::CountValues(const TestArea& area) const
+{
+    std::size_t count = 0;
+    for (auto cell = m_sheet.lower_bound({area.row1, 0}); cell != m_sheet.end() && cell->first.first <= area.row2;
+         ++cell) {
+        const std::uint32_t column = cell->first.second;
+        if (column >= area.column1 && column <= area.column2 && cell->second.type != xltype::Nil) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+int TestExcel::Abort(XLOPER* result)
 {
     if (result == nullptr) {
         return xlret::Failed;
     }
     result->xltype = xltype::Bool;
-    result->val.xbool = m_abortPending ? 1 : 0;
-    // Only xlAbort(FALSE) clears the break; without an argument it stays.
-    if (count >= 1 && arguments[0]->xltype == xltype::Bool && arguments[0]->val.xbool == 0) {
-        m_abortPending = false;
-    }
+    result->val.xbool = 0;
     return xlret::Success;
 }
 
@@ -152,7 +242,20 @@ int TestExcel::Free(const XLOPER& value)
 
 int XLL_CALL TestExcel4v(int function, XLOPER* result, int count, XLOPER** arguments)
 {
-    return TestExcel::Instance().Call(function, result, count, arguments);
+    TestExcel& excel = TestExcel::Instance();
+    return excel.InsideXll() ? excel.Call(function, result, count, arguments) : xlret::Failed;
+}
+
+int XLL_CALL TestExcel12v(int function, int count, XLOPER12** arguments, XLOPER12* result)
+{
+    TestExcel& excel = TestExcel::Instance();
+    return excel.OffersXloper12() && excel.InsideXll() ? excel.Call12(function, result, count, arguments)
+                                                       : xlret::Failed;
+}
+
+int XLL_CALL TestXlCallVer()
+{
+    return TestExcel::Instance().Version();
 }
 
 int TestExcel4List(int function, XLOPER* result, int count, std::va_list list)
@@ -209,8 +312,9 @@ std::string FormatValue(const XLOPER& value)
     case xltype::Err:
         return ErrorName(value.val.err);
     case xltype::Str:
-        return value.val.str == nullptr ? std::string()
-                                        : std::string(value.val.str + 1, static_cast<unsigned char>(value.val.str[0]));
+        return value.val.str == nullptr
+                   ? std::string()
+                   : Utf16ToUtf8(AnsiToUtf16(std::string(value.val.str + 1, static_cast<unsigned char>(value.val.str[0]))));
     case xltype::Nil:
     case xltype::Missing:
         return std::string();

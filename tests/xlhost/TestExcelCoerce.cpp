@@ -139,7 +139,7 @@ int TestExcel::CoerceScalar(const XLOPER& source, XlWord target, XLOPER& result)
         if (code == xlret::Success) {
             std::vector<std::unique_ptr<char[]>> parts;
             result.xltype = xltype::Str;
-            result.val.str = OwnedText(text, parts);
+            result.val.str = OwnedAnsi(text, parts);
             m_owned[result.val.str] = std::move(parts);
         }
         break;
@@ -149,7 +149,7 @@ int TestExcel::CoerceScalar(const XLOPER& source, XlWord target, XLOPER& result)
         XLOPER* cell = Allocate<XLOPER>(1, parts);
         *cell = source;
         if (source.xltype == xltype::Str) {
-            cell->val.str = OwnedText(TextOf(source), parts);
+            cell->val.str = OwnedAnsi(TextOf(source), parts);
         }
         result.xltype = xltype::Multi;
         result.val.array.lparray = cell;
@@ -168,8 +168,13 @@ int TestExcel::CoerceScalar(const XLOPER& source, XlWord target, XLOPER& result)
     return code;
 }
 
-int TestExcel::CoerceReference(const XLREF& rectangle, XlWord target, XLOPER& result)
+int TestExcel::CoerceReference(const TestArea& area, XlWord target, XLOPER& result)
 {
+    if (area.row2 > 0xFFFF || area.column2 > 0xFF) {
+        return xlret::Failed; // no XLOPER reaches beyond the old grid
+    }
+    const XLREF rectangle{static_cast<XlWord>(area.row1), static_cast<XlWord>(area.row2),
+                          static_cast<std::uint8_t>(area.column1), static_cast<std::uint8_t>(area.column2)};
     if (target == xltype::Ref) {
         std::vector<std::unique_ptr<char[]>> parts;
         XLMREF* list = Allocate<XLMREF>(1, parts);
@@ -196,7 +201,7 @@ int TestExcel::CoerceReference(const XLREF& rectangle, XlWord target, XLOPER& re
         for (std::uint32_t c = 0; c < columns; ++c) {
             XLOPER value = CellValue(rectangle.rwFirst + r, rectangle.colFirst + c);
             if (value.xltype == xltype::Str) {
-                value.val.str = OwnedText(TextOf(value), parts);
+                value.val.str = OwnedAnsi(TextOf(value), parts);
             }
             cells[static_cast<std::size_t>(r) * columns + c] = value;
         }
@@ -212,13 +217,17 @@ int TestExcel::CoerceReference(const XLREF& rectangle, XlWord target, XLOPER& re
 int TestExcel::Coerce(const XLOPER& source, XlWord target, XLOPER& result)
 {
     switch (source.xltype) {
-    case xltype::SRef:
-        return CoerceReference(source.val.sref.ref, target, result);
-    case xltype::Ref:
+    case xltype::SRef: {
+        const XLREF& r = source.val.sref.ref;
+        return CoerceReference(TestArea{r.rwFirst, r.rwLast, r.colFirst, r.colLast}, target, result);
+    }
+    case xltype::Ref: {
         if (source.val.mref.lpmref == nullptr || source.val.mref.lpmref->count == 0) {
             return xlret::InvXloper;
         }
-        return CoerceReference(source.val.mref.lpmref->reftbl[0], target, result);
+        const XLREF& r = source.val.mref.lpmref->reftbl[0];
+        return CoerceReference(TestArea{r.rwFirst, r.rwLast, r.colFirst, r.colLast}, target, result);
+    }
     case xltype::Multi: {
         if (target != xltype::Multi) {
             return source.val.array.rows == 0 ? xlret::Failed : CoerceScalar(source.val.array.lparray[0], target, result);
@@ -229,7 +238,7 @@ int TestExcel::Coerce(const XLOPER& source, XlWord target, XLOPER& result)
         for (std::size_t i = 0; i < cells; ++i) {
             copy[i] = source.val.array.lparray[i];
             if (copy[i].xltype == xltype::Str) {
-                copy[i].val.str = OwnedText(TextOf(copy[i]), parts);
+                copy[i].val.str = OwnedAnsi(TextOf(copy[i]), parts);
             }
         }
         result = source;

@@ -250,6 +250,30 @@ StepResult MessageStep(ScriptRunner& runner, const std::vector<std::string>&)
     return StepResult::Done;
 }
 
+// The window that owns the message box up, or else the current dialog.
+StepResult OwnerStep(ScriptRunner& runner, const std::vector<std::string>&)
+{
+    HWND window = FindMessageBox();
+    if (window == nullptr) {
+        HWND active = GetActiveWindow();
+        if (active == nullptr || active == HostModel::Instance().mainWindow) {
+            if (runner.WaitedMs() > kWindowWaitMs) {
+                throw std::runtime_error("no dialog or message box within 10 s");
+            }
+            return StepResult::Wait;
+        }
+        window = CurrentWindow();
+    }
+    HWND owner = GetWindow(window, GW_OWNER);
+    char className[64] = {};
+    if (owner != nullptr) {
+        GetClassNameA(owner, className, sizeof className);
+    }
+    runner.Print(std::string("owner\t") + (owner != nullptr ? className : "(none)") + "\t"
+                 + (owner != nullptr ? WindowText(owner) : std::string()));
+    return StepResult::Done;
+}
+
 std::string Escaped(const std::string& text)
 {
     std::string escaped;
@@ -317,6 +341,7 @@ void AddWindowSteps(StepTable& table)
     table["mouse"] = {&MouseStep, 5, 5, true};
     table["wizard"] = {&WizardStep, 2, 2, true};
     table["message"] = {&MessageStep, 1, 1, true};
+    table["owner"] = {&OwnerStep, 1, 1, true};
     table["controls"] = {&ControlsStep, 1, 1, true};
     table["shot"] = {&ShotStep, 2, 2, true};
     table["end"] = {&EndStep, 1, 1, true};

@@ -1,5 +1,5 @@
-// The two entry points of XLCALL32.DLL under their C names, as the add-in
-// looks them up.
+// The entry points of XLCALL32.DLL under their C names, as the add-in
+// looks them up. MdCallBack12 is the Excel process's own (xlhost.cpp).
 #include <cstdarg>
 
 #include "tests/xlhost/TestExcel.h"
@@ -16,4 +16,9 @@ extern "C" __declspec(dllexport) int Excel4(int function, XLOPER* result, int co
     const int code = TestExcel4List(function, result, count, list);
     va_end(list);
     return code;
+}
+
+extern "C" __declspec(dllexport) int XLL_CALL XLCallVer()
+{
+    return TestXlCallVer();
 }

@@ -1,9 +1,10 @@
-// xlhost.exe [--dll PATH] [--sheet FILE.csv] [--caller RxC|A1:B2] [--registrations] CALL...
+// xlhost.exe [--excel4] [--dll PATH] [--sheet FILE.csv] [--caller RxC|A1:B2|none] [--registrations] CALL...
 // Loads the add-in as Excel does, runs xlAutoOpen, then evaluates each CALL
 // in one process and prints its result: one line per row, cells separated
-// by a tab, "#NULL-RESULT" for a null result.
-// xlhost.exe --script FILE [--dll PATH] plays Excel for the Office add-in
-// instead, driven by the script (README.md beside this file).
+// by a tab, texts in UTF-8, "#NULL-RESULT" for a null result.
+// xlhost.exe [--excel4] --script FILE [--dll PATH] plays Excel for the
+// Office add-in instead, driven by the script (README.md beside this file).
+// --excel4 plays an Excel that offers only Excel4 (XLOPER values).
 #include <windows.h>
 
 #include <cstdio>
@@ -16,35 +17,30 @@
 #include "tests/xlhost/ScriptHost.h"
 
 namespace {
-XLREF ParseCaller(const std::string& text)
+TestArea ParseCaller(const std::string& text)
 {
-    XLREF rectangle{};
+    TestArea area;
     unsigned rows = 0, columns = 0;
     char x = 0, rest = 0;
     if (std::sscanf(text.c_str(), "%u%c%u%c", &rows, &x, &columns, &rest) == 3 && x == 'x' && rows >= 1
-        && rows <= kSheetRows && columns >= 1 && columns <= kSheetColumns) {
-        return XLREF{0, static_cast<XlWord>(rows - 1), 0, static_cast<std::uint8_t>(columns - 1)};
+        && rows <= kGridRows && columns >= 1 && columns <= kGridColumns) {
+        return TestArea{0, rows - 1, 0, columns - 1};
     }
-    if (!ParseReference(text, rectangle)) {
+    if (!ParseReference(text, area)) {
         throw std::runtime_error("cannot read caller " + text);
     }
-    return rectangle;
+    return area;
 }
 
-void PrintResult(const XLOPER* result)
+void PrintResult(const HostResult& result)
 {
-    if (result == nullptr) {
+    if (result.null) {
         std::cout << "#NULL-RESULT\n";
         return;
     }
-    if (result->xltype != xltype::Multi) {
-        std::cout << FormatValue(*result) << "\n";
-        return;
-    }
-    const auto& array = result->val.array;
-    for (XlWord r = 0; r < array.rows; ++r) {
-        for (XlWord c = 0; c < array.columns; ++c) {
-            std::cout << (c > 0 ? "\t" : "") << FormatValue(array.lparray[static_cast<std::size_t>(r) * array.columns + c]);
+    for (std::uint32_t r = 0; r < result.rows; ++r) {
+        for (std::uint32_t c = 0; c < result.columns; ++c) {
+            std::cout << (c > 0 ? "\t" : "") << FormatCell(result.cells[static_cast<std::size_t>(r) * result.columns + c]);
         }
         std::cout << "\n";
     }
@@ -70,6 +66,13 @@ int Run(int argc, char** argv)
 {
     std::string dll = "Stochal.dll";
     std::string script;
+    // Before the add-in loads, as an Excel is what it is from the start.
+    if (argc > 1 && std::string(argv[1]) == "--excel4") {
+        TestExcel::Instance().PlayExcel4Only(true);
+        argv[1] = argv[0];
+        --argc;
+        ++argv;
+    }
     if (ScriptArguments(argc, argv, script, dll)) {
         char full[MAX_PATH] = {};
         GetFullPathNameA(dll.c_str(), MAX_PATH, full, nullptr);
@@ -90,7 +93,12 @@ int Run(int argc, char** argv)
     }
     using AutoOpen = int(XLL_CALL*)();
     auto autoOpen = reinterpret_cast<AutoOpen>(reinterpret_cast<void (*)()>(GetProcAddress(module, "xlAutoOpen")));
-    if (autoOpen == nullptr || autoOpen() != 1) {
+    bool opened = false;
+    if (autoOpen != nullptr) {
+        const TestExcel::XllCall calling;
+        opened = autoOpen() == 1;
+    }
+    if (!opened) {
         std::cerr << "xlhost: xlAutoOpen failed\n";
         return 2;
     }
@@ -99,8 +107,10 @@ int Run(int argc, char** argv)
         if ((argument == "--sheet" || argument == "--caller") && i + 1 < argc) {
             if (argument == "--sheet") {
                 LoadSheet(argv[++i]);
+            } else if (std::string(argv[++i]) == "none") {
+                excel.SetNoCaller();
             } else {
-                excel.SetCaller(ParseCaller(argv[++i]));
+                excel.SetCaller(ParseCaller(argv[i]));
             }
         } else if (argument == "--registrations") {
             for (const auto& texts : excel.Registrations()) {
@@ -110,8 +120,7 @@ int Run(int argc, char** argv)
                 std::cout << "\n";
             }
         } else {
-            XLOPER refusal{};
-            PrintResult(CallWorksheetFunction(module, ParseCall(argument), refusal));
+            PrintResult(CallWorksheetFunction(module, ParseCall(argument)));
         }
     }
     if (excel.Outstanding() != 0) {

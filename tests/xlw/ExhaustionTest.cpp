@@ -31,17 +31,17 @@ TEST(TempPoolExhaustion, NoBufferAtAllGivesNull)
 
 using OperExhaustionTest = BridgeTest;
 
-// Text that finds no pool memory leaves the XLOPER as it was; only the
+// Text that finds no pool memory leaves the XLOPER12 as it was; only the
 // wrapper becomes empty, so reading it reports exhausted memory.
 TEST_F(OperExhaustionTest, SetTextWithoutMemoryLeavesTheValueAlone)
 {
     XlfOper value;
     ASSERT_FALSE(value.IsEmpty());
     value.SetNumber(2.5);
-    XLOPER* const raw = value.Get();
+    XLOPER12* const raw = value.Get();
     const std::size_t room = XlfExcel::Instance().TempPool().NewestSize();
     ASSERT_NE(XlfExcel::Instance().GetTempMemory(room - 200), nullptr); // too little left for the text
-    const std::string text(250, 'x');
+    const std::u16string text(250, u'x');
     {
         const FailingAllocations failing(0);
         value.SetText(text);

@@ -1,5 +1,6 @@
 #include "win/com/ClassFactory.h"
 
+#include "win/com/ComEntry.h"
 #include "win/com/StochalModule.h"
 
 CClassFactory::CClassFactory(const CClassEntry& entry) : CComObject(nullptr), m_entry(entry) {}
@@ -14,7 +15,9 @@ IUnknown* CClassFactory::FindInterface(REFIID iid)
 
 STDMETHODIMP CClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** out)
 {
-    return m_entry.create(outer, iid, out);
+    if (out)
+        *out = nullptr;
+    return ComEntry([&] { return m_entry.create(outer, iid, out); });
 }
 
 STDMETHODIMP CClassFactory::LockServer(BOOL lock)

@@ -3,6 +3,9 @@
 #include <oleauto.h>
 
 #include <cstdio>
+#include <new>
+
+#include "win/com/ComEntry.h"
 
 
 namespace {
@@ -45,6 +48,19 @@ std::string NarrowMessage(HRESULT code)
 CComError::CComError(HRESULT code, std::wstring description)
     : std::runtime_error(NarrowMessage(code)), m_code(code), m_description(std::move(description))
 {
+}
+
+HRESULT CurrentFailureCode()
+{
+    try {
+        throw;
+    } catch (const CComError& error) {
+        return error.Code();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_FAIL;
+    }
 }
 
 void CheckCom(HRESULT code, EXCEPINFO* exception)

@@ -88,6 +88,17 @@ std::wstring CExcelRange::AddressLocal() const
     return AddressText(L"AddressLocal");
 }
 
+HWND CExcelApplication::MainWindow() const
+{
+    try {
+        // A Long holding the whole handle: window handles keep their value in
+        // 32 bits, sign-extended in a 64-bit process.
+        return static_cast<HWND>(LongToHandle(m_object.GetLong(L"Hwnd")));
+    } catch (const CComError&) {
+        return nullptr;
+    }
+}
+
 CDispatch CExcelApplication::CommandBars() const
 {
     return m_object.GetChild(L"CommandBars");

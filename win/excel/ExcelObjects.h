@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 #include "win/com/Dispatch.h"
@@ -53,6 +55,9 @@ public:
     const CDispatch& Object() const { return m_object; }
     explicit operator bool() const { return static_cast<bool>(m_object); }
 
+    // Hwnd: Excel's main window, the owner of every dialog and message box
+    // of the add-in; null (the desktop) when Excel cannot tell.
+    HWND MainWindow() const;
     CDispatch CommandBars() const;
     void RegisterXLL(const std::wstring& path) const;
     CVariant ExecuteExcel4Macro(const std::wstring& macro) const;

@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "win/com/ComEntry.h"
+
 std::wstring SystemErrorText(DWORD code)
 {
     wchar_t* buffer = nullptr;
@@ -13,6 +15,20 @@ std::wstring SystemErrorText(DWORD code)
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' '))
         text.pop_back();
     return text;
+}
+
+CComError CurrentFailure()
+{
+    try {
+        throw;
+    } catch (const CComError& error) {
+        return error;
+    } catch (const VErrorBase& error) {
+        return CComError(E_FAIL, error.Message());
+    } catch (...) {
+        const HRESULT code = CurrentFailureCode();
+        return CComError(code, SystemErrorText(static_cast<DWORD>(code)));
+    }
 }
 
 std::wstring COSError::Message() const

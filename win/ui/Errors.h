@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "win/com/ComError.h"
+
 // The program's own errors, as opposed to Excel's: each yields the text the
 // command shows to the user.
 class VErrorBase {
@@ -24,6 +26,12 @@ private:
     std::wstring m_text;
     DWORD m_code;
 };
+
+// The exception being handled, as a COM error to show: Excel's own error
+// as it is, the program's own with its message and E_FAIL, anything else
+// with E_OUTOFMEMORY for std::bad_alloc or E_FAIL and the system's words
+// for the code. Call it only inside a handler.
+CComError CurrentFailure();
 
 // The system's description of a Windows error code or HRESULT, without the
 // final line break; empty when the system has none.

@@ -5,7 +5,7 @@
 #include <cwchar>
 #include <vector>
 
-#include "win/excel/ExcelCApi.h"
+#include "win/ui/Errors.h"
 
 std::wstring ComErrorText(const std::wstring& prefix, const CComError& error)
 {
@@ -16,12 +16,17 @@ std::wstring ComErrorText(const std::wstring& prefix, const CComError& error)
     return text.data();
 }
 
-void ShowError(const std::wstring& text)
+void ShowError(HWND owner, const std::wstring& text)
 {
-    MessageBoxW(ExcelMainWindow(), text.c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(owner, text.c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
 }
 
-void ShowComError(const std::wstring& prefix, const CComError& error)
+void ShowComError(HWND owner, const std::wstring& prefix, const CComError& error)
 {
-    ShowError(ComErrorText(prefix, error));
+    ShowError(owner, ComErrorText(prefix, error));
+}
+
+void ShowUnexpectedFailure(HWND owner)
+{
+    ShowComError(owner, L"Unexpected error. ", CurrentFailure());
 }

@@ -93,7 +93,7 @@ using DistFillProgress = ExcelScriptTest;
 TEST_F(DistFillCommand, SingleSelectedCellGetsTheSeededValue)
 {
     const HostRun run = RunSteps("fill-single",
-        "select C3\nseed 1\n" + kOpenWizard + kToNormal + kToPage3 + "wizard finish\nend\ndump cells B2:D4\ndump state\n");
+        "select C3\nseed 1\n" + kOpenWizard + "owner\n" + kToNormal + kToPage3 + "wizard finish\nend\ndump cells B2:D4\ndump state\n");
     const std::vector<std::string> normal = KnownDrawTexts("Normal", "0,1", 1, 1);
     ASSERT_GE(run.lines.size(), 5u);
     const std::size_t at = run.lines.size() - 5;
@@ -108,6 +108,7 @@ TEST_F(DistFillCommand, SingleSelectedCellGetsTheSeededValue)
     EXPECT_EQ(run.lines[at + 4], "ScreenUpdating\tTRUE\tlcid=0x0800");
     EXPECT_NE(SettingsSnapshot("Distributions").find("REG_SZ    Normal"), std::string::npos) << "the choice is saved";
     EXPECT_EQ(MethodValue("Method"), "0x3e8");
+    EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
 }
 
 TEST_F(DistFillCommand, AddressFillsColumnByColumnNewSheetRowByRow)
@@ -216,6 +217,22 @@ TEST_F(DistFillProgress, AbortStopsWithinOneValueAndKeepsTheSettings)
     EXPECT_NE(SettingsSnapshot("Distributions").find("REG_SZ    Bernoulli"), std::string::npos);
 }
 
+// Esc, pressed before the fill looks at the keyboard, is seen at the first
+// progress step (200 values), before any progress window is due; the
+// values drawn so far are written.
+TEST_F(DistFillProgress, EscStopsAtTheNextProgressStepWithoutAWindow)
+{
+    const HostRun run = RunSteps("progress-esc",
+        "select A1:A1000\n" + kOpenWizard + kToPage3 + "esc\nwizard finish\nend\ndump state\ndump cells A1:A1000\n");
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    ASSERT_GE(run.lines.size(), 1000u);
+    const std::vector<std::string> cells(run.lines.end() - 1000, run.lines.end());
+    bool gap = true;
+    EXPECT_EQ(FilledPrefix(cells, gap), 200u);
+    EXPECT_FALSE(gap);
+    EXPECT_EQ(SettingNumbers("Distributions\\Method")["Method"], "0x3e8") << "saved after Esc";
+}
+
 TEST_F(DistFillProgress, NoWorkbookEndsWithTheNullObjectErrorAndSavesNothing)
 {
     SetSettingText("Distributions", "Selected", "Normal");
@@ -224,7 +241,7 @@ TEST_F(DistFillProgress, NoWorkbookEndsWithTheNullObjectErrorAndSavesNothing)
     SetSetting("Distributions\\Method", "Rows", 2);
     const std::string before = SettingsSnapshot("Distributions");
     const HostRun run = RunSteps("no-workbook",
-        "noworkbook\n" + kOpenWizard + kToPage3 + "dump state\ncontrols\nwizard finish\nmessage\nend\ndump state\n");
+        "noworkbook\n" + kOpenWizard + kToPage3 + "dump state\ncontrols\nwizard finish\nowner\nmessage\nend\ndump state\n");
     const auto parts = Parts(run.lines);
     ASSERT_EQ(parts.size(), 3u) << run.errors;
     EXPECT_EQ(VisibleControl(parts[1], 1000), "Button\tWrite to the &selected cell(s)\tenabled=0\tchecked=0\tvisible=1");
@@ -233,6 +250,7 @@ TEST_F(DistFillProgress, NoWorkbookEndsWithTheNullObjectErrorAndSavesNothing)
     const std::vector<std::string> messages = run.After("message\t");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Error\tAn unexpected error occured, please contact ", 0), 0u) << messages[0];
+    EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
     EXPECT_NE(messages[0].find(" with the following information. Error code: 80004003 ("), std::string::npos)
         << messages[0];
     EXPECT_EQ(parts[2].at(0), "Cursor\t-4143\tlcid=0x0800");

@@ -135,6 +135,23 @@ TEST_F(ProgressTracker, AWindowThatCannotBeMadeIsNotRetried)
     EXPECT_FALSE(tracker.IsAborted());
 }
 
+TEST_F(ProgressTracker, EscLookedForAtEveryStepAbortsWithOrWithoutAWindow)
+{
+    int asked = 0;
+    CProgressTracker tracker([](std::uint64_t) { return std::unique_ptr<VProgressWindow>(); },
+                             [this] { return now; }, [&asked] { return ++asked == 2; });
+    tracker.Start(100000);
+    for (std::uint64_t done = 1; done < 400; ++done)
+        tracker.Update(done);
+    EXPECT_EQ(asked, 1) << "once at 200";
+    EXPECT_FALSE(tracker.IsAborted());
+    tracker.Update(400);
+    EXPECT_TRUE(tracker.IsAborted());
+    EXPECT_FALSE(tracker.IsShown());
+    tracker.Start(1000);
+    EXPECT_FALSE(tracker.IsAborted()) << "the next output starts afresh";
+}
+
 TEST_F(ProgressTracker, DestroyingTheTrackerStopsTheWindow)
 {
     {

@@ -144,6 +144,7 @@ TEST_F(FillScripts, EscAndAFailedWriteKeepWhatWasWrittenAndRestoreExcel)
         ExpectColumnFilled(cells, column, false);
     ExpectRestored(out);
     // The third column's write fails: the user is told, A and B stay.
+    out.Expect("owner\tXLMAIN\tMicrosoft Excel - Book1");
     out.Expect("message\tError\tUnexpected error.  Error 800A03EC (Unable to set the Value property of the Range "
                "class).");
     cells = out.TakeCells(3);

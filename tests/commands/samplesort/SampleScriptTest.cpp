@@ -57,9 +57,10 @@ std::string Control(const std::vector<std::string>& lines, std::size_t dump, con
 TEST_F(SampleCommand, SingleCellIsRefusedBeforeAnyDialog)
 {
     const HostRun run = RunSteps(
-        "sample-single", SheetSteps("Z2") + "dump calls\nmenu \"&Stochal/S&ample...\"\nmessage\nend\ndump calls\n");
+        "sample-single", SheetSteps("Z2") + "dump calls\nmenu \"&Stochal/S&ample...\"\nowner\nmessage\nend\ndump calls\n");
     EXPECT_EQ(run.After("message\t"),
         std::vector<std::string>{"Empty selection\tSelect the cells to sample from first."});
+    EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
     EXPECT_TRUE(run.After("Application.Cursor=\t").empty()) << "nothing is restored after this message";
 }
 
@@ -67,7 +68,7 @@ TEST_F(SampleCommand, DefaultsEnablingAndCancel)
 {
     const HostRun run = RunSteps("sample-defaults",
         SheetSteps() + kOpen
-            + "controls\nshot sample-dialog.bmp\npress 228\ncontrols\n"
+            + "owner\ncontrols\nshot sample-dialog.bmp\npress 228\ncontrols\n"
               "press 227\ncontrols\npress 205\ncontrols\npress 2\nend\n");
     const std::vector<std::string>& l = run.lines;
     EXPECT_EQ(Control(l, 0, "226"), "Edit\t100\tenabled=1\tchecked=0\tvisible=1");
@@ -81,6 +82,7 @@ TEST_F(SampleCommand, DefaultsEnablingAndCancel)
         << "205 changes nothing else";
     EXPECT_TRUE(SettingNumbers("Sample Dialog").empty()) << "Cancel saves nothing";
     EXPECT_TRUE(run.Clipboards().empty());
+    EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
 }
 
 TEST_F(SampleCommand, OkChecksInOrderAndKeepsTheDialogOpen)
@@ -176,12 +178,13 @@ TEST_F(SampleCommand, InvalidWeightNamesItsCellBeforeTheClipboardIsTouched)
     for (const char* bad : {"abc", "TRUE", "-1", "#N/A"}) {
         const HostRun run = RunSteps("sample-badweight",
             SheetSteps() + "cell AB3 " + bad + "\nclearclipboard\n" + kOpen
-                + "press 228\ncombo 224 2\nset 226 5\npress 1\nmessage\nend\n"
+                + "press 228\ncombo 224 2\nset 226 5\npress 1\nowner\nmessage\nend\n"
                   "dump clipboard\ndump state\n");
         EXPECT_EQ(run.After("message\t"),
             std::vector<std::string>{"Error\tThe cell $AB$3 doesn't contain a valid weight."})
             << bad;
         EXPECT_EQ(run.Clipboards(), std::vector<std::string>{"(no text)"}) << bad;
+        EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
         EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
     }
     // An empty weight cell counts as 0: unique and weighted, its row never comes.

@@ -82,20 +82,22 @@ std::vector<std::string> Part(const std::vector<std::string>& lines, std::size_t
 TEST_F(SortCommand, SingleCellIsRefusedBeforeAnyDialog)
 {
     const HostRun run
-        = RunSteps("sort-single", SheetSteps("B2") + "menu \"&Stochal/&Sort...\"\nmessage\nend\ndump calls\n");
+        = RunSteps("sort-single", SheetSteps("B2") + "menu \"&Stochal/&Sort...\"\nowner\nmessage\nend\ndump calls\n");
     EXPECT_EQ(
         run.After("message\t"), std::vector<std::string>{"Empty selection\tSelect the cells to sort first."});
     EXPECT_TRUE(run.After("Application.Cursor=\t").empty());
+    EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
 }
 
 TEST_F(SortCommand, DialogDefaultsAndSavedChoices)
 {
-    HostRun run = RunSteps("sort-defaults", SheetSteps() + kOpen + "controls\nshot sort-dialog.bmp\npress 2\nend\n");
+    HostRun run = RunSteps("sort-defaults", SheetSteps() + kOpen + "owner\ncontrols\nshot sort-dialog.bmp\npress 2\nend\n");
     EXPECT_EQ(run.After("219\t"),
         std::vector<std::string>{"Button\tKeep rows together\tenabled=1\tchecked=1\tvisible=1"});
     EXPECT_EQ(run.After("220\t"), std::vector<std::string>{"Button\tIn-place\tenabled=1\tchecked=0\tvisible=1"});
     EXPECT_EQ(run.After("221\t"), std::vector<std::string>{"Button\tClipboard\tenabled=1\tchecked=1\tvisible=1"});
     EXPECT_TRUE(SettingNumbers("Random Sort").empty()) << "Cancel saves nothing";
+    EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
 
     run = RunSteps("sort-save",
         SheetSteps() + kOpen + "press 219\npress 220\npress 1\nend\n" + kOpen + "controls\npress 2\nend\n");
@@ -183,8 +185,9 @@ TEST_F(SortCommand, ExcelFailureMidWayGivesTheSheetBack)
     // The second run's write fails: the first run is written back.
     HostRun run = RunSteps("sort-fail",
         SheetSteps() + "seed 21\nfail Range.Value= 2\n" + kOpen
-            + "press 220\npress 1\nmessage\nend\n"
+            + "press 220\npress 1\nowner\nmessage\nend\n"
               "dump state\ndump cells A1:C6\n");
+    EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
     std::vector<std::string> messages = run.After("message\t");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Error\tUnexpected error.  Error 800A03EC (", 0), 0u) << messages[0];
@@ -202,6 +205,16 @@ TEST_F(SortCommand, ExcelFailureMidWayGivesTheSheetBack)
     for (const std::string& line : run.lines)
         saysSo = saysSo || line.find("could not be given back") != std::string::npos;
     EXPECT_TRUE(saysSo);
+}
+
+TEST_F(SortCommand, EscStopsTheInPlaceSortBeforeItWrites)
+{
+    const HostRun run = RunSteps("sort-esc",
+        SheetSteps() + "seed 21\n" + kOpen + "press 220\nesc\npress 1\nend\ndump calls\ndump state\ndump cells A1:C6\n");
+    EXPECT_TRUE(run.After("Range.Value=\t").empty());
+    EXPECT_TRUE(run.After("Range.Item=\t").empty());
+    EXPECT_EQ(Tail(run, 6), StoredAfter({0, 1, 2, 3, 4, 5}, true)) << "the sheet is as it was";
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
 }
 
 TEST_F(SortCommand, LargeSortInPlaceReadsOnceAndKeepsRowsWhole)
