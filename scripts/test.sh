@@ -21,22 +21,31 @@ configure_and_build() { # DIR TARGET ARGS...
 # 64-bit build's template, which is the same 64-bit prefix with wine32 in it.
 i686_build_and_tests() {
   step "Windows i686 build"
-  configure_and_build "$build/mingw32" all -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+  configure_and_build "$build/mingw32" all -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" ||
+    return 1
   step "Windows i686 under wine32"
-  mkdir -p "$build/mingw32/wineprefixes"
-  [ -f "$build/mingw32/wineprefixes/template/system.reg" ] ||
-    { rm -rf "$build/mingw32/wineprefixes/template"; cp -al "$build/mingw64/wineprefixes/template" "$build/mingw32/wineprefixes/"; }
-  xvfb-run -a ctest --test-dir "$build/mingw32" -j$jobs --output-on-failure --no-tests=error
+  template="$build/mingw32/wineprefixes/template"
+  [ -f "$template/system.reg" ] ||
+    { rm -rf "$template" && mkdir -p "${template%/*}" && cp -al "$build/mingw64/wineprefixes/template" "$template"; } &&
+    xvfb-run -a ctest --test-dir "$build/mingw32" -j$jobs --output-on-failure --no-tests=error
 }
 sanitizer() {
   step "native, AddressSanitizer + UBSan"
-  configure_and_build "$build/sanitize" all -DCMAKE_BUILD_TYPE=Debug -DSTOCHAL_SANITIZE=ON -DSTOCHAL_BENCH=OFF
-  ctest --test-dir "$build/sanitize" -j$jobs --output-on-failure
+  configure_and_build "$build/sanitize" all -DCMAKE_BUILD_TYPE=Debug -DSTOCHAL_SANITIZE=ON -DSTOCHAL_BENCH=OFF &&
+    ctest --test-dir "$build/sanitize" -j$jobs --output-on-failure
 }
 # The benchmarks, which no test runs, are built off the native tests' path.
 benchmarks() {
   step "native benchmarks built"
   configure_and_build "$build/native" all -DSTOCHAL_BENCH=ON
+}
+# Each part runs, whatever an earlier one found.
+side_parts() {
+  status=0
+  i686_build_and_tests || status=1
+  sanitizer || status=1
+  benchmarks || status=1
+  return $status
 }
 mkdir -p "$build"
 
@@ -54,7 +63,7 @@ wait
 # The wine tests spend most of their time waiting for windows and timers:
 # twice as many run as there are cores, and the 32-bit and sanitizer builds
 # and their tests run beside them.
-(i686_build_and_tests && sanitizer && benchmarks) >"$build/side.log" 2>&1 &
+side_parts >"$build/side.log" 2>&1 &
 side=$!
 step "Windows x86_64 under wine"
 wine_status=0
