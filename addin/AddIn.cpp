@@ -6,6 +6,8 @@
 #include "win/com/ComEntry.h"
 #include "win/com/ComError.h"
 #include "win/com/StochalModule.h"
+#include "win/excel/ObjectClasses.h"
+#include "win/ui/CommandGate.h"
 #include "win/ui/MessageBoxes.h"
 
 namespace {
@@ -14,7 +16,7 @@ namespace {
 CDispatch FindByCaption(const CDispatch& controls, const wchar_t* caption)
 {
     try {
-        return controls.GetChild(L"Item", {CVariant::Text(caption)});
+        return controls.GetChild(L"Item", object_class::CommandBarControl(), {CVariant::Text(caption)});
     } catch (const CComError&) {
         return CDispatch();
     }
@@ -23,8 +25,9 @@ CDispatch FindByCaption(const CDispatch& controls, const wchar_t* caption)
 // A new temporary control at the end of the collection.
 CDispatch AddTemporary(const CDispatch& controls, long type)
 {
-    return controls.GetChild(L"Add", {CVariant::Long(type), CVariant::Missing(), CVariant::Missing(),
-                                      CVariant::Missing(), CVariant::Bool(true)});
+    return controls.GetChild(L"Add", object_class::CommandBarControl(),
+                             {CVariant::Long(type), CVariant::Missing(), CVariant::Missing(), CVariant::Missing(),
+                              CVariant::Bool(true)});
 }
 
 void SetTexts(const CDispatch& control, const wchar_t* caption, const wchar_t* tooltip)
@@ -37,18 +40,18 @@ void SetTexts(const CDispatch& control, const wchar_t* caption, const wchar_t* t
 int ClickedButton(IDispatch* control)
 {
     std::wstring id;
-    if (!control || !CDispatch(control).Get(L"Id").ToText(id))
+    if (!control || !CDispatch(control, object_class::RibbonControl()).Get(L"Id").ToText(id))
         return -1;
     return RibbonButtonIndex(id);
 }
 
-// The interface iid of an object, or CComError(E_NOINTERFACE).
-CDispatch AskFor(const CDispatch& object, REFIID iid)
+// The interface iid of an object, of class type, or CComError(E_NOINTERFACE).
+CDispatch AskFor(const CDispatch& object, REFIID iid, CDispatchClass& type)
 {
     IDispatch* found = nullptr;
     if (!object || FAILED(object.Object()->QueryInterface(iid, reinterpret_cast<void**>(&found))) || !found)
         throw CComError(E_NOINTERFACE, L"");
-    CDispatch result(found);
+    CDispatch result(found, type);
     found->Release();
     return result;
 }
@@ -74,7 +77,8 @@ IUnknown* CAddIn::FindInterface(REFIID iid)
 STDMETHODIMP CAddIn::OnConnection(IDispatch* Application, ext_ConnectMode, IDispatch*, SAFEARRAY**)
 {
     return ComEntry([&] {
-        m_application = CExcelApplication(AskFor(CDispatch(Application), IID_ExcelApplication));
+        m_application
+            = CExcelApplication(AskFor(CDispatch(Application), IID_ExcelApplication, object_class::Application()));
         BuildMenu();
         RegisterAsXll();
         return S_OK;
@@ -83,10 +87,10 @@ STDMETHODIMP CAddIn::OnConnection(IDispatch* Application, ext_ConnectMode, IDisp
 
 void CAddIn::BuildMenu()
 {
-    const CDispatch tools = AskFor(
-        m_application.CommandBars().GetChild(L"FindControl", {CVariant::Missing(), CVariant::Long(kToolsMenuId)}),
-        IID_CommandBarPopup);
-    const CDispatch toolsControls = tools.GetChild(L"Controls");
+    const CDispatch found = m_application.CommandBars().GetChild(
+        L"FindControl", object_class::CommandBarControl(), {CVariant::Missing(), CVariant::Long(kToolsMenuId)});
+    const CDispatch tools = AskFor(found, IID_CommandBarPopup, object_class::CommandBarPopup());
+    const CDispatch toolsControls = tools.GetChild(L"Controls", object_class::CommandBarControls());
     if (const CDispatch leftover = FindByCaption(toolsControls, kPopupCaption)) {
         try {
             leftover.Call(L"Delete");
@@ -94,11 +98,13 @@ void CAddIn::BuildMenu()
             // A leftover that cannot be deleted stays; the new menu still goes in.
         }
     }
-    m_popup = AskFor(AddTemporary(toolsControls, msoControlPopup), IID_CommandBarPopup);
+    m_popup
+        = AskFor(AddTemporary(toolsControls, msoControlPopup), IID_CommandBarPopup, object_class::CommandBarPopup());
     SetTexts(m_popup, kPopupCaption, kPopupTooltip);
-    const CDispatch popupControls = m_popup.GetChild(L"Controls");
+    const CDispatch popupControls = m_popup.GetChild(L"Controls", object_class::CommandBarControls());
     for (int i = 0; i < kMenuButtons; ++i) {
-        m_buttons[i] = AskFor(AddTemporary(popupControls, msoControlButton), IID_CommandBarButton);
+        m_buttons[i] = AskFor(AddTemporary(popupControls, msoControlButton), IID_CommandBarButton,
+                              object_class::CommandBarButton());
         SetTexts(m_buttons[i], kMenu[i].caption, kMenu[i].tooltip);
         m_buttons[i].Put(L"Tag", CVariant::Text(kMenu[i].tag));
         if (kMenu[i].beginGroup)
@@ -122,12 +128,23 @@ void CAddIn::RegisterAsXll() const
 
 void CAddIn::RunCommand(int index) const
 {
+    const CCommandGate gate;
+    if (!gate.IsOpen())
+        return;
     Guarded(
         [this, index] {
             if (kMenu[index].command)
                 kMenu[index].command(m_application);
         },
-        [this] { ShowUnexpectedFailure(m_application.MainWindow()); });
+        [this] {
+            // Whatever stopped the command, Excel gets its cursor and
+            // screen updating back, as after every command.
+            try {
+                m_application.RestoreInteraction();
+            } catch (const CComError&) {
+            }
+            ShowUnexpectedFailure(m_application.MainWindow());
+        });
 }
 
 void CAddIn::RemoveMenu()

@@ -36,7 +36,8 @@ public:
     STDMETHODIMP RibbonImage(IDispatch* control, IPictureDisp** image) override;
 
     const CExcelApplication& Application() const { return m_application; }
-    // Runs the command of menu button index (0-based) on m_application.
+    // Runs the command of menu button index (0-based) on m_application,
+    // unless a command runs already.
     void RunCommand(int index) const;
 
 private:

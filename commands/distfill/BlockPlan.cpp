@@ -18,9 +18,7 @@ CBlockPlan::CBlockPlan(CFillOrder order, std::uint32_t rows, std::uint32_t colum
     const std::uint32_t lines = order == CFillOrder::RowByRow ? rows : columns;
     m_lineLength = order == CFillOrder::RowByRow ? columns : rows;
     m_pieceLength = std::min(m_lineLength, cap);
-    // Column by column a block is one column, so its row-major order is the
-    // draw order; row by row whole rows keep it too.
-    m_linesPerBlock = order == CFillOrder::RowByRow && m_lineLength > 0 ? std::max<std::uint32_t>(cap / m_lineLength, 1) : 1;
+    m_linesPerBlock = m_lineLength > 0 ? std::max<std::uint32_t>(cap / m_lineLength, 1) : 1;
     m_piecesPerLine = m_lineLength == 0 ? 0 : CeilDiv(m_lineLength, m_pieceLength);
     m_lines = CeilDiv(lines, m_linesPerBlock);
 }
@@ -34,19 +32,42 @@ CCellBlock CBlockPlan::At(std::uint64_t index) const
     const std::uint32_t firstLine = group * m_linesPerBlock;
     if (m_order == CFillOrder::RowByRow)
         return {firstLine, start, std::min(m_linesPerBlock, m_rows - firstLine), length};
-    return {start, firstLine, length, 1};
+    return {start, firstLine, length, std::min(m_linesPerBlock, m_columns - firstLine)};
 }
 
-std::vector<CCellBlock> DonePart(const CCellBlock& block, std::uint64_t done)
+std::vector<CCellBlock> DonePart(CFillOrder order, const CCellBlock& block, std::uint64_t done)
 {
     std::vector<CCellBlock> part;
-    if (block.columns == 0)
+    const bool rowByRow = order == CFillOrder::RowByRow;
+    const std::uint32_t lineLength = rowByRow ? block.columns : block.rows;
+    const std::uint32_t lines = rowByRow ? block.rows : block.columns;
+    if (lineLength == 0)
         return part;
-    const auto wholeRows = static_cast<std::uint32_t>(std::min<std::uint64_t>(done / block.columns, block.rows));
-    if (wholeRows > 0)
-        part.push_back({block.row, block.column, wholeRows, block.columns});
-    const auto rest = static_cast<std::uint32_t>(done - static_cast<std::uint64_t>(wholeRows) * block.columns);
-    if (wholeRows < block.rows && rest > 0)
-        part.push_back({block.row + wholeRows, block.column, 1, std::min(rest, block.columns)});
+    const auto whole = static_cast<std::uint32_t>(std::min<std::uint64_t>(done / lineLength, lines));
+    const auto rest = static_cast<std::uint32_t>(done - static_cast<std::uint64_t>(whole) * lineLength);
+    if (rowByRow) {
+        if (whole > 0)
+            part.push_back({block.row, block.column, whole, block.columns});
+        if (whole < lines && rest > 0)
+            part.push_back({block.row + whole, block.column, 1, rest});
+    } else {
+        if (whole > 0)
+            part.push_back({block.row, block.column, block.rows, whole});
+        if (whole < lines && rest > 0)
+            part.push_back({block.row, block.column + whole, rest, 1});
+    }
     return part;
+}
+
+const double* RowMajorValues(CFillOrder order, const CCellBlock& block, const double* drawn,
+                             std::vector<double>& scratch)
+{
+    if (order == CFillOrder::RowByRow || block.columns == 1)
+        return drawn;
+    scratch.resize(static_cast<std::size_t>(block.Cells()));
+    for (std::uint32_t column = 0; column < block.columns; ++column) {
+        for (std::uint32_t row = 0; row < block.rows; ++row)
+            scratch[std::size_t(row) * block.columns + column] = *drawn++;
+    }
+    return scratch.data();
 }

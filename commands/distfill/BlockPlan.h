@@ -28,11 +28,11 @@ struct CCellBlock {
 // enough arrays to build without noticeable memory.
 constexpr std::uint32_t kBlockCells = 1024;
 
-// The blocks of a rows x columns target, in draw order. Row by row, a block
-// is as many whole rows as fit in maxCells (or a piece of one row that is
-// wider than that); column by column, it is one column (or a piece of one
-// that is taller). Within a block the values come in the block's row-major
-// order, which is the draw order in both cases.
+// The blocks of a rows x columns target, in draw order: as many whole rows
+// (row by row) or whole columns (column by column) as fit in maxCells, or a
+// piece of one line that is longer than that. Within a block the values
+// are drawn in the target's order: row-major row by row, column-major
+// column by column.
 class CBlockPlan {
 public:
     CBlockPlan(CFillOrder order, std::uint32_t rows, std::uint32_t columns, std::uint32_t maxCells = kBlockCells);
@@ -51,7 +51,13 @@ private:
     std::uint64_t m_lines;         // blocks along the line direction
 };
 
-// The cells of block that hold its first `done` values: its whole rows as
-// one block and the start of the next row as another (either may be
-// absent). What an aborted output writes of the block it was filling.
-std::vector<CCellBlock> DonePart(const CCellBlock& block, std::uint64_t done);
+// The cells of block that hold its first `done` values drawn in order: its
+// whole lines (rows or columns) as one block and the start of the next line
+// as another (either may be absent). What an aborted output writes of the
+// block it was filling.
+std::vector<CCellBlock> DonePart(CFillOrder order, const CCellBlock& block, std::uint64_t done);
+
+// The values of block, drawn in order, laid out row-major as Excel takes
+// them: drawn itself when that is already so, else their copy in scratch.
+const double* RowMajorValues(CFillOrder order, const CCellBlock& block, const double* drawn,
+                             std::vector<double>& scratch);

@@ -5,16 +5,17 @@
 #include "settings/SettingsStore.h"
 #include "win/com/ComError.h"
 #include "win/com/OfficeInterfaces.h"
+#include "win/excel/ObjectClasses.h"
 
 namespace {
 
 // An object Excel returned; Excel answers some requests (the active
 // workbook with none open) with an empty object, which is E_POINTER here.
-CDispatch Returned(const CVariant& value)
+CDispatch Returned(const CVariant& value, CDispatchClass& type)
 {
     if (!value.Object())
         throw CComError(E_POINTER, L"");
-    return CDispatch(value.Object());
+    return CDispatch(value.Object(), type);
 }
 
 std::uint32_t Count(long count)
@@ -44,10 +45,10 @@ CSettingsKey CDistFillWrapper::OpenSettingsKey()
 
 void CDistFillWrapper::PrepareNewWorksheet()
 {
-    const CDispatch workbook = Returned(m_application.Object().Get(L"ActiveWorkbook"));
-    const CDispatch sheets = Returned(workbook.Get(L"Worksheets"));
-    const CDispatch sheet = Returned(sheets.Call(L"Add"));
-    m_target = CExcelRange::From(Returned(sheet.Get(L"Cells")));
+    const CDispatch workbook = Returned(m_application.Object().Get(L"ActiveWorkbook"), object_class::Workbook());
+    const CDispatch sheets = Returned(workbook.Get(L"Worksheets"), object_class::Sheets());
+    const CDispatch sheet = Returned(sheets.Call(L"Add"), object_class::Worksheet());
+    m_target = CExcelRange::From(Returned(sheet.Get(L"Cells"), object_class::Range()));
 }
 
 void CDistFillWrapper::WriteNewWorksheetValues(const CCellBlock& block, const double* values)

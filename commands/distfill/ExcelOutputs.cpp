@@ -7,13 +7,14 @@ namespace {
 using WriteValues = void (VGenerateWrapper::*)(const CCellBlock& block, const double* values);
 
 // Draws a value for each cell of a rows x columns target in the given order
-// and hands the values to Excel a block at a time. After Abort the values
+// and hands the values to Excel a block at a time, row-major. After Abort the values
 // drawn so far in the current block are still written.
 void FillCells(VGenerateWrapper& job, WriteValues write, CFillOrder order, std::uint32_t rows, std::uint32_t columns,
                const qdists::VDistribution& distribution, CUnitStream& stream)
 {
     const CBlockPlan plan(order, rows, columns);
     std::vector<double> values;
+    std::vector<double> scratch;
     std::uint64_t done = 0;
     for (std::uint64_t index = 0; index < plan.Count(); ++index) {
         const CCellBlock block = plan.At(index);
@@ -23,14 +24,14 @@ void FillCells(VGenerateWrapper& job, WriteValues write, CFillOrder order, std::
             job.UpdateProgress(++done);
             if (job.IsAborted()) {
                 const double* next = values.data();
-                for (const CCellBlock& part : DonePart(block, values.size())) {
-                    (job.*write)(part, next);
+                for (const CCellBlock& part : DonePart(order, block, values.size())) {
+                    (job.*write)(part, RowMajorValues(order, part, next, scratch));
                     next += part.Cells();
                 }
                 return;
             }
         }
-        (job.*write)(block, values.data());
+        (job.*write)(block, RowMajorValues(order, block, values.data(), scratch));
     }
 }
 

@@ -29,3 +29,20 @@ void ShowSystemError(HWND owner, const wchar_t* format, DWORD code)
 {
     MessageBoxW(owner, SystemErrorMessage(format, code).c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
 }
+
+std::wstring ClipboardTooLargeMessage(std::uint64_t values, std::uint64_t bytes)
+{
+    constexpr std::uint64_t kMegabyte = 1024 * 1024;
+    wchar_t text[256];
+    std::swprintf(text, sizeof text / sizeof text[0],
+                  L"Not enough memory to put %llu values on the clipboard: their text would take up to %llu MB. "
+                  L"Choose fewer rows or columns, or write the values to a file.",
+                  static_cast<unsigned long long>(values),
+                  static_cast<unsigned long long>((bytes + kMegabyte - 1) / kMegabyte));
+    return text;
+}
+
+void ShowClipboardTooLarge(HWND owner, std::uint64_t values, std::uint64_t bytes)
+{
+    MessageBoxW(owner, ClipboardTooLargeMessage(values, bytes).c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
+}

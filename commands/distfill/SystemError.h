@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 // The fill job's messages for failed Windows calls: a format with the
@@ -13,3 +14,8 @@ void ShowSystemError(HWND owner, const wchar_t* format, DWORD code);
 extern const wchar_t kCannotCreateFile[];
 extern const wchar_t kCannotWriteFile[];
 extern const wchar_t kCannotSetClipboard[];
+
+// Refuses a clipboard output of `values` values, whose text could take up
+// to `bytes` bytes, before any is drawn.
+std::wstring ClipboardTooLargeMessage(std::uint64_t values, std::uint64_t bytes);
+void ShowClipboardTooLarge(HWND owner, std::uint64_t values, std::uint64_t bytes);

@@ -1,4 +1,9 @@
 #include "commands/distfill/FillOutputs.h"
+
+#include <limits>
+#include <memory>
+#include <new>
+
 #include "commands/distfill/SystemError.h"
 #include "commands/distfill/ValueLines.h"
 #include "commands/distfill/ValueText.h"
@@ -48,16 +53,37 @@ private:
     HANDLE m_handle;
 };
 
+// Room for a clipboard text of up to `longest` characters, or null when the
+// process has not that much memory.
+std::unique_ptr<CClipboardText> ReserveClipboardText(std::uint64_t longest)
+{
+    if (longest > std::numeric_limits<std::size_t>::max())
+        return nullptr;
+    try {
+        return std::make_unique<CClipboardText>(static_cast<std::size_t>(longest));
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
 } // namespace
 
 void CopyToClipboard(VGenerateWrapper& job, const qdists::VDistribution& distribution, CUnitStream& stream, HWND owner,
                      std::uint32_t columns, std::uint32_t rows)
 {
+    const std::uint64_t count = static_cast<std::uint64_t>(columns) * rows;
+    // Every value with the tab or line feed after it.
+    const std::uint64_t longest = count * (kLongestValueText + 1);
+    const std::unique_ptr<CClipboardText> clipText = ReserveClipboardText(longest);
+    if (!clipText) {
+        ShowClipboardTooLarge(owner, count, longest);
+        return;
+    }
     CClipboard clipboard(owner);
     CValueText text;
     bool aborted = false;
     {
-        CProgressScope progress(job, static_cast<std::uint64_t>(columns) * rows);
+        CProgressScope progress(job, count);
         std::uint64_t done = 0;
         for (std::uint32_t row = 0; row < rows && !aborted; ++row) {
             for (std::uint32_t column = 0; column < columns && !aborted; ++column) {
@@ -66,13 +92,15 @@ void CopyToClipboard(VGenerateWrapper& job, const qdists::VDistribution& distrib
                 aborted = job.IsAborted();
             }
             text.EndLine();
+            clipText->Append(text.Text().data(), text.Size());
+            text.Clear();
         }
     }
     // An aborted output leaves the clipboard as it was.
     if (aborted)
         return;
     try {
-        clipboard.SetText(std::wstring(text.Text().begin(), text.Text().end()));
+        clipboard.SetText(*clipText);
     } catch (const COSError& error) {
         ShowSystemError(owner, kCannotSetClipboard, error.Code());
     }

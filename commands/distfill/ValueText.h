@@ -10,6 +10,10 @@
 // Room for the longest "%1.20g" text of a double, with its terminating NUL.
 constexpr std::size_t kValueTextSize = 32;
 
+// The longest text of a double: a sign, twenty digits, a point and an
+// exponent of three digits with its sign ("-2.2250738585072013831e-308").
+constexpr std::size_t kLongestValueText = 27;
+
 // Writes the text of value into buffer (kValueTextSize bytes) and returns
 // its length; the text is NUL-terminated.
 std::size_t FormatValue(double value, char* buffer);

@@ -1,6 +1,7 @@
 #include "commands/samplesort/SelectionCommand.h"
 
 #include <new>
+#include <optional>
 #include <stdexcept>
 
 #include "win/com/ComError.h"
@@ -11,18 +12,21 @@ namespace {
 const wchar_t kUnexpected[] = L"Unexpected error. ";
 const wchar_t kConversionError[] = L"Conversion error.";
 
-// False when the selection is a single cell and the command ended with the
-// message.
+// False when the selection holds no more than one cell of the sheet's data
+// and the command ended with the message.
 bool RunGuarded(const CExcelApplication& application, const wchar_t* emptyMessage, SelectionWork work,
                 HWND owner)
 {
     try {
-        const CExcelRange selection = CExcelRange::From(application.WindowSelection());
-        if (selection.RowCount() < 2 && selection.ColumnCount() < 2) {
+        // A whole column or sheet is mostly empty rows: the commands take the
+        // part of the selection that holds the sheet's data, as Excel's Sort.
+        const std::optional<CExcelRange> selection
+            = application.UsedPart(CExcelRange::From(application.WindowSelection()));
+        if (!selection || (selection->RowCount() < 2 && selection->ColumnCount() < 2)) {
             MessageBoxW(owner, emptyMessage, L"Empty selection", MB_OK);
             return false;
         }
-        work(selection, owner);
+        work(*selection, owner);
     } catch (const CComError& error) {
         ShowComError(owner, kUnexpected, error);
     } catch (const VErrorBase& error) {

@@ -23,9 +23,10 @@ private:
 
 using SelectionWork = void (*)(const CExcelRange& selection, HWND owner);
 
-// Runs work on ActiveWindow.Selection. A single cell gets emptyMessage
-// (caption "Empty selection") and ends the command at once, without the
-// restore of cursor and screen updating.
+// Runs work on the part of ActiveWindow.Selection inside its sheet's used
+// range. A part of a single cell, or none, gets emptyMessage (caption
+// "Empty selection") and ends the command at once, without the restore of
+// cursor and screen updating.
 void RunOnSelection(const CExcelApplication& application, const wchar_t* emptyMessage, SelectionWork work);
 
 // A cell's displayed Text as a string; "Conversion error." when it does not

@@ -11,16 +11,6 @@ namespace {
 
 constexpr std::uint64_t kWholeRun = std::numeric_limits<std::uint64_t>::max();
 
-CValueTable RowsOf(const CValueTable& table, const RowBlock& run)
-{
-    CValueTable part(static_cast<long>(run.count), table.Columns());
-    for (long r = 0; r < part.Rows(); ++r) {
-        for (long c = 0; c < part.Columns(); ++c)
-            part.At(r, c) = table.At(static_cast<long>(run.first) + r, c);
-    }
-    return part;
-}
-
 } // namespace
 
 CInPlaceSort::CInPlaceSort(const CExcelRange& selection, long rows, long columns)
@@ -32,31 +22,28 @@ CInPlaceSort::CInPlaceSort(const CExcelRange& selection, long rows, long columns
 {
 }
 
-CValueTable CInPlaceSort::ReadAll() const
+CValueArray CInPlaceSort::ReadAll() const
 {
     if (m_oneBlock) {
-        CValueTable table = CValueTable::FromValue(m_selection.Value());
-        if (table.Rows() == m_rows && table.Columns() == m_columns)
-            return table;
+        CValueArray values = CValueArray::FromValue(m_selection.Value());
+        if (values.Rows() == m_rows && values.Columns() == m_columns)
+            return values;
     }
-    CValueTable table(m_rows, m_columns);
+    CValueArray values(m_rows, m_columns);
     for (long r = 0; r < m_rows; ++r) {
         for (long c = 0; c < m_columns; ++c)
-            table.At(r, c) = m_selection.Cell(r + 1, c + 1).Value();
+            values.Set(r, c, m_selection.Cell(r + 1, c + 1).Value().Get());
     }
-    return table;
+    return values;
+}
+
+const VARIANT& CInPlaceSort::Original(std::uint32_t source) const
+{
+    return m_original.At(static_cast<long>(source / m_columns), static_cast<long>(source % m_columns));
 }
 
 void CInPlaceSort::Apply(const std::vector<std::uint32_t>& sources, const std::vector<RowBlock>& rows)
 {
-    CValueTable target(m_rows, m_columns);
-    for (long r = 0; r < m_rows; ++r) {
-        for (long c = 0; c < m_columns; ++c) {
-            const std::uint32_t source = sources[static_cast<size_t>(r) * m_columns + c];
-            target.At(r, c)
-                = m_original.At(static_cast<long>(source / m_columns), static_cast<long>(source % m_columns));
-        }
-    }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (EscapePressed()) {
             if (i > 0)
@@ -65,7 +52,7 @@ void CInPlaceSort::Apply(const std::vector<std::uint32_t>& sources, const std::v
         }
         std::uint64_t attempted = 0;
         try {
-            WriteRun(target, rows[i], kWholeRun, attempted);
+            WriteRun(&sources, rows[i], kWholeRun, attempted);
         } catch (const CComError& error) {
             try {
                 Restore(rows, i, attempted);
@@ -78,18 +65,25 @@ void CInPlaceSort::Apply(const std::vector<std::uint32_t>& sources, const std::v
     }
 }
 
-void CInPlaceSort::WriteRun(
-    const CValueTable& table, const RowBlock& run, std::uint64_t limit, std::uint64_t& attempted) const
+void CInPlaceSort::WriteRun(const std::vector<std::uint32_t>* sources, const RowBlock& run, std::uint64_t limit,
+                            std::uint64_t& attempted) const
 {
     const auto first = static_cast<long>(run.first);
+    const auto sourceOf = [&](long r, long c) {
+        const auto cell = static_cast<std::uint32_t>(static_cast<std::uint64_t>(r) * m_columns + c);
+        return sources ? (*sources)[cell] : cell;
+    };
     if (m_oneBlock) {
         attempted += std::uint64_t(run.count) * m_columns;
+        CValueArray values(static_cast<long>(run.count), m_columns);
+        for (long r = 0; r < values.Rows(); ++r) {
+            for (long c = 0; c < m_columns; ++c)
+                values.Set(r, c, Original(sourceOf(first + r, c)));
+        }
         if (run.first == 0 && run.count == static_cast<std::uint32_t>(m_rows))
-            m_selection.SetValue(table.ToArray());
+            m_selection.SetValue(values.Value());
         else
-            m_selection.Cell(first + 1, 1)
-                .Resize(static_cast<long>(run.count), m_columns)
-                .SetValue(RowsOf(table, run).ToArray());
+            m_selection.Cell(first + 1, 1).Resize(static_cast<long>(run.count), m_columns).SetValue(values.Value());
         return;
     }
     for (long r = first; r < first + static_cast<long>(run.count); ++r) {
@@ -97,7 +91,7 @@ void CInPlaceSort::WriteRun(
             if (attempted == limit)
                 return;
             ++attempted;
-            m_selection.SetCell(r + 1, c + 1, table.At(r, c));
+            m_selection.SetCell(r + 1, c + 1, CVariant::Copy(Original(sourceOf(r, c))));
         }
     }
 }
@@ -107,6 +101,6 @@ void CInPlaceSort::Restore(
 {
     for (std::size_t i = 0; i <= failedRun; ++i) {
         std::uint64_t attempted = 0;
-        WriteRun(m_original, rows[i], i == failedRun ? attemptedInFailed : kWholeRun, attempted);
+        WriteRun(nullptr, rows[i], i == failedRun ? attemptedInFailed : kWholeRun, attempted);
     }
 }

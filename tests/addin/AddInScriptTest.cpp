@@ -109,19 +109,26 @@ TEST_F(AddInConnection, LoadsItselfAsXllSoItsFunctionsAreRegistered)
     EXPECT_EQ(qrand, 1);
 }
 
-// Office calls the sinks of every button with the clicked one's Id and
-// Tag; each button runs its own command and no other. Fill Simple comes
-// first in the menu, so a button that answered its neighbours' clicks
-// would open Random Fill before its own dialog.
-TEST_F(AddInConnection, EachButtonRunsItsOwnCommandAndNoOther)
+// One click runs one command. Office calls the sinks of every button
+// with the clicked one's Id and Tag, and Fill Simple comes first in the
+// menu, so a button that answered its neighbours' clicks would open
+// Random Fill before its own dialog. A second click while a dialog is up,
+// from the menu or the ribbon, starts nothing: the running dialog stays
+// in front and ends as it would have alone.
+TEST_F(AddInConnection, EachClickRunsItsOwnCommandAndNoneWhileOneRuns)
 {
-    const HostRun run = RunRegistered("own-command", "sheet Sheet1\nselect A1:B3\nconnect\n"
+    const HostRun run = RunRegistered("one-command", "sheet Sheet1\nselect A1:B3\nconnect\n"
                                                      "menu \"&Stochal/&About...\"\nwindow \"About Stochal\"\npress 1\nend\n"
                                                      "menu \"&Stochal/&Sort...\"\nwindow \"Random Sort\"\npress 2\nend\n"
                                                      "menu \"&Stochal/S&ample...\"\nwindow \"Random Sample\"\npress 2\nend\n"
-                                                     "menu \"&Stochal/&Fill Simple...\"\nwindow \"Random Fill\"\npress 2\n"
-                                                     "end\nshutdown\n");
+                                                     "menu \"&Stochal/&Fill Simple...\"\nwindow \"Random Fill\"\n"
+                                                     "menu \"&Stochal/&About...\"\nribbon-click StochalSort\n"
+                                                     "controls\npress 2\nend\nshutdown\n");
     EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_TRUE(run.Has("ribbon-click StochalSort 0x00000000"));
+    EXPECT_EQ(run.Count("206\t"), 1u) << "Random Fill's output box is not in front";
+    EXPECT_EQ(run.Count("208\t"), 0u) << "About opened inside Random Fill";
+    EXPECT_EQ(run.Count("220\t"), 0u) << "Random Sort opened inside Random Fill";
     EXPECT_TRUE(run.Has("objects 0"));
 }
 
@@ -133,8 +140,8 @@ TEST_F(AboutBox, ShowsTheVersionOfTheResourceAndRestoresExcel)
     for (const std::string& line : run.lines)
         version = version || (line.rfind("208\t", 0) == 0 && line.find("\t1.0.0.0\t") != std::string::npos);
     EXPECT_TRUE(version) << "no control 208 showing 1.0.0.0";
-    EXPECT_TRUE(run.Has("Cursor\t-4143\tlcid=0x0800"));
-    EXPECT_TRUE(run.Has("ScreenUpdating\tTRUE\tlcid=0x0800"));
+    EXPECT_TRUE(run.Has("Cursor\t-4143\tlcid=0x0409"));
+    EXPECT_TRUE(run.Has("ScreenUpdating\tTRUE\tlcid=0x0409"));
 }
 
 TEST_F(HelpCommand, WithoutAHelpFileShowsNothingAndRestoresExcel)
@@ -142,7 +149,7 @@ TEST_F(HelpCommand, WithoutAHelpFileShowsNothingAndRestoresExcel)
     // No StochalHelp.chm stands beside the DLL of the build; an unexpected
     // message box would fail the run.
     const HostRun run = RunRegistered("help", "connect\nmenu \"&Stochal/&Help...\"\nend\ndump state\nshutdown\n");
-    EXPECT_TRUE(run.Has("Cursor\t-4143\tlcid=0x0800"));
+    EXPECT_TRUE(run.Has("Cursor\t-4143\tlcid=0x0409"));
     EXPECT_TRUE(run.Has("objects 0"));
 }
 
@@ -201,8 +208,8 @@ TEST_F(Ribbon, AboutAndHelpRunFromTheRibbonAsFromTheMenu)
     EXPECT_TRUE(run.Has("ribbon-click StochalAbout 0x00000000"));
     EXPECT_TRUE(run.Has("ribbon-click StochalHelp 0x00000000"));
     EXPECT_TRUE(run.Has("owner\tXLMAIN\tMicrosoft Excel - Book1")) << "About is owned by Excel's window";
-    EXPECT_EQ(run.Count("Cursor\t-4143\tlcid=0x0800"), 2u);
-    EXPECT_EQ(run.Count("ScreenUpdating\tTRUE\tlcid=0x0800"), 2u);
+    EXPECT_EQ(run.Count("Cursor\t-4143\tlcid=0x0409"), 2u);
+    EXPECT_EQ(run.Count("ScreenUpdating\tTRUE\tlcid=0x0409"), 2u);
 }
 
 TEST_F(Ribbon, EachCommandButtonOpensTheCommandsDialog)

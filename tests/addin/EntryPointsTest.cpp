@@ -17,12 +17,15 @@
 #include "addin/ButtonSink.h"
 #include "automation/Generator.h"
 #include "engine/InternalGenerator.h"
+#include "tests/xlhost/TestBinding.h"
+#include "tests/xlhost/TestExcel.h"
 #include "win/EntryGuard.h"
 #include "win/com/ComError.h"
 #include "win/com/OfficeInterfaces.h"
 #include "win/ui/Errors.h"
 #include "worksheet/EntryPoints.h"
 #include "xlw/XlfException.h"
+#include "xlw/XlfExcel.h"
 
 namespace {
 
@@ -149,6 +152,35 @@ public:
     }
 };
 
+// Excel's Application as far as a command's last words need it: the puts
+// of Cursor and ScreenUpdating are written down; every other member is
+// unknown, so connecting fails after taking the Application.
+class CFakeApplication : public CFakeControl {
+public:
+    std::vector<std::string> puts;
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override
+    {
+        *out = (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_ExcelApplication) ? this : nullptr;
+        return *out ? S_OK : E_NOINTERFACE;
+    }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override
+    {
+        *ids = lstrcmpiW(names[0], L"Cursor") == 0 ? 1 : lstrcmpiW(names[0], L"ScreenUpdating") == 0 ? 2 : DISPID_UNKNOWN;
+        return *ids == DISPID_UNKNOWN ? DISP_E_UNKNOWNNAME : S_OK;
+    }
+    STDMETHODIMP Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override
+    {
+        if (!(flags & DISPATCH_PROPERTYPUT) || params->cArgs != 1)
+            return DISP_E_MEMBERNOTFOUND;
+        VARIANT value;
+        VariantInit(&value);
+        VariantChangeType(&value, &params->rgvarg[0], 0, VT_I4);
+        puts.push_back((member == 1 ? "Cursor=" : "ScreenUpdating=") + std::to_string(V_I4(&value)));
+        return S_OK;
+    }
+};
+
 HRESULT Click(IDispatch* sink, IDispatch* control)
 {
     VARIANT_BOOL cancel = VARIANT_FALSE;
@@ -241,11 +273,16 @@ TEST_F(EntryPoints, ComMethodsAnswerTheFailuresHResult)
 
 TEST_F(EntryPoints, WorksheetFunctionsAnswerAnErrorValueAndXlAutoOpenFailure)
 {
-    XLOPER missing{};
+    // Excel 2007 or later behind the C API, called into the XLL.
+    UseTestExcel();
+    XlfExcel::Instance().Rebind();
+    const TestExcel::XllCall calling;
+    XLOPER12 missing{};
     missing.xltype = xltype::Missing;
     for (Kind kind : kKinds) {
         const char* name = kKindNames[static_cast<int>(kind)];
-        const XLOPER* result = Injected(kind, 1, [&] { return xllQRAND(&missing); });
+        const auto* result = reinterpret_cast<const XLOPER12*>(
+            Injected(kind, 1, [&] { return xllQRAND(reinterpret_cast<XlfValue*>(&missing)); }));
         if (kind == Kind::BridgeError) {
             // Excel calls again once the precedents are calculated.
             EXPECT_EQ(result, nullptr) << name;
@@ -258,15 +295,19 @@ TEST_F(EntryPoints, WorksheetFunctionsAnswerAnErrorValueAndXlAutoOpenFailure)
     }
 }
 
-// A command reached by a click or a ribbon button shows the unexpected-error
-// message, and the event counts as handled. Which message each kind of
+// A command reached by a click or a ribbon button gives Excel its cursor
+// and screen updating back and shows the unexpected-error message, and the
+// event counts as handled. Which message each kind of
 // exception gives is the Windows layer's test; each box costs wine two
 // seconds, so here one kind goes each way.
 TEST_F(EntryPoints, CommandsShowTheUnexpectedErrorMessage)
 {
     CFakeControl control;
+    CFakeApplication application;
     CAddIn* addIn = nullptr;
     ASSERT_EQ(CreateComInstance<CAddIn>(nullptr, IID_IAddIn, reinterpret_cast<void**>(&addIn)), S_OK);
+    SAFEARRAY* custom = nullptr;
+    EXPECT_EQ(addIn->OnConnection(&application, ext_cm_Startup, nullptr, &custom), DISP_E_UNKNOWNNAME);
     IDispatch* sink = nullptr;
     ASSERT_EQ(HandOutNew(new CButtonSink(L"StochalHelp", [addIn] { addIn->RunCommand(5); }), IID_IDispatch,
                          reinterpret_cast<void**>(&sink)),
@@ -282,6 +323,8 @@ TEST_F(EntryPoints, CommandsShowTheUnexpectedErrorMessage)
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].rfind(L"Unexpected error.  Error 80004005 (", 0), 0u);
     EXPECT_EQ(messages[1], L"Unexpected error.  Error 800A03EC (Select a range.).");
+    EXPECT_EQ(application.puts, (std::vector<std::string>{"Cursor=-4143", "ScreenUpdating=-1", "Cursor=-4143",
+                                                           "ScreenUpdating=-1"}));
     sink->Release();
     static_cast<IAddIn*>(addIn)->Release();
 }

@@ -32,4 +32,18 @@ std::map<std::string, int> CallBook::Take()
     return counts;
 }
 
+std::set<std::pair<std::string, LCID>> CallBook::TakeLocales()
+{
+    std::set<std::pair<std::string, LCID>> locales;
+    locales.swap(m_locales);
+    return locales;
+}
+
+std::map<std::string, int> CallBook::TakeLookups()
+{
+    std::map<std::string, int> lookups;
+    lookups.swap(m_lookups);
+    return lookups;
+}
+
 } // namespace xlhost

@@ -151,6 +151,14 @@ StepResult DumpStep(ScriptRunner& runner, const std::vector<std::string>& words)
         for (const auto& count : CallBook::Instance().Take()) {
             runner.Print(count.first + "\t" + std::to_string(count.second));
         }
+    } else if (what == "lookups") {
+        for (const auto& count : CallBook::Instance().TakeLookups()) {
+            runner.Print(count.first + "\t" + std::to_string(count.second));
+        }
+    } else if (what == "lcids") {
+        for (const auto& call : CallBook::Instance().TakeLocales()) {
+            runner.Print(call.first + "\tlcid=" + Lcid(call.second));
+        }
     } else if (what == "sheets") {
         if (Model().book) {
             for (std::size_t i = 0; i < Model().book->sheets.size(); ++i) {

@@ -77,6 +77,7 @@ const std::vector<HostObject::Member>& ExcelApplication::Members() const
         {"ActiveWorkbook", false, &Get<A, &A::GetActiveWorkbook>, nullptr},
         {"ActiveSheet", false, &Get<A, &A::GetActiveSheet>, nullptr},
         {"Range", false, &Get<A, &A::GetRange>, nullptr},
+        {"Intersect", true, &Get<A, &A::Intersect>, nullptr},
         {"Cursor", false, &Get<A, &A::GetCursor>, &Put<A, &A::PutCursor>},
         {"ScreenUpdating", false, &Get<A, &A::GetScreenUpdating>, &Put<A, &A::PutScreenUpdating>},
         {"Hwnd", false, &Get<A, &A::GetHwnd>, nullptr},
@@ -165,6 +166,25 @@ void ExcelApplication::GetActiveSheet(const Args&, VARIANT& result)
 void ExcelApplication::GetRange(const Args& args, VARIANT& result)
 {
     SetObject(result, new ExcelRange(RangeArguments(args, Model().Book())));
+}
+
+// Intersect(Arg1, Arg2, ...): the cells every reference covers, Nothing
+// when there are none; references on different sheets fail.
+void ExcelApplication::Intersect(const Args& args, VARIANT& result)
+{
+    args.Need(2);
+    RangeRef common = ReferenceArgument(args, 0, Model().Book());
+    for (std::size_t i = 1; i < args.Count() && !common.areas.empty(); ++i) {
+        if (!args.Has(i)) {
+            continue;
+        }
+        const RangeRef next = ReferenceArgument(args, i, Model().Book());
+        if (next.sheet != common.sheet) {
+            throw ComFailure{kExcelError, "Method 'Intersect' of object '_Application' failed"};
+        }
+        common.areas = IntersectAreas(common.areas, next.areas);
+    }
+    SetObject(result, common.areas.empty() ? nullptr : new ExcelRange(common));
 }
 
 void ExcelApplication::GetCursor(const Args&, VARIANT& result)
@@ -299,6 +319,7 @@ const std::vector<HostObject::Member>& ExcelWorksheet::Members() const
         {"Cells", false, &Get<S, &S::GetCells>, nullptr},
         {"Name", false, &Get<S, &S::GetName>, nullptr},
         {"Range", false, &Get<S, &S::GetRange>, nullptr},
+        {"UsedRange", false, &Get<S, &S::GetUsedRange>, nullptr},
     };
     return members;
 }
@@ -320,6 +341,11 @@ void ExcelWorksheet::GetRange(const Args& args, VARIANT& result)
         throw ComFailure{kExcelError, ""};
     }
     SetObject(result, new ExcelRange(RangeRef{m_sheet, {area}}));
+}
+
+void ExcelWorksheet::GetUsedRange(const Args&, VARIANT& result)
+{
+    SetObject(result, new ExcelRange(RangeRef{m_sheet, {UsedArea(*m_sheet)}}));
 }
 
 const std::vector<HostObject::Member>& ExcelChart::Members() const

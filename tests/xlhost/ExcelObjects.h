@@ -25,6 +25,7 @@ private:
     void GetActiveWorkbook(const Args&, VARIANT& result);
     void GetActiveSheet(const Args&, VARIANT& result);
     void GetRange(const Args& args, VARIANT& result);
+    void Intersect(const Args& args, VARIANT& result);
     void GetCursor(const Args&, VARIANT& result);
     void PutCursor(const Args&, const VARIANT& value);
     void GetScreenUpdating(const Args&, VARIANT& result);
@@ -86,6 +87,7 @@ private:
     void GetCells(const Args&, VARIANT& result);
     void GetName(const Args&, VARIANT& result);
     void GetRange(const Args& args, VARIANT& result);
+    void GetUsedRange(const Args&, VARIANT& result);
     std::shared_ptr<Sheet> m_sheet;
 };
 

@@ -273,6 +273,7 @@ STDMETHODIMP HostObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID
         for (std::size_t m = 0; m < members.size(); ++m) {
             if (_wcsicmp(Wide(members[m].name).c_str(), name.c_str()) == 0) {
                 ids[n] = static_cast<DISPID>(m + 1);
+                CallBook::Instance().NoteLookup(std::string(m_class) + "." + members[m].name);
             }
         }
         if (ids[n] == DISPID_UNKNOWN) {
@@ -308,7 +309,9 @@ STDMETHODIMP HostObject::Invoke(DISPID id, REFIID, LCID lcid, WORD flags, DISPPA
     VARIANT& answer = result != nullptr ? *result : local;
     VariantInit(&answer);
     try {
-        if (CallBook::Instance().Enter(std::string(m_class) + "." + member.name + (put ? "=" : ""))) {
+        const std::string key = std::string(m_class) + "." + member.name + (put ? "=" : "");
+        CallBook::Instance().NoteLocale(key, lcid);
+        if (CallBook::Instance().Enter(key)) {
             throw ComFailure{kExcelError, ""};
         }
         BeforeCall(member);

@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "tests/xlhost/CallBook.h"
 #include "tests/xlhost/HostObject.h"
 #include "tests/xlhost/ScriptRunner.h"
 
@@ -227,19 +228,23 @@ public:
         for (UINT i = 0; i < count; ++i) {
             ids[i] = DISPID_UNKNOWN;
             for (int k = 0; k < 3; ++k) {
-                if (lstrcmpiW(names[i], kNames[k]) == 0)
+                if (lstrcmpiW(names[i], kNames[k]) == 0) {
                     ids[i] = k + 1;
+                    xlhost::CallBook::Instance().NoteLookup("IRibbonControl." + xlhost::Utf8(kNames[k]));
+                }
             }
             if (ids[i] == DISPID_UNKNOWN)
                 return DISP_E_UNKNOWNNAME;
         }
         return S_OK;
     }
-    STDMETHODIMP Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+    STDMETHODIMP Invoke(DISPID member, REFIID, LCID lcid, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
                         UINT*) override
     {
+        static const char* const kMembers[] = {"Id", "Context", "Tag"};
         if (member < 1 || member > 3 || !result)
             return DISP_E_MEMBERNOTFOUND;
+        xlhost::CallBook::Instance().NoteLocale(std::string("IRibbonControl.") + kMembers[member - 1], lcid);
         VariantInit(result);
         if (member == 2) {
             result->vt = VT_DISPATCH;

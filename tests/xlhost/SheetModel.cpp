@@ -279,4 +279,38 @@ std::vector<std::string> SplitOutsideQuotes(const std::string& text, char quote)
     return parts;
 }
 
+Area UsedArea(const Sheet& sheet)
+{
+    bool any = false;
+    Area used;
+    for (const auto& entry : sheet.cells) {
+        const Cell& cell = entry.second;
+        if (cell.value.kind == CellKind::Empty && cell.formula.empty()) {
+            continue;
+        }
+        const std::uint32_t row = entry.first.first;
+        const std::uint32_t column = entry.first.second;
+        used = any ? Area{std::min(used.row1, row), std::min(used.column1, column), std::max(used.row2, row),
+                          std::max(used.column2, column)}
+                   : Area{row, column, row, column};
+        any = true;
+    }
+    return used;
+}
+
+std::vector<Area> IntersectAreas(const std::vector<Area>& first, const std::vector<Area>& second)
+{
+    std::vector<Area> overlaps;
+    for (const Area& a : first) {
+        for (const Area& b : second) {
+            const Area overlap{std::max(a.row1, b.row1), std::max(a.column1, b.column1), std::min(a.row2, b.row2),
+                               std::min(a.column2, b.column2)};
+            if (overlap.row1 <= overlap.row2 && overlap.column1 <= overlap.column2) {
+                overlaps.push_back(overlap);
+            }
+        }
+    }
+    return overlaps;
+}
+
 } // namespace xlhost

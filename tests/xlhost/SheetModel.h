@@ -75,6 +75,14 @@ struct RangeRef {
     std::vector<Area> areas;
 };
 
+// Worksheet.UsedRange: the smallest block holding every cell with a value
+// or a formula; A1 on a sheet without one.
+Area UsedArea(const Sheet& sheet);
+// Application.Intersect of two references on one sheet: the overlap of each
+// area of the first with each of the second, in that order; none when
+// they do not meet.
+std::vector<Area> IntersectAreas(const std::vector<Area>& first, const std::vector<Area>& second);
+
 std::string Upper(const std::string& text);
 std::string ColumnLetters(std::uint32_t column);
 // One area without a sheet: A1, $A$1:$C$10, A:C, 3:5 (any case).

@@ -111,4 +111,43 @@ TEST(Sheet, PuttingAValueDropsTheFormulaAndKeepsTheFormat)
     EXPECT_EQ("0.00", sheet.Find(2, 3)->format);
     EXPECT_EQ(nullptr, sheet.Find(3, 2));
 }
+
+TEST(Sheet, UsedAreaSpansCellsWithValuesOrFormulasOnly)
+{
+    xlhost::Sheet sheet;
+    const auto expectUsed = [&sheet](std::uint32_t row1, std::uint32_t column1, std::uint32_t row2,
+                                     std::uint32_t column2) {
+        const Area used = xlhost::UsedArea(sheet);
+        EXPECT_EQ(row1, used.row1);
+        EXPECT_EQ(column1, used.column1);
+        EXPECT_EQ(row2, used.row2);
+        EXPECT_EQ(column2, used.column2);
+    };
+    expectUsed(1, 1, 1, 1); // an empty sheet's is A1
+    sheet.At(9, 9).format = "0.00";
+    sheet.Put(8, 8, xlhost::CellValue());
+    expectUsed(1, 1, 1, 1); // a format or an emptied cell is no content
+    sheet.Put(5, 3, xlhost::CellValue::Number(1));
+    expectUsed(5, 3, 5, 3);
+    sheet.At(2, 7).formula = "=QRAND()";
+    sheet.Put(100, 2, xlhost::CellValue::Text("x"));
+    expectUsed(2, 2, 100, 7);
+}
+
+TEST(Sheet, IntersectionKeepsEachOverlapOfTheAreas)
+{
+    const Area column{1, 1, xlhost::kRows, 1};
+    const Area data{1, 1, 100, 3};
+    std::vector<Area> both = xlhost::IntersectAreas({column}, {data});
+    ASSERT_EQ(1u, both.size());
+    EXPECT_EQ(100u, both[0].row2);
+    EXPECT_EQ(1u, both[0].column2);
+    EXPECT_TRUE(xlhost::IntersectAreas({Area{101, 1, 200, 1}}, {data}).empty());
+    both = xlhost::IntersectAreas({Area{1, 1, 2, 2}, Area{50, 3, 150, 9}}, {data});
+    ASSERT_EQ(2u, both.size());
+    EXPECT_EQ(50u, both[1].row1);
+    EXPECT_EQ(3u, both[1].column1);
+    EXPECT_EQ(100u, both[1].row2);
+    EXPECT_EQ(3u, both[1].column2);
+}
 } // namespace

@@ -5,7 +5,9 @@
 
 #include "win/com/ComError.h"
 
-CDispatch::CDispatch(IDispatch* object) : m_object(object)
+CDispatch::CDispatch(IDispatch* object, CDispatchClass& type) : CDispatch(object, &type) {}
+
+CDispatch::CDispatch(IDispatch* object, CDispatchClass* type) : m_object(object), m_class(type)
 {
     if (m_object)
         m_object->AddRef();
@@ -14,6 +16,7 @@ CDispatch::CDispatch(IDispatch* object) : m_object(object)
 CDispatch& CDispatch::operator=(CDispatch other) noexcept
 {
     std::swap(m_object, other.m_object);
+    std::swap(m_class, other.m_class);
     return *this;
 }
 
@@ -24,12 +27,12 @@ void CDispatch::Reset()
     m_object = nullptr;
 }
 
-CDispatch CDispatch::FromValue(const CVariant& value)
+CDispatch CDispatch::FromValue(const CVariant& value, CDispatchClass* type)
 {
     IDispatch* object = value.Object();
     if (!object)
         throw CComError(E_NOINTERFACE, L"");
-    return CDispatch(object);
+    return CDispatch(object, type);
 }
 
 bool CDispatch::Supports(REFIID iid) const
@@ -42,13 +45,13 @@ bool CDispatch::Supports(REFIID iid) const
 }
 
 CVariant CDispatch::Invoke(const wchar_t* member, WORD flags, std::initializer_list<CVariant> arguments,
-                           const CVariant* value, LCID locale) const
+                           const CVariant* value) const
 {
     if (!m_object)
         throw CComError(E_POINTER, L"");
-    LPOLESTR name = const_cast<LPOLESTR>(member);
-    DISPID id = DISPID_UNKNOWN;
-    CheckCom(m_object->GetIDsOfNames(IID_NULL, &name, 1, locale, &id));
+    if (!m_class)
+        throw CComError(E_NOINTERFACE, L"");
+    const DISPID id = m_class->MemberId(m_object, member);
 
     // DISPPARAMS lists the arguments last to first; a put's value comes first.
     std::vector<VARIANT> list;
@@ -62,20 +65,26 @@ CVariant CDispatch::Invoke(const wchar_t* member, WORD flags, std::initializer_l
     CVariant result;
     EXCEPINFO exception{};
     UINT argumentError = 0;
-    CheckCom(m_object->Invoke(id, IID_NULL, locale, flags, &params, value ? nullptr : result.Put(),
+    CheckCom(m_object->Invoke(id, IID_NULL, kCallLocale, flags, &params, value ? nullptr : result.Put(),
                               &exception, &argumentError),
              &exception);
     return result;
 }
 
-CVariant CDispatch::Get(const wchar_t* member, std::initializer_list<CVariant> arguments, LCID locale) const
+CVariant CDispatch::Get(const wchar_t* member, std::initializer_list<CVariant> arguments) const
 {
-    return Invoke(member, DISPATCH_PROPERTYGET | DISPATCH_METHOD, arguments, nullptr, locale);
+    return Invoke(member, DISPATCH_PROPERTYGET | DISPATCH_METHOD, arguments, nullptr);
 }
 
-CDispatch CDispatch::GetChild(const wchar_t* member, std::initializer_list<CVariant> arguments) const
+CDispatch CDispatch::GetChild(const wchar_t* member, CDispatchClass& type,
+                              std::initializer_list<CVariant> arguments) const
 {
-    return FromValue(Get(member, arguments));
+    return FromValue(Get(member, arguments), &type);
+}
+
+CDispatch CDispatch::GetUntyped(const wchar_t* member) const
+{
+    return FromValue(Get(member), nullptr);
 }
 
 long CDispatch::GetLong(const wchar_t* member) const
@@ -86,13 +95,12 @@ long CDispatch::GetLong(const wchar_t* member) const
     return number;
 }
 
-void CDispatch::Put(const wchar_t* member, const CVariant& value, std::initializer_list<CVariant> arguments,
-                    LCID locale) const
+void CDispatch::Put(const wchar_t* member, const CVariant& value, std::initializer_list<CVariant> arguments) const
 {
-    Invoke(member, DISPATCH_PROPERTYPUT, arguments, &value, locale);
+    Invoke(member, DISPATCH_PROPERTYPUT, arguments, &value);
 }
 
 CVariant CDispatch::Call(const wchar_t* member, std::initializer_list<CVariant> arguments) const
 {
-    return Invoke(member, DISPATCH_METHOD, arguments, nullptr, LOCALE_USER_DEFAULT);
+    return Invoke(member, DISPATCH_METHOD, arguments, nullptr);
 }

@@ -58,6 +58,16 @@ CVariant CVariant::Text(const std::wstring& value)
     return v;
 }
 
+CVariant CVariant::FromObject(IDispatch* object)
+{
+    CVariant v;
+    v.m_value.vt = VT_DISPATCH;
+    v.m_value.pdispVal = object;
+    if (object)
+        object->AddRef();
+    return v;
+}
+
 CVariant CVariant::Missing()
 {
     CVariant v;
@@ -71,6 +81,13 @@ CVariant CVariant::Adopt(VARIANT& value)
     CVariant v;
     v.m_value = value;
     VariantInit(&value);
+    return v;
+}
+
+CVariant CVariant::Copy(const VARIANT& value)
+{
+    CVariant v;
+    CheckCom(VariantCopy(&v.m_value, const_cast<VARIANT*>(&value)));
     return v;
 }
 

@@ -20,10 +20,14 @@ public:
     static CVariant Double(double value);
     static CVariant Bool(bool value);
     static CVariant Text(const std::wstring& value);
+    // VT_DISPATCH, holding a reference of its own.
+    static CVariant FromObject(IDispatch* object);
     // The placeholder of an omitted optional argument.
     static CVariant Missing();
     // Takes over a VARIANT (which is left empty).
     static CVariant Adopt(VARIANT& value);
+    // A copy of a VARIANT owned elsewhere.
+    static CVariant Copy(const VARIANT& value);
 
     VARTYPE Type() const { return m_value.vt; }
     bool IsEmpty() const { return m_value.vt == VT_EMPTY; }

@@ -2,22 +2,23 @@
 
 #include "win/com/ComError.h"
 #include "win/com/OfficeInterfaces.h"
+#include "win/excel/ObjectClasses.h"
 
 CExcelRange CExcelRange::From(const CDispatch& object)
 {
     if (!object.Supports(IID_ExcelRange))
         throw CComError(E_NOINTERFACE, L"");
-    return CExcelRange(object);
+    return CExcelRange(object.As(object_class::Range()));
 }
 
 long CExcelRange::RowCount() const
 {
-    return m_object.GetChild(L"Rows").GetLong(L"Count");
+    return m_object.GetChild(L"Rows", object_class::Range()).GetLong(L"Count");
 }
 
 long CExcelRange::ColumnCount() const
 {
-    return m_object.GetChild(L"Columns").GetLong(L"Count");
+    return m_object.GetChild(L"Columns", object_class::Range()).GetLong(L"Count");
 }
 
 long CExcelRange::CellCount() const
@@ -27,7 +28,7 @@ long CExcelRange::CellCount() const
 
 long CExcelRange::AreaCount() const
 {
-    return m_object.GetChild(L"Areas").GetLong(L"Count");
+    return m_object.GetChild(L"Areas", object_class::Areas()).GetLong(L"Count");
 }
 
 long CExcelRange::SheetColumn() const
@@ -37,7 +38,8 @@ long CExcelRange::SheetColumn() const
 
 CExcelRange CExcelRange::Cell(long row, long column) const
 {
-    return CExcelRange(m_object.GetChild(L"Item", {CVariant::Long(row), CVariant::Long(column)}));
+    return CExcelRange(
+        m_object.GetChild(L"Item", object_class::Range(), {CVariant::Long(row), CVariant::Long(column)}));
 }
 
 void CExcelRange::SetCell(long row, long column, const CVariant& value) const
@@ -47,12 +49,19 @@ void CExcelRange::SetCell(long row, long column, const CVariant& value) const
 
 CExcelRange CExcelRange::ColumnAt(long index) const
 {
-    return CExcelRange(m_object.GetChild(L"Columns").GetChild(L"Item", {CVariant::Long(index)}));
+    const CDispatch columns = m_object.GetChild(L"Columns", object_class::Range());
+    return CExcelRange(columns.GetChild(L"Item", object_class::Range(), {CVariant::Long(index)}));
 }
 
 CExcelRange CExcelRange::Resize(long rows, long columns) const
 {
-    return CExcelRange(m_object.GetChild(L"Resize", {CVariant::Long(rows), CVariant::Long(columns)}));
+    return CExcelRange(
+        m_object.GetChild(L"Resize", object_class::Range(), {CVariant::Long(rows), CVariant::Long(columns)}));
+}
+
+void CExcelRange::SetBlock(long row, long column, const CValueTable& table) const
+{
+    Cell(row, column).Resize(table.Rows(), table.Columns()).SetValue(table.ToArray());
 }
 
 CVariant CExcelRange::Value() const
@@ -101,7 +110,7 @@ HWND CExcelApplication::MainWindow() const
 
 CDispatch CExcelApplication::CommandBars() const
 {
-    return m_object.GetChild(L"CommandBars");
+    return m_object.GetChild(L"CommandBars", object_class::CommandBars());
 }
 
 void CExcelApplication::RegisterXLL(const std::wstring& path) const
@@ -116,33 +125,47 @@ CVariant CExcelApplication::ExecuteExcel4Macro(const std::wstring& macro) const
 
 CDispatch CExcelApplication::Selection() const
 {
-    return m_object.GetChild(L"Selection");
+    return m_object.GetUntyped(L"Selection");
 }
 
 CDispatch CExcelApplication::WindowSelection() const
 {
-    return m_object.GetChild(L"ActiveWindow").GetChild(L"Selection");
+    return m_object.GetChild(L"ActiveWindow", object_class::Window()).GetUntyped(L"Selection");
 }
 
 CExcelRange CExcelApplication::Range(const std::wstring& reference) const
 {
-    return CExcelRange::From(m_object.GetChild(L"Range", {CVariant::Text(reference)}));
+    return CExcelRange::From(m_object.GetChild(L"Range", object_class::Range(), {CVariant::Text(reference)}));
+}
+
+std::optional<CExcelRange> CExcelApplication::UsedPart(const CExcelRange& range) const
+{
+    const CDispatch used = range.Object()
+                                .GetChild(L"Worksheet", object_class::Worksheet())
+                                .GetChild(L"UsedRange", object_class::Range());
+    const CVariant common = m_object.Call(
+        L"Intersect", {CVariant::FromObject(range.Object().Object()), CVariant::FromObject(used.Object())});
+    if (!common.Object())
+        return std::nullopt; // Nothing: the range and the data do not meet
+    return CExcelRange::From(CDispatch::FromValue(common, &object_class::Range()));
 }
 
 CExcelRange CExcelApplication::AddWorksheetCells() const
 {
-    const CDispatch sheet = m_object.GetChild(L"ActiveWorkbook").GetChild(L"Worksheets").GetChild(L"Add");
-    return CExcelRange::From(sheet.GetChild(L"Cells"));
+    const CDispatch sheet = m_object.GetChild(L"ActiveWorkbook", object_class::Workbook())
+                                .GetChild(L"Worksheets", object_class::Sheets())
+                                .GetChild(L"Add", object_class::Worksheet());
+    return CExcelRange::From(sheet.GetChild(L"Cells", object_class::Range()));
 }
 
 void CExcelApplication::SetCursor(long shape) const
 {
-    m_object.Put(L"Cursor", CVariant::Long(shape), {}, LOCALE_SYSTEM_DEFAULT);
+    m_object.Put(L"Cursor", CVariant::Long(shape));
 }
 
 void CExcelApplication::SetScreenUpdating(bool on) const
 {
-    m_object.Put(L"ScreenUpdating", CVariant::Bool(on), {}, LOCALE_SYSTEM_DEFAULT);
+    m_object.Put(L"ScreenUpdating", CVariant::Bool(on));
 }
 
 void CExcelApplication::RestoreInteraction() const

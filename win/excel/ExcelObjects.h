@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "win/com/Dispatch.h"
@@ -33,6 +34,10 @@ public:
     // Resize(rows, columns) from the range's first cell.
     CExcelRange Resize(long rows, long columns) const;
 
+    // Writes table with one Range.Value put into the cells from (row,
+    // column), 1-based, on.
+    void SetBlock(long row, long column, const CValueTable& table) const;
+
     CVariant Value() const;
     void SetValue(const CVariant& value) const;
     CVariant Text() const;
@@ -61,15 +66,18 @@ public:
     CDispatch CommandBars() const;
     void RegisterXLL(const std::wstring& path) const;
     CVariant ExecuteExcel4Macro(const std::wstring& macro) const;
+    // Selection and ActiveWindow.Selection: a range, a chart or a drawing,
+    // of no known class until CExcelRange::From takes it as a range.
     CDispatch Selection() const;
-    // ActiveWindow.Selection.
     CDispatch WindowSelection() const;
     // Range(reference) with the second cell omitted.
     CExcelRange Range(const std::wstring& reference) const;
+    // Intersect(range, range.Worksheet.UsedRange): the part of the range
+    // that holds the sheet's data; none when no cell of it does.
+    std::optional<CExcelRange> UsedPart(const CExcelRange& range) const;
     // ActiveWorkbook.Worksheets.Add().Cells: the cells of a new worksheet.
     CExcelRange AddWorksheetCells() const;
 
-    // Both pass the system default locale, as Excel's typed interface asks.
     void SetCursor(long shape) const;
     void SetScreenUpdating(bool on) const;
     // Default cursor and screen updating on: how every command leaves Excel.

@@ -1,6 +1,8 @@
 #include "win/ui/Clipboard.h"
 
 #include <cstring>
+#include <new>
+#include <stdexcept>
 
 #include "win/ui/Errors.h"
 
@@ -8,16 +10,13 @@ namespace {
 
 const wchar_t kSetFailed[] = L"Failed to set clipboard data.";
 
-// A movable global block holding bytes; owned until handed to the clipboard.
+// A movable global block; owned until handed to the clipboard.
 class CGlobalBlock {
 public:
-    CGlobalBlock(const void* data, size_t bytes) : m_handle(GlobalAlloc(GMEM_MOVEABLE, bytes))
+    explicit CGlobalBlock(size_t bytes) : m_handle(GlobalAlloc(GMEM_MOVEABLE, bytes))
     {
-        void* target = m_handle ? GlobalLock(m_handle) : nullptr;
-        if (!target)
+        if (!m_handle)
             throw COSError(kSetFailed);
-        std::memcpy(target, data, bytes);
-        GlobalUnlock(m_handle);
     }
     ~CGlobalBlock()
     {
@@ -27,6 +26,14 @@ public:
     CGlobalBlock(const CGlobalBlock&) = delete;
     CGlobalBlock& operator=(const CGlobalBlock&) = delete;
 
+    void* Lock() const
+    {
+        void* data = GlobalLock(m_handle);
+        if (!data)
+            throw COSError(kSetFailed);
+        return data;
+    }
+    void Unlock() const { GlobalUnlock(m_handle); }
     void HandTo(UINT format)
     {
         if (!SetClipboardData(format, m_handle))
@@ -38,16 +45,59 @@ private:
     HGLOBAL m_handle;
 };
 
-std::string AnsiText(const std::wstring& text)
+// Hands a block of the CClipboardText over, cut to its text's size: a
+// reader takes the whole block.
+void HandOver(HGLOBAL& handle, size_t bytes, UINT format)
 {
-    const int length = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), length, &ansi[0], bytes, nullptr, nullptr);
-    return ansi;
+    const HGLOBAL cut = GlobalReAlloc(handle, bytes, 0);
+    if (!cut)
+        throw COSError(kSetFailed);
+    handle = cut;
+    if (!SetClipboardData(format, handle))
+        throw COSError(kSetFailed);
+    handle = nullptr;
 }
 
 } // namespace
+
+CClipboardText::CClipboardText(std::size_t capacity) : m_capacity(capacity)
+{
+    // The narrow form and the wide one, each with its terminating NUL.
+    if (capacity < (static_cast<std::size_t>(-1) - 2) / 3) {
+        m_narrow = GlobalAlloc(GMEM_MOVEABLE, capacity + 1);
+        m_wide = m_narrow ? GlobalAlloc(GMEM_MOVEABLE, (capacity + 1) * sizeof(wchar_t)) : nullptr;
+        m_text = m_wide ? static_cast<char*>(GlobalLock(m_narrow)) : nullptr;
+    }
+    if (!m_text) {
+        Free();
+        throw std::bad_alloc();
+    }
+}
+
+CClipboardText::~CClipboardText()
+{
+    Free();
+}
+
+void CClipboardText::Free()
+{
+    if (m_text)
+        GlobalUnlock(m_narrow);
+    m_text = nullptr;
+    for (HGLOBAL* handle : {&m_narrow, &m_wide}) {
+        if (*handle)
+            GlobalFree(*handle);
+        *handle = nullptr;
+    }
+}
+
+void CClipboardText::Append(const char* text, std::size_t length)
+{
+    if (length > m_capacity - m_size)
+        throw std::length_error("clipboard text beyond its capacity");
+    std::memcpy(m_text + m_size, text, length);
+    m_size += length;
+}
 
 CClipboard::CClipboard(HWND owner) : m_open(OpenClipboard(owner) != FALSE) {}
 
@@ -59,11 +109,35 @@ CClipboard::~CClipboard()
 
 void CClipboard::SetText(const std::wstring& text)
 {
-    const std::string ansi = AnsiText(text);
-    CGlobalBlock narrow(ansi.c_str(), ansi.size() + 1);
-    CGlobalBlock wide(text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    const int length = static_cast<int>(text.size());
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    CGlobalBlock narrow(static_cast<size_t>(bytes) + 1);
+    char* ansi = static_cast<char*>(narrow.Lock());
+    WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi, bytes, nullptr, nullptr);
+    ansi[bytes] = '\0';
+    narrow.Unlock();
+    CGlobalBlock wide((text.size() + 1) * sizeof(wchar_t));
+    std::memcpy(wide.Lock(), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    wide.Unlock();
     if (!m_open || !EmptyClipboard())
         throw COSError(kSetFailed);
     narrow.HandTo(CF_TEXT);
     wide.HandTo(CF_UNICODETEXT);
+}
+
+void CClipboard::SetText(CClipboardText& text)
+{
+    text.m_text[text.m_size] = '\0';
+    auto* wide = static_cast<wchar_t*>(GlobalLock(text.m_wide));
+    if (!wide)
+        throw COSError(kSetFailed);
+    for (std::size_t i = 0; i <= text.m_size; ++i)
+        wide[i] = static_cast<unsigned char>(text.m_text[i]);
+    GlobalUnlock(text.m_wide);
+    GlobalUnlock(text.m_narrow);
+    text.m_text = nullptr;
+    if (!m_open || !EmptyClipboard())
+        throw COSError(kSetFailed);
+    HandOver(text.m_narrow, text.m_size + 1, CF_TEXT);
+    HandOver(text.m_wide, (text.m_size + 1) * sizeof(wchar_t), CF_UNICODETEXT);
 }

@@ -104,8 +104,8 @@ TEST_F(DistFillCommand, SingleSelectedCellGetsTheSeededValue)
     EXPECT_EQ(Number(middle[1]), Number(normal[0]));
     EXPECT_EQ(middle[2], "");
     EXPECT_EQ(run.lines[at + 2], "\t\t");
-    EXPECT_EQ(run.lines[at + 3], "Cursor\t-4143\tlcid=0x0800");
-    EXPECT_EQ(run.lines[at + 4], "ScreenUpdating\tTRUE\tlcid=0x0800");
+    EXPECT_EQ(run.lines[at + 3], "Cursor\t-4143\tlcid=0x0409");
+    EXPECT_EQ(run.lines[at + 4], "ScreenUpdating\tTRUE\tlcid=0x0409");
     EXPECT_NE(SettingsSnapshot("Distributions").find("REG_SZ    Normal"), std::string::npos) << "the choice is saved";
     EXPECT_EQ(MethodValue("Method"), "0x3e8");
     EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
@@ -203,7 +203,7 @@ TEST_F(DistFillProgress, AbortStopsWithinOneValueAndKeepsTheSettings)
           "dump cells A1:A8000\n");
     EXPECT_EQ(run.After("watched\t"), std::vector<std::string>{"seen\tpressed 1001"});
     const std::vector<std::string> state = run.After("ScreenUpdating\t");
-    EXPECT_EQ(state, std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    EXPECT_EQ(state, std::vector<std::string>{"TRUE\tlcid=0x0409"});
     ASSERT_GE(run.lines.size(), 8000u);
     const std::vector<std::string> cells(run.lines.end() - 8000, run.lines.end());
     bool gap = true;
@@ -224,7 +224,7 @@ TEST_F(DistFillProgress, EscStopsAtTheNextProgressStepWithoutAWindow)
 {
     const HostRun run = RunSteps("progress-esc",
         "select A1:A1000\n" + kOpenWizard + kToPage3 + "esc\nwizard finish\nend\ndump state\ndump cells A1:A1000\n");
-    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
     ASSERT_GE(run.lines.size(), 1000u);
     const std::vector<std::string> cells(run.lines.end() - 1000, run.lines.end());
     bool gap = true;
@@ -253,7 +253,7 @@ TEST_F(DistFillProgress, NoWorkbookEndsWithTheNullObjectErrorAndSavesNothing)
     EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
     EXPECT_NE(messages[0].find(" with the following information. Error code: 80004003 ("), std::string::npos)
         << messages[0];
-    EXPECT_EQ(parts[2].at(0), "Cursor\t-4143\tlcid=0x0800");
-    EXPECT_EQ(parts[2].at(1), "ScreenUpdating\tTRUE\tlcid=0x0800");
+    EXPECT_EQ(parts[2].at(0), "Cursor\t-4143\tlcid=0x0409");
+    EXPECT_EQ(parts[2].at(1), "ScreenUpdating\tTRUE\tlcid=0x0409");
     EXPECT_EQ(SettingsSnapshot("Distributions"), before) << "an Excel error saves nothing";
 }

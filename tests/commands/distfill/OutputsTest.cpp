@@ -48,7 +48,7 @@ std::vector<double> AllValues(const CFakeJob& job)
 }
 
 // Cells: a selection, a new worksheet from A1 and a single cell row by row
-// in one block; an address column by column.
+// in one block; an address drawn column by column, in one block too.
 TEST_F(FillOutputs, CellOutputsWriteTheirBlocksInOrder)
 {
     const struct {
@@ -59,7 +59,7 @@ TEST_F(FillOutputs, CellOutputsWriteTheirBlocksInOrder)
     } cases[] = {
         {COutputMethod::Selection, 3, 2, "PS ES ", {{0, 0, 2, 3}}},
         {COutputMethod::Selection, 1, 1, "PS ES ", {{0, 0, 1, 1}}},
-        {COutputMethod::Address, 2, 2, "PA EA ", {{0, 0, 2, 1}, {0, 1, 2, 1}}},
+        {COutputMethod::Address, 2, 2, "PA EA ", {{0, 0, 2, 2}}},
         {COutputMethod::NewWorksheet, 2, 2, "PW EW ", {{0, 0, 2, 2}}},
     };
     for (const auto& c : cases) {
@@ -81,10 +81,12 @@ TEST_F(FillOutputs, CellOutputsWriteTheirBlocksInOrder)
             EXPECT_EQ(job.writes[i].kind, c.calls[1]) << c.calls << i;
             EXPECT_EQ(job.writes[i].block, c.blocks[i]) << c.calls << i;
         }
+        std::vector<double> expected = Expected(normal, static_cast<std::size_t>(c.columns * c.rows));
         if (c.method == COutputMethod::Address) {
             EXPECT_EQ(job.address, L"Sheet1!B2:C3");
+            std::swap(expected[1], expected[2]); // drawn down the columns, written row-major
         }
-        EXPECT_EQ(AllValues(job), Expected(normal, static_cast<std::size_t>(c.columns * c.rows))) << c.calls;
+        EXPECT_EQ(AllValues(job), expected) << c.calls;
         EXPECT_EQ(job.windowsShown, 0);
     }
 }
@@ -271,6 +273,26 @@ TEST_F(ClipboardOutput, AbortLeavesTheClipboardAsItWas)
     CFakeJob job(1);
     ProduceOutput(job, normal, stream, m_owner, Choice(10, 1000));
     EXPECT_EQ(job.windowsShown, 1);
+    EXPECT_EQ(ClipboardBytes(CF_TEXT), previous);
+}
+
+// A text beyond what the process can hold is refused before any value is
+// drawn, with its size, and the clipboard keeps what it had.
+TEST_F(ClipboardOutput, TooLargeIsRefusedBeforeAnyValueIsDrawn)
+{
+    CFakeJob before;
+    ProduceOutput(before, normal, stream, m_owner, Choice(1, 1));
+    const std::string previous = ClipboardBytes(CF_TEXT);
+    CUnitStream fresh{CMersenneTwister(kSeed)};
+    CMessageWatcher watcher;
+    CFakeJob job;
+    ProduceOutput(job, normal, fresh, m_owner, Choice(1 << 20, 1 << 20));
+    const std::vector<std::wstring> seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], L"Error: Not enough memory to put 1099511627776 values on the clipboard: their text would take "
+                       L"up to 29360128 MB. Choose fewer rows or columns, or write the values to a file.");
+    EXPECT_EQ(job.windowsShown, 0);
+    EXPECT_EQ(normal.Sample(fresh), Expected(normal, 1)[0]);
     EXPECT_EQ(ClipboardBytes(CF_TEXT), previous);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -47,12 +48,16 @@ TEST(ValueText, MatchesPrintfOverManyMagnitudes)
     }
 }
 
-TEST(ValueText, ExtremesFitTheBuffer)
+TEST(ValueText, ExtremesFitTheBufferAndTheLongestText)
 {
+    std::size_t longest = 0;
     for (double value : {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
                          std::numeric_limits<double>::denorm_min(), -std::numeric_limits<double>::min(),
-                         -0.00012345678901234567})
+                         -0.00012345678901234567, -1.0 / 3.0 * 1e-100, -std::numeric_limits<double>::infinity()}) {
         EXPECT_EQ(Formatted(value), Printf(value));
+        longest = std::max(longest, Printf(value).size());
+    }
+    EXPECT_EQ(longest, kLongestValueText);
 }
 
 TEST(ValueText, LinesOfTabSeparatedValues)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "tests/support/ExcelScript.h"
 
@@ -25,8 +26,8 @@ protected:
 
 void ExpectRestored(ScriptOutput& out)
 {
-    out.Expect("Cursor\t-4143\tlcid=0x0800");
-    out.Expect("ScreenUpdating\tTRUE\tlcid=0x0800");
+    out.Expect("Cursor\t-4143\tlcid=0x0409");
+    out.Expect("ScreenUpdating\tTRUE\tlcid=0x0409");
 }
 
 void ExpectNames(ScriptOutput& out, const std::string& output, const std::string& max, const std::string& min,
@@ -62,7 +63,7 @@ std::size_t CountOf(const std::vector<std::string>& lines, const std::string& me
 {
     for (const std::string& line : lines) {
         const std::vector<std::string> cells = SplitTabs(line);
-        if (cells.size() == 2 && cells[0] == member)
+        if (cells.size() == 2 && cells[0] == member && cells[1].rfind("lcid=", 0) != 0)
             return std::stoul(cells[1]);
     }
     return 0;
@@ -137,25 +138,38 @@ TEST_F(FillScripts, EscAndAFailedWriteKeepWhatWasWrittenAndRestoreExcel)
 {
     ScriptOutput out = PlayScript("interrupted.txt");
     out.TakeThrough("connect");
-    // Esc during the first column: only column A is written.
-    auto cells = out.TakeCells(3);
-    ExpectColumnFilled(cells, 0, true);
-    for (std::size_t column = 1; column < 4; ++column)
-        ExpectColumnFilled(cells, column, false);
-    ExpectRestored(out);
-    // The third column's write fails: the user is told, A and B stay.
-    out.Expect("owner\tXLMAIN\tMicrosoft Excel - Book1");
-    out.Expect("message\tError\tUnexpected error.  Error 800A03EC (Unable to set the Value property of the Range "
-               "class).");
-    cells = out.TakeCells(3);
-    ExpectColumnFilled(cells, 0, true);
-    ExpectColumnFilled(cells, 1, true);
-    ExpectColumnFilled(cells, 2, false);
-    ExpectColumnFilled(cells, 3, false);
-    ExpectRestored(out);
+    // Esc after the first block: columns A and B are written, top to bottom.
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1) {
+            // The second block's write fails: the user is told, A and B stay.
+            out.Expect("owner\tXLMAIN\tMicrosoft Excel - Book1");
+            out.Expect("message\tError\tUnexpected error.  Error 800A03EC (Unable to set the Value property of the "
+                       "Range class).");
+        }
+        for (const auto& cells : {out.TakeCells(1), out.TakeCells(1)}) {
+            ExpectColumnFilled(cells, 0, true);
+            ExpectColumnFilled(cells, 1, true);
+            ExpectColumnFilled(cells, 2, false);
+            ExpectColumnFilled(cells, 3, false);
+        }
+        ExpectRestored(out);
+    }
 }
 
-TEST_F(FillScripts, WritesSeveralAreasCellByCellAndOneAreaAColumnAtATime)
+// Each member's id is looked up once in a process: the lookups of two
+// fills are one a member, a third fill looks nothing up.
+std::map<std::string, int> Counts(const std::vector<std::string>& lines)
+{
+    std::map<std::string, int> counts;
+    for (const std::string& line : lines) {
+        const std::vector<std::string> cells = SplitTabs(line);
+        if (cells.size() == 2 && line.rfind("objects", 0) != 0)
+            counts[cells[0]] = std::stoi(cells[1]);
+    }
+    return counts;
+}
+
+TEST_F(FillScripts, WritesSeveralAreasCellByCellAndOneAreaInBlocksOfColumns)
 {
     ScriptOutput out = PlayScript("areas.txt");
     out.TakeThrough("connect");
@@ -173,11 +187,36 @@ TEST_F(FillScripts, WritesSeveralAreasCellByCellAndOneAreaAColumnAtATime)
                 EXPECT_EQ(cells[row][column], "") << row << "," << column;
         }
     }
-    // 1000 rows by 50 columns: one write a column.
+    // 1000 rows by 50 columns: four columns a write.
     out.TakeThrough("Range.Count");
-    const std::vector<std::string> block = out.TakeThrough("Range.Value=");
-    EXPECT_EQ(CountOf(block, "Range.Value="), 50u);
+    const std::vector<std::string> block = out.TakeThrough("objects");
+    EXPECT_EQ(CountOf(block, "Range.Value="), 13u);
     EXPECT_EQ(CountOf(block, "Range.Item="), 0u);
+    for (const std::string& line : block) {
+        if (line.find("\tlcid=") != std::string::npos) {
+            EXPECT_EQ(SplitTabs(line).at(1), "lcid=0x0409") << line;
+        }
+    }
+    const std::map<std::string, int> lookups = Counts(out.TakeThrough("objects"));
+    for (const char* member : {"Range.Item", "Range.Resize", "Range.Value", "Application.Selection"})
+        EXPECT_EQ(lookups.count(member), 1u) << member;
+    for (const auto& lookup : lookups)
+        EXPECT_EQ(lookup.second, 1) << lookup.first;
+    // A1:XFD1: four writes of 4096 cells; no member looked up again; every
+    // member called in English (United States).
+    const std::vector<std::string> rest = out.TakeThrough("objects");
+    EXPECT_EQ(CountOf(rest, "Range.Value="), 4u);
+    std::size_t locales = 0;
+    for (const std::string& line : rest) {
+        const std::vector<std::string> parts = SplitTabs(line);
+        ASSERT_EQ(parts.size(), line.rfind("objects", 0) == 0 ? 1u : 2u) << line;
+        if (parts.size() == 2 && parts[1].rfind("lcid=", 0) == 0) {
+            EXPECT_EQ(parts[1], "lcid=0x0409") << line;
+            ++locales;
+        }
+    }
+    EXPECT_GT(locales, 5u);
+    EXPECT_EQ(rest.size(), 2 * locales + 1) << "a call count, a locale a member, and nothing looked up";
 }
 
 TEST_F(FillScripts, AQuoteInTheOutputRangeIsSavedAsItIs)

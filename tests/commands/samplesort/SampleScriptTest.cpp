@@ -1,6 +1,7 @@
 // "S&ample..." driven through the test Excel as a user meets it.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -136,8 +137,8 @@ TEST_F(SampleCommand, SeededRunsMatchTheReferenceSamplingRule)
         EXPECT_EQ(
             run.After("Range.Value\t"), weighted ? std::vector<std::string>{"1"} : std::vector<std::string>{})
             << "the weights come in one read";
-        EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
-        EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+        EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0409"});
+        EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
         const auto saved = SettingNumbers("Sample Dialog");
         EXPECT_EQ(saved.at("Unique"), c.steps.find("205") != std::string::npos ? "0x1" : "0x0");
         char count[16];
@@ -149,6 +150,29 @@ TEST_F(SampleCommand, SeededRunsMatchTheReferenceSamplingRule)
             EXPECT_EQ(saved.at("Weight Column"), "0x2");
         }
     }
+}
+
+TEST_F(SampleCommand, WholeColumnDrawsOnlyRowsWithData)
+{
+    std::string csv;
+    for (int i = 1; i <= 100; ++i)
+        csv += std::to_string(i) + "\n";
+    WriteWorkFile("column.csv", csv);
+    ClearSettings();
+    const HostRun run = RunSteps("sample-column",
+        "sheet Sheet1 column.csv\nselect A:A\nseed 3\nclearclipboard\n" + kOpen + Ok("40") + "dump clipboard\n");
+    const std::vector<std::string> clipboards = run.Clipboards();
+    ASSERT_EQ(clipboards.size(), 1u);
+    std::size_t lines = 0;
+    std::string rest = clipboards[0];
+    for (std::size_t end = rest.find("\\n"); end != std::string::npos; end = rest.find("\\n")) {
+        const int row = std::atoi(rest.substr(0, end).c_str());
+        EXPECT_TRUE(row >= 1 && row <= 100) << "a drawn row without data: " << rest.substr(0, end);
+        rest = rest.substr(end + 2);
+        ++lines;
+    }
+    EXPECT_EQ(lines, 40u);
+    EXPECT_EQ(rest, "\\0");
 }
 
 TEST_F(SampleCommand, EdgeCountsAndOneRow)
@@ -185,7 +209,7 @@ TEST_F(SampleCommand, InvalidWeightNamesItsCellBeforeTheClipboardIsTouched)
             << bad;
         EXPECT_EQ(run.Clipboards(), std::vector<std::string>{"(no text)"}) << bad;
         EXPECT_EQ(run.After("owner\t"), std::vector<std::string>{"XLMAIN\tMicrosoft Excel - Book1"});
-        EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
+        EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0409"});
     }
     // An empty weight cell counts as 0: unique and weighted, its row never comes.
     const HostRun run = RunSteps("sample-emptyweight",
@@ -208,7 +232,7 @@ TEST_F(SampleCommand, ExcelErrorIsReportedAndTheClipboardLeftAlone)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Error\tUnexpected error.  Error 800A03EC (", 0), 0u) << messages[0];
     EXPECT_EQ(run.Clipboards(), std::vector<std::string>{"(no text)"});
-    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
 }
 
 TEST_F(SampleCommand, TextOutsideTheAnsiCodePageSurvivesAsUnicode)

@@ -1,4 +1,6 @@
 // "&Sort..." driven through the test Excel as a user meets it.
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "tests/commands/samplesort/ReferenceOrders.h"
@@ -114,7 +116,7 @@ TEST_F(SortCommand, SeededClipboardOutputMatchesTheReferenceShuffle)
     HostRun run
         = RunSteps("sort-rows-clip", SheetSteps() + "seed 21\n" + kOpen + "press 1\nend\ndump clipboard\ndump state\n");
     EXPECT_EQ(run.Clipboards(), std::vector<std::string>{EscapedLines(RowsInOrder(ReferenceOrder("sort-rows")))});
-    EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0800"});
+    EXPECT_EQ(run.After("Cursor\t"), std::vector<std::string>{"-4143\tlcid=0x0409"});
     const auto saved = SettingNumbers("Random Sort");
     EXPECT_EQ(saved.at("Group Rows"), "0x1");
     EXPECT_EQ(saved.at("Output Mode"), "0xdd");
@@ -157,9 +159,10 @@ TEST_F(SortCommand, CellsInPlaceWriteEveryCellInOneCall)
 
 TEST_F(SortCommand, SeveralAreasGoCellByCell)
 {
-    // The first area decides the extent; its cells are read and written one by one.
+    // The first area decides the extent; its cells are read and written one by
+    // one. Both areas hold data, so both are inside the used range.
     const HostRun run = RunSteps("sort-areas",
-        SheetSteps("A1:C6,E1:E2") + "seed 21\n" + kOpen
+        SheetSteps("A1:C6,E1:E2") + "cell E1:E2 x\nseed 21\n" + kOpen
             + "press 220\ndump calls\npress 1\n"
               "end\ndump calls\ndump cells A1:C6\n");
     EXPECT_TRUE(run.After("Range.Value=\t").empty());
@@ -192,7 +195,7 @@ TEST_F(SortCommand, ExcelFailureMidWayGivesTheSheetBack)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].rfind("Error\tUnexpected error.  Error 800A03EC (", 0), 0u) << messages[0];
     EXPECT_EQ(Tail(run, 6), StoredAfter({0, 1, 2, 3, 4, 5}, true)) << "the sheet is as it was";
-    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
 
     // The give-back fails too: the message says so.
     run = RunSteps("sort-fail-twice",
@@ -214,7 +217,34 @@ TEST_F(SortCommand, EscStopsTheInPlaceSortBeforeItWrites)
     EXPECT_TRUE(run.After("Range.Value=\t").empty());
     EXPECT_TRUE(run.After("Range.Item=\t").empty());
     EXPECT_EQ(Tail(run, 6), StoredAfter({0, 1, 2, 3, 4, 5}, true)) << "the sheet is as it was";
-    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0800"});
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
+}
+
+// A whole column is sorted where its data is; a column without data holds
+// nothing to sort.
+TEST_F(SortCommand, WholeColumnSortsOnlyTheRowsWithData)
+{
+    std::string csv;
+    for (int i = 1; i <= 100; ++i)
+        csv += std::to_string(i) + "\n";
+    WriteWorkFile("column.csv", csv);
+    ClearSettings();
+    const HostRun run = RunSteps("sort-column",
+        "sheet Sheet1 column.csv\nselect A:A\nseed 3\n" + kOpen
+            + "press 220\npress 1\nend\ndump cells A1:A101\nselect C:C\nmenu \"&Stochal/&Sort...\"\nmessage\nend\n");
+    const std::vector<std::string> tail = Tail(run, 102);
+    ASSERT_EQ(tail.size(), 102u);
+    std::vector<bool> seen(101, false);
+    int moved = 0;
+    for (int row = 1; row <= 100; ++row) {
+        const int value = std::atoi(tail[static_cast<std::size_t>(row - 1)].c_str());
+        ASSERT_TRUE(value >= 1 && value <= 100 && !seen[static_cast<std::size_t>(value)]) << row;
+        seen[static_cast<std::size_t>(value)] = true;
+        moved += value != row;
+    }
+    EXPECT_GT(moved, 80);
+    EXPECT_EQ(tail[100], "") << "nothing is written below the data";
+    EXPECT_EQ(tail[101], "message\tEmpty selection\tSelect the cells to sort first.");
 }
 
 TEST_F(SortCommand, LargeSortInPlaceReadsOnceAndKeepsRowsWhole)
