@@ -3,6 +3,7 @@
 #include "win/com/ComEntry.h"
 #include "win/com/ComError.h"
 #include "win/com/OfficeInterfaces.h"
+#include "win/excel/ObjectClasses.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ STDMETHODIMP CButtonSink::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPA
 bool CButtonSink::IsOwnButton(IDispatch* control) const
 {
     std::wstring tag;
-    return control && CDispatch(control).Get(L"Tag").ToText(tag) && tag == m_tag;
+    return control && CDispatch(control, object_class::CommandBarButton()).Get(L"Tag").ToText(tag) && tag == m_tag;
 }
 
 void CButtonConnection::Connect(const CDispatch& button, const std::wstring& tag, CButtonSink::Action action)

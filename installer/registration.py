@@ -22,6 +22,11 @@ ADDIN_KEY = r"Software\Microsoft\Office\Excel\Addins\Stochal.AddIn"
 ADDIN_NAME = "Stochal"
 ADDIN_DESCRIPTION = "Random numbers, samples and shuffles for Excel worksheets, menus and macros."
 
+# 64-bit Windows keeps the 32-bit view of the per-user CLSID and Interface
+# keys, which the page "Registry Keys Affected by WOW64" lists as redirected,
+# below this key; the ProgIDs, TypeLib and the Office keys are shared.
+WOW64_CLASSES = CLASSES + r"\Wow6432Node"
+
 # One registry value under HKEY_CURRENT_USER. name None is the default value;
 # value None makes the key without a value. kind is "string" or "integer".
 Entry = namedtuple("Entry", "key name value kind")
@@ -29,6 +34,9 @@ Entry = namedtuple("Entry", "key name value kind")
 Library = namedtuple("Library", "libid version lcid helpstring")
 ComClass = namedtuple("ComClass", "name clsid prog_id independent_prog_id friendly_name threading_model")
 Interface = namedtuple("Interface", "name iid")
+# One bitness of the DLL as registered: its type library platform ("win64" or
+# "win32"), its path, and the key below which its CLSID and Interface keys lie.
+View = namedtuple("View", "platform dll classes")
 
 
 def _read(relative):
@@ -86,44 +94,54 @@ def read_classes(idl=None, object_map=None):
     return classes
 
 
-def class_entries(com_class, library, dll_path):
+def prog_id_entries(com_class):
     c = com_class
-    key = CLASSES + "\\CLSID\\" + c.clsid
     return [
         Entry(CLASSES + "\\" + c.prog_id, None, c.friendly_name, "string"),
         Entry(CLASSES + "\\" + c.prog_id + "\\CLSID", None, c.clsid, "string"),
         Entry(CLASSES + "\\" + c.independent_prog_id, None, c.friendly_name, "string"),
         Entry(CLASSES + "\\" + c.independent_prog_id + "\\CLSID", None, c.clsid, "string"),
         Entry(CLASSES + "\\" + c.independent_prog_id + "\\CurVer", None, c.prog_id, "string"),
+    ]
+
+
+def class_entries(com_class, library, view):
+    c = com_class
+    key = view.classes + "\\CLSID\\" + c.clsid
+    return [
         Entry(key, None, c.friendly_name, "string"),
         Entry(key, "AppID", "", "string"),
         Entry(key + "\\ProgID", None, c.prog_id, "string"),
         Entry(key + "\\VersionIndependentProgID", None, c.independent_prog_id, "string"),
         Entry(key + "\\Programmable", None, None, "string"),
-        Entry(key + "\\InprocServer32", None, dll_path, "string"),
+        Entry(key + "\\InprocServer32", None, view.dll, "string"),
         Entry(key + "\\InprocServer32", "ThreadingModel", c.threading_model, "string"),
         Entry(key + "\\TypeLib", None, library.libid, "string"),
     ]
 
 
-def library_entries(library, interfaces, dll_path, help_dir, win64):
-    # The layout RegisterTypeLib uses: version, locale in hex, platform.
+def interface_entries(interface, library, view):
+    key = view.classes + "\\Interface\\" + interface.iid
+    return [
+        Entry(key, None, interface.name, "string"),
+        Entry(key + "\\ProxyStubClsid", None, AUTOMATION_PROXY, "string"),
+        Entry(key + "\\ProxyStubClsid32", None, AUTOMATION_PROXY, "string"),
+        Entry(key + "\\TypeLib", None, library.libid, "string"),
+        Entry(key + "\\TypeLib", "Version", library.version, "string"),
+    ]
+
+
+def library_entries(library, help_dir, views):
+    # The layout RegisterTypeLib uses: version, locale in hex, platform; one
+    # key for both views, with a platform subkey for each DLL.
     key = CLASSES + "\\TypeLib\\" + library.libid + "\\" + library.version
     entries = [
         Entry(key, None, library.helpstring, "string"),
         Entry(key + "\\FLAGS", None, "0", "string"),
         Entry(key + "\\HELPDIR", None, help_dir, "string"),
-        Entry(key + "\\%x\\%s" % (library.lcid, "win64" if win64 else "win32"), None, dll_path, "string"),
     ]
-    for interface in interfaces:
-        ikey = CLASSES + "\\Interface\\" + interface.iid
-        entries += [
-            Entry(ikey, None, interface.name, "string"),
-            Entry(ikey + "\\ProxyStubClsid", None, AUTOMATION_PROXY, "string"),
-            Entry(ikey + "\\ProxyStubClsid32", None, AUTOMATION_PROXY, "string"),
-            Entry(ikey + "\\TypeLib", None, library.libid, "string"),
-            Entry(ikey + "\\TypeLib", "Version", library.version, "string"),
-        ]
+    for view in views:
+        entries.append(Entry(key + "\\%x\\%s" % (library.lcid, view.platform), None, view.dll, "string"))
     return entries
 
 
@@ -135,24 +153,54 @@ def addin_entries():
     ]
 
 
-def all_entries(dll_path, help_dir, win64):
+def view_entries(view):
+    """The keys one view holds of its own: its classes and interfaces."""
     library = read_library()
     entries = []
     for com_class in read_classes():
-        entries += class_entries(com_class, library, dll_path)
-    entries += library_entries(library, read_interfaces(), dll_path, help_dir, win64)
-    return entries + addin_entries()
+        entries += class_entries(com_class, library, view)
+    for interface in read_interfaces():
+        entries += interface_entries(interface, library, view)
+    return entries
 
 
-def owned_keys():
+def shared_entries(views, help_dir):
+    """The keys both views see as one: ProgIDs, the type library, the Office add-in key."""
+    entries = []
+    for com_class in read_classes():
+        entries += prog_id_entries(com_class)
+    return entries + library_entries(read_library(), help_dir, views) + addin_entries()
+
+
+def all_entries(views, help_dir):
+    entries = []
+    for view in views:
+        entries += view_entries(view)
+    return entries + shared_entries(views, help_dir)
+
+
+def view_keys(view):
+    """The keys of one view an installation owns whole."""
+    return ([view.classes + "\\CLSID\\" + c.clsid for c in read_classes()]
+            + [view.classes + "\\Interface\\" + i.iid for i in read_interfaces()])
+
+
+def owned_keys(views):
     """The keys an installation owns whole (removed with everything below them
     on uninstall); their parents (CLSID, Interface, TypeLib, Addins) are not ours."""
-    library = read_library()
     keys = []
     for c in read_classes():
-        keys += [CLASSES + "\\" + c.prog_id, CLASSES + "\\" + c.independent_prog_id,
-                 CLASSES + "\\CLSID\\" + c.clsid]
-    keys += [CLASSES + "\\Interface\\" + i.iid for i in read_interfaces()]
-    keys.append(CLASSES + "\\TypeLib\\" + library.libid)
+        keys += [CLASSES + "\\" + c.prog_id, CLASSES + "\\" + c.independent_prog_id]
+    for view in views:
+        keys += view_keys(view)
+    keys.append(CLASSES + "\\TypeLib\\" + read_library().libid)
     keys.append(ADDIN_KEY)
     return keys
+
+
+def package_views(dll64=None, dll32=None):
+    """The views a package registers: a DLL alone in its own Windows' classes;
+    both DLLs on 64-bit Windows, the 32-bit one at the 32-bit view's place."""
+    if dll64 and dll32:
+        return [View("win64", dll64, CLASSES), View("win32", dll32, WOW64_CLASSES)]
+    return [View("win64", dll64, CLASSES) if dll64 else View("win32", dll32, CLASSES)]

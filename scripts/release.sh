@@ -3,17 +3,22 @@
 #   dist/x86/Stochal.dll              for 32-bit Excel
 #   dist/x64/Stochal.dll              for 64-bit Excel
 #   dist/StochalHelp.chm              the help file, installed beside the DLL
-#   dist/Stochal-VERSION-x86.msi      per-user installer for 32-bit Excel
-#   dist/Stochal-VERSION-x64.msi      per-user installer for 64-bit Excel
+#   dist/Stochal-VERSION.msi          per-user installer for 64-bit Windows:
+#                                     both DLLs, for 32-bit and 64-bit Excel
+#   dist/Stochal-VERSION-x86.msi      per-user installer for 32-bit Windows
 # Both DLLs are Release builds with warnings as errors, and their export
 # tables are checked. The dialog pictures of the help are taken with the
 # test Excel under wine and Xvfb; when one cannot be taken the release
 # fails, and the help is checked to hold no placeholder. The installers'
-# tables are checked too.
+# tables are checked too. The DLLs and the installers are signed
+# (scripts/sign.sh) when STOCHAL_SIGN_PFX and STOCHAL_SIGN_PASSWORD_FILE name
+# a certificate and its password, with a timestamp when
+# STOCHAL_SIGN_TIMESTAMP_URL names a server; otherwise the release says at
+# the end which artifacts are unsigned.
 # Work folders are named from the prefix build/rel (override with
 # STOCHAL_REL_BUILD): build/rel-mingw32, build/rel-mingw64, the wine prefix
 # build/rel-wineprefix, build/rel-shots, build/rel-help and
-# build/rel-installer-ARCH; output folder dist/ (override with STOCHAL_DIST).
+# build/rel-installer; output folder dist/ (override with STOCHAL_DIST).
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 sh "$root/scripts/setup.sh"
@@ -44,6 +49,15 @@ rm -rf "$dist"
 mkdir -p "$dist/x86" "$dist/x64"
 cp "$rel-mingw32/Stochal.dll" "$dist/x86/"
 cp "$rel-mingw64/Stochal.dll" "$dist/x64/"
+signing="$rel-signing.txt"
+: >"$signing"
+sign() {
+  sh "$root/scripts/sign.sh" "$@" >"$signing.last"
+  cat "$signing.last" | tee -a "$signing"
+}
+# Signed before packaging, so that the installed DLLs carry the signature.
+step "signing the DLLs"
+sign "$dist/x86/Stochal.dll" "$dist/x64/Stochal.dll"
 
 step "dialog pictures"
 sh "$root/help/take-shots.sh" "$rel-mingw64" "$rel-shots" || { echo "release: dialog pictures missing" >&2; exit 1; }
@@ -52,16 +66,26 @@ step "StochalHelp.chm"
 python3 "$root/help/make_help.py" --stage "$rel-help" --shots "$rel-shots" --out "$dist/StochalHelp.chm"
 python3 "$root/tests/release/check_help.py" "$dist/StochalHelp.chm" "$rel-help" --release
 
-for arch in x86 x64; do
-  step "installer ($arch)"
-  stage="$rel-installer-$arch"
-  rm -rf "$stage"
-  mkdir -p "$stage"
-  cp "$dist/$arch/Stochal.dll" "$dist/StochalHelp.chm" "$stage/"
-  python3 "$root/installer/make_wxs.py" --arch "$arch" --dll Stochal.dll --help-file StochalHelp.chm \
-    --out "$stage/Stochal.wxs"
-  (cd "$stage" && wixl -a "$arch" -o "$dist/Stochal-$version-$arch.msi" Stochal.wxs)
-  python3 "$root/tests/release/check_package.py" "$dist/Stochal-$version-$arch.msi" "$arch"
-done
+step "installers"
+stage="$rel-installer"
+rm -rf "$stage"
+mkdir -p "$stage/x64" "$stage/x86"
+cp "$dist/x64/Stochal.dll" "$stage/x64/"
+cp "$dist/x86/Stochal.dll" "$stage/x86/"
+cp "$dist/StochalHelp.chm" "$stage/"
+python3 "$root/installer/make_wxs.py" --arch x64 --dll x64/Stochal.dll --dll32 x86/Stochal.dll \
+  --help-file StochalHelp.chm --out "$stage/Stochal.wxs"
+python3 "$root/installer/make_wxs.py" --arch x86 --dll x86/Stochal.dll --help-file StochalHelp.chm \
+  --out "$stage/Stochal-x86.wxs"
+(cd "$stage" && wixl -a x64 -o "$dist/Stochal-$version.msi" Stochal.wxs &&
+  wixl -a x86 -o "$dist/Stochal-$version-x86.msi" Stochal-x86.wxs)
+python3 "$root/tests/release/check_package.py" "$dist/Stochal-$version.msi" x64+x86
+python3 "$root/tests/release/check_package.py" "$dist/Stochal-$version-x86.msi" x86
+step "signing the installers"
+sign "$dist/Stochal-$version.msi" "$dist/Stochal-$version-x86.msi"
 step "done"
 ls -l "$dist" "$dist/x86" "$dist/x64"
+if grep -q '^unsigned: ' "$signing"; then
+  echo "Unsigned (no STOCHAL_SIGN_PFX and STOCHAL_SIGN_PASSWORD_FILE):"
+  sed -n 's/^unsigned: /  /p' "$signing"
+fi

@@ -6,7 +6,8 @@ PACKAGES="cmake make g++ python3
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 libwine-dev xvfb xauth
   libboost-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
-  wixl msitools fp-utils libchm-bin imagemagick"
+  wixl msitools fp-utils libchm-bin imagemagick
+  osslsigncode openssl"
 
 # wine32 runs the 32-bit product and test programs beside wine64, in the
 # same prefix; it comes from Debian's i386 architecture.

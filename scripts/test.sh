@@ -17,12 +17,16 @@ configure_and_build() { # DIR TARGET ARGS...
   cmake --build "$dir" -j$jobs --target "$target" >"$dir.build.log" 2>&1 ||
     { grep -E -B2 -A6 'error|Error' "$dir.build.log" | head -80; return 1; }
 }
-# The 32-bit product and its suite; the suite's prefixes start from the
+# The 32-bit product, then its suite; the suite's prefixes start from the
 # 64-bit build's template, which is the same 64-bit prefix with wine32 in it.
 i686_build_and_tests() {
   step "Windows i686 build"
-  configure_and_build "$build/mingw32" all -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" ||
-    return 1
+  # The DLL first, and then the lock goes: the installer test packages it.
+  dll_status=0
+  configure_and_build "$build/mingw32" Stochal -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" ||
+    dll_status=1
+  flock -u 9
+  [ $dll_status -eq 0 ] && configure_and_build "$build/mingw32" all || return 1
   step "Windows i686 under wine32"
   template="$build/mingw32/wineprefixes/template"
   [ -f "$template/system.reg" ] ||
@@ -63,8 +67,13 @@ wait
 # The wine tests spend most of their time waiting for windows and timers:
 # twice as many run as there are cores, and the 32-bit and sanitizer builds
 # and their tests run beside them.
+# The installer test waits on this lock until the i686 DLL is built.
+export STOCHAL_I686_LOCK="$build/mingw32.lock"
+exec 9>"$STOCHAL_I686_LOCK"
+flock 9
 side_parts >"$build/side.log" 2>&1 &
 side=$!
+exec 9>&-
 step "Windows x86_64 under wine"
 wine_status=0
 xvfb-run -a ctest --test-dir "$build/mingw64" -j$((2 * jobs)) --output-on-failure || wine_status=$?

@@ -29,7 +29,7 @@ XlfOper CellValue(double value)
 #define STOCHAL_VALUE(name) Argument(name).ReadDouble()
 #define STOCHAL_DISTRIBUTION(Name, Class, Display, Thumbnail, Kind, Worksheet, Entry, Summary, Topic, Arguments, \
                              ...)                                                                              \
-    XlfValue* Entry(STOCHAL_EACH(STOCHAL_ENTRY_PARAMETER, Arguments))                                            \
+    XlfValue* Entry(STOCHAL_EACH(STOCHAL_ENTRY_PARAMETER, Arguments))                                          \
     {                                                                                                          \
         return WorksheetFrame(                                                                                 \
             [=] { return CellValue(g_generator.Next##Name(STOCHAL_EACH(STOCHAL_READ, Arguments))); });         \

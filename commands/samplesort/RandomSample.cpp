@@ -10,6 +10,7 @@
 #include "engine/InternalGenerator.h"
 #include "engine/Sampling.h"
 #include "win/ui/Clipboard.h"
+#include "win/ui/EscapeKey.h"
 #include "win/ui/MessageBoxes.h"
 
 namespace {
@@ -45,14 +46,17 @@ void ShowInvalidWeight(HWND owner, const CExcelRange& cell)
 }
 
 // The displayed texts of the drawn rows; a row drawn again is read once.
-std::vector<std::wstring> DrawnRowTexts(const CExcelRange& selection, const ElementList& drawn, long columns)
+// False when the user pressed Esc before the last row was read.
+bool DrawnRowTexts(const CExcelRange& selection, const ElementList& drawn, long columns,
+                   std::vector<std::wstring>& texts)
 {
     std::unordered_map<std::uint32_t, std::vector<std::wstring>> rows;
-    std::vector<std::wstring> texts;
     texts.reserve(drawn.size() * static_cast<size_t>(columns));
     for (std::uint32_t row : drawn) {
         auto found = rows.find(row);
         if (found == rows.end()) {
+            if (EscapePressed())
+                return false;
             std::vector<std::wstring> cells;
             for (long c = 1; c <= columns; ++c)
                 cells.push_back(DisplayedText(selection.Cell(static_cast<long>(row) + 1, c)));
@@ -60,7 +64,7 @@ std::vector<std::wstring> DrawnRowTexts(const CExcelRange& selection, const Elem
         }
         texts.insert(texts.end(), found->second.begin(), found->second.end());
     }
-    return texts;
+    return true;
 }
 
 void SampleSelection(const CExcelRange& selection, HWND owner)
@@ -98,8 +102,11 @@ void CRandomSample::Run(HWND owner) const
     ElementList drawn;
     SampleByRule(elements, weights, m_unique, static_cast<std::uint32_t>(m_count), drawn,
                  g_generator.DistributionStream());
-    const std::wstring text =
-        TabbedLines(DrawnRowTexts(m_selection, drawn, m_columns), static_cast<size_t>(m_columns));
+    // Esc while the rows are read leaves the clipboard as it was.
+    std::vector<std::wstring> texts;
+    if (!DrawnRowTexts(m_selection, drawn, m_columns, texts))
+        return;
+    const std::wstring text = TabbedLines(texts, static_cast<size_t>(m_columns));
     CClipboard clipboard(owner);
     clipboard.SetText(text);
 }

@@ -17,7 +17,8 @@ public:
     // before it opens, so that no Excel call runs inside the dialog.
     explicit CRandomSample(const CExcelRange& selection);
 
-    // Draws the sample chosen with OK and puts its rows on the clipboard.
+    // Draws the sample chosen with OK and puts its rows on the clipboard;
+    // Esc while the rows are read leaves the clipboard as it was.
     void Run(HWND owner) const;
 
     bool Unique() const { return m_unique; }

@@ -12,6 +12,7 @@
 #include "commands/samplesort/TabbedText.h"
 #include "engine/Sampling.h"
 #include "win/ui/Clipboard.h"
+#include "win/ui/EscapeKey.h"
 
 namespace {
 
@@ -56,6 +57,9 @@ void CSortJob::ToClipboard(const std::vector<std::uint32_t>& sources) const
     std::vector<std::wstring> texts;
     texts.reserve(sources.size());
     for (std::uint32_t source : sources) {
+        // Esc at the start of a line leaves the clipboard as it was.
+        if (texts.size() % static_cast<size_t>(m_columns) == 0 && EscapePressed())
+            return;
         const auto row = static_cast<long>(source / m_columns) + 1;
         const auto column = static_cast<long>(source % m_columns) + 1;
         texts.push_back(CellText(m_selection.Cell(row, column)));

@@ -9,6 +9,8 @@ public:
     CSortJob(const CExcelRange& selection, bool groupRows, bool toClipboard, HWND owner);
 
     // Builds the permutation with the main stream and produces the output.
+    // Esc stops it: in place the selection is left as it was, and so is
+    // the clipboard.
     void Run() const;
 
 private:

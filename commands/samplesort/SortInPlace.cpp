@@ -20,6 +20,13 @@ CInPlaceSort::CInPlaceSort(const CExcelRange& selection, long rows, long columns
     , m_oneBlock(selection.AreaCount() == 1)
     , m_original(ReadAll())
 {
+    // Values are written back as read; a text must come back as that text.
+    for (long r = 0; r < m_rows; ++r) {
+        for (long c = 0; c < m_columns; ++c) {
+            if (V_VT(&m_original.At(r, c)) == VT_BSTR)
+                m_original.Set(r, c, ValueToWrite(CVariant::Copy(m_original.At(r, c))).Get());
+        }
+    }
 }
 
 CValueArray CInPlaceSort::ReadAll() const

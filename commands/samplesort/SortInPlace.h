@@ -8,13 +8,14 @@
 
 // Rearranges the selection's values in place. The whole selection is read
 // before anything is written, so every target cell gets the contents as
-// they were. A single block is read with one Value call, kept as Excel
-// gave it, and written in runs of whole rows, one call a run, each run
-// built straight from what was read; a selection of several areas is read
-// and written cell by cell. If Excel fails part-way, the cells already
-// written get their original values back before the error goes on, so no
-// row is lost or doubled; so they do when the user presses Esc before the
-// last run is written, and the sort stops.
+// they were: numbers, logicals, errors and texts alike, a text never read
+// by Excel as a number, date or formula. A single block is read with one
+// Value call, kept as Excel gave it, and written in runs of whole rows, one
+// call a run, each run built straight from what was read; a selection of
+// several areas is read and written cell by cell. If Excel fails part-way,
+// the cells already written get their original values back before the
+// error goes on, so no row is lost or doubled; so they do when the user
+// presses Esc before the last run is written, and the sort stops.
 class CInPlaceSort {
 public:
     CInPlaceSort(const CExcelRange& selection, long rows, long columns);

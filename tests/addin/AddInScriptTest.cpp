@@ -117,7 +117,7 @@ TEST_F(AddInConnection, LoadsItselfAsXllSoItsFunctionsAreRegistered)
 // in front and ends as it would have alone.
 TEST_F(AddInConnection, EachClickRunsItsOwnCommandAndNoneWhileOneRuns)
 {
-    const HostRun run = RunRegistered("one-command", "sheet Sheet1\nselect A1:B3\nconnect\n"
+    const HostRun run = RunRegistered("one-command", "sheet Sheet1\ncell A1:B3 7\nselect A1:B3\nconnect\n"
                                                      "menu \"&Stochal/&About...\"\nwindow \"About Stochal\"\npress 1\nend\n"
                                                      "menu \"&Stochal/&Sort...\"\nwindow \"Random Sort\"\npress 2\nend\n"
                                                      "menu \"&Stochal/S&ample...\"\nwindow \"Random Sample\"\npress 2\nend\n"
@@ -215,7 +215,7 @@ TEST_F(Ribbon, AboutAndHelpRunFromTheRibbonAsFromTheMenu)
 TEST_F(Ribbon, EachCommandButtonOpensTheCommandsDialog)
 {
     const HostRun run = RunRegistered("ribbon-commands",
-                                 "sheet Sheet1\nselect A1:B3\nconnect\n"
+                                 "sheet Sheet1\ncell A1:B3 7\nselect A1:B3\nconnect\n"
                                  "ribbon-click StochalFillSimple\nwindow \"Random Fill\"\npress 2\nend\n"
                                  "ribbon-click StochalSample\nwindow \"Random Sample\"\npress 2\nend\n"
                                  "ribbon-click StochalSort\nwindow \"Random Sort\"\npress 2\nend\n"

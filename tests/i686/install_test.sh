@@ -51,7 +51,7 @@ installed=$(w reg query "$classes\\CLSID\\{780F96AC-87D6-44D5-863E-44564A23823F}
 case "$installed" in *'\AppData\Local\Programs\Stochal\Stochal.dll') ;; *) fail "server path $installed" ;; esac
 folder=$(w winepath -u "${installed%\\Stochal.dll}" 2>/dev/null | tr -d '\r')
 cmp -s "$dll" "$folder/Stochal.dll" && [ -f "$folder/StochalHelp.chm" ] || fail "files not in $folder"
-$view expect "$installed" "${installed%\\Stochal.dll}" win32 >"$work/expected.txt"
+$view expect - "$installed" "${installed%\\Stochal.dll}" >"$work/expected.txt"
 w reg export 'HKCU\Software' "$(windows "$work/hkcu.reg")" /y >/dev/null
 $view read "$work/hkcu.reg" HKEY_CURRENT_USER >"$work/installed.txt"
 diff "$work/expected.txt" "$work/installed.txt" || fail "installed keys differ from the expectation"

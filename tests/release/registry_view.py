@@ -2,17 +2,21 @@
 """Registry exports (reg export, UTF-16) as sets of (key, value name, data)
 for the installation test.
 
-registry_view.py expect DLLPATH HELPDIR win64|win32
-    what a per-user installation must write, as lines
+registry_view.py expect DLL64|- DLL32|- HELPDIR
+    what a per-user installation of those DLLs must write, as lines
 registry_view.py read FILE.reg ROOT
     the values and empty keys of the export below ROOT that lie in the keys
     an installation owns, ROOT cut off, as lines
 registry_view.py mirror FILE.reg FROM TO OUT.reg
-    the owned COM keys of the export moved from root FROM to TO (REGEDIT4)
+    the owned COM keys a 64-bit process reads, of the export, moved from
+    root FROM to TO (REGEDIT4)
 registry_view.py unmirror ROOT OUT.reg
-    a REGEDIT4 file that deletes the owned COM keys below ROOT
+    a REGEDIT4 file that deletes those COM keys below ROOT
+registry_view.py owned
+    every key an installation owns whole, in either view, one a line
 """
 
+import functools
 import os
 import sys
 
@@ -39,14 +43,21 @@ def parse(path):
     return entries
 
 
+@functools.lru_cache(maxsize=None)
+def every_owned_key():
+    # The keys do not depend on the DLLs' paths.
+    return tuple(registration.owned_keys(registration.package_views(dll64="-", dll32="-")))
+
+
 def owned(key, keys=None):
-    key = key.lower()
-    return any(key == k.lower() or key.startswith(k.lower() + "\\")
-               for k in (keys or registration.owned_keys()))
+    key = key.lower() + "\\"
+    return any(key.startswith(k.lower() + "\\") for k in (keys or every_owned_key()))
 
 
 def class_keys():
-    return [k for k in registration.owned_keys() if k.startswith(registration.CLASSES + "\\")]
+    """The COM keys a 64-bit client reads: the shared ones and the 64-bit view's."""
+    return [k for k in every_owned_key()
+            if k.startswith(registration.CLASSES + "\\") and not k.startswith(registration.WOW64_CLASSES + "\\")]
 
 
 def write_reg(path, blocks):
@@ -68,9 +79,10 @@ def mirror(path, source, target, out):
     write_reg(out, blocks)
 
 
-def expected(dll, help_dir, win64):
+def expected(dll64, dll32, help_dir):
     lines = set()
-    for e in registration.all_entries(dll, help_dir, win64):
+    views = registration.package_views(dll64=None if dll64 == "-" else dll64, dll32=None if dll32 == "-" else dll32)
+    for e in registration.all_entries(views, help_dir):
         if e.value is None:
             lines.add("%s" % e.key)
         elif e.kind == "integer":
@@ -102,9 +114,11 @@ def canonical(line):
 def main():
     command = sys.argv[1]
     if command == "expect":
-        out = expected(sys.argv[2], sys.argv[3], sys.argv[4] == "win64")
+        out = expected(*sys.argv[2:5])
     elif command == "read":
         out = read(sys.argv[2], sys.argv[3])
+    elif command == "owned":
+        out = every_owned_key()
     elif command == "mirror":
         mirror(*sys.argv[2:6])
         return

@@ -24,12 +24,12 @@ HANDLE OutputFile(const std::string& path)
                        nullptr);
 }
 
-// Runs xlhost.exe on a script with the product DLL, in the work folder.
-HostRun RunHost(const std::string& script)
+// Runs xlhost.exe with these arguments, in the work folder.
+HostRun RunHostWith(const std::string& arguments)
 {
     const std::string out = WorkPath("xlhost-out.txt");
     const std::string err = WorkPath("xlhost-err.txt");
-    const std::string command = Quoted(STOCHAL_XLHOST) + " --script " + Quoted(script) + " --dll " + Quoted(STOCHAL_DLL);
+    const std::string command = Quoted(STOCHAL_XLHOST) + " " + arguments;
     HostRun run;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -60,7 +60,23 @@ HostRun RunHost(const std::string& script)
     run.errors = ReadWorkFile("xlhost-err.txt");
     return run;
 }
+
+// Runs xlhost.exe on a script with the product DLL.
+HostRun RunHost(const std::string& script)
+{
+    return RunHostWith("--script " + Quoted(script) + " --dll " + Quoted(STOCHAL_DLL));
+}
 } // namespace
+
+HostRun ExcelScriptTest::RunCommandLine(bool excel4, const std::vector<std::string>& arguments)
+{
+    std::string line = std::string(excel4 ? "--excel4 " : "") + "--dll " + Quoted(STOCHAL_DLL);
+    for (const std::string& argument : arguments)
+        line += " " + Quoted(argument);
+    HostRun run = RunHostWith(line);
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    return run;
+}
 
 // The folder CTest starts the program in, the program's own.
 std::string WorkPath(const std::string& name)

@@ -77,6 +77,9 @@ protected:
     static HostRun Play(const std::string& name, const std::string& script);
     // Plays steps after "register" and "connect".
     static HostRun RunSteps(const std::string& name, const std::string& steps);
+    // The command-line mode: xlhost.exe [--excel4] --dll DLL ARGUMENTS...
+    // (each argument quoted), in the work folder.
+    static HostRun RunCommandLine(bool excel4, const std::vector<std::string>& arguments);
     // The whole output and exit code of a script file against its expected file.
     static void ExpectOutput(const std::string& script, const std::string& expected, int exitCode = 0);
 };

@@ -88,6 +88,75 @@ std::string Grouped(double magnitude)
     return digits;
 }
 
+// Days from 1970-01-01 to a civil date, after H. Hinnant's chrono
+// algorithms.
+long DaysFromCivil(long year, long month, long day)
+{
+    year -= month <= 2 ? 1 : 0;
+    const long era = (year >= 0 ? year : year - 399) / 400;
+    const long yearOfEra = year - era * 400;
+    const long dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+bool IsLeapYear(long year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// Runs of digits split by one kind of separator, '-' or '/'.
+bool DateParts(const std::string& text, std::vector<std::string>& parts)
+{
+    const std::size_t separator = text.find_first_of("-/");
+    if (separator == std::string::npos) {
+        return false;
+    }
+    parts.assign(1, std::string());
+    for (char c : text) {
+        if (c == text[separator]) {
+            parts.emplace_back();
+        } else if (std::isdigit(static_cast<unsigned char>(c))) {
+            parts.back() += c;
+        } else {
+            return false;
+        }
+    }
+    for (const std::string& part : parts) {
+        if (part.empty() || part.size() > 4) {
+            return false;
+        }
+    }
+    return parts.size() == 2 || parts.size() == 3;
+}
+
+// An English (United States) date entry as the serial day.
+bool DateSerial(const std::string& text, int currentYear, double& serial)
+{
+    std::vector<std::string> parts;
+    if (!DateParts(text, parts)) {
+        return false;
+    }
+    const bool yearFirst = parts.size() == 3 && parts[0].size() == 4;
+    long year = currentYear;
+    if (parts.size() == 3) {
+        const std::string& written = yearFirst ? parts[0] : parts[2];
+        year = std::stol(written);
+        if (written.size() <= 2) {
+            year += year < 30 ? 2000 : 1900; // Excel's two-digit year window
+        }
+    }
+    const long month = std::stol(yearFirst ? parts[1] : parts[0]);
+    const long day = std::stol(yearFirst ? parts[2] : parts[1]);
+    constexpr long kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1900 || year > 9999 || month < 1 || month > 12 || day < 1
+        || day > kMonthDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0)) {
+        return false;
+    }
+    serial = static_cast<double>(DaysFromCivil(year, month, day) - DaysFromCivil(1899, 12, 30));
+    return true;
+}
+
 // Serial day numbers from 1899-12-30 (Excel's 1900 system past February
 // 1900); days-to-civil after H. Hinnant's chrono algorithms.
 std::string DateText(double serial)
@@ -136,6 +205,9 @@ CellValue ParseCellText(const std::string& field)
     if (field.empty()) {
         return CellValue{};
     }
+    if (field[0] == '\'') {
+        return CellValue::Text(field.substr(1));
+    }
     if (field == "TRUE" || field == "FALSE") {
         return CellValue::Bool(field == "TRUE");
     }
@@ -151,6 +223,31 @@ CellValue ParseCellText(const std::string& field)
         }
     }
     return CellValue::Text(field);
+}
+
+TypedEntry ReadTyped(const std::string& text, int currentYear)
+{
+    TypedEntry entry;
+    if (text.size() > 1 && text[0] == '=') {
+        entry.formula = text;
+        entry.value = ParseCellText(text.substr(1));
+        if (entry.value.kind == CellKind::Text || entry.value.kind == CellKind::Empty) {
+            entry.value = CellValue::Error(2029); // #NAME?: no name of that spelling
+        }
+        return entry;
+    }
+    double serial = 0.0;
+    if (DateSerial(text, currentYear, serial)) {
+        entry.value = CellValue::Number(serial);
+        entry.isDate = true;
+        return entry;
+    }
+    std::string upper = text;
+    for (char& c : upper) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    entry.value = ParseCellText(upper == "TRUE" || upper == "FALSE" ? upper : text);
+    return entry;
 }
 
 std::string ValueText(const CellValue& value)

@@ -40,6 +40,44 @@ TEST(CellField, ReadsNumbersLogicalsErrorsAndTexts)
     }
 }
 
+TEST(CellField, ApostropheMakesTheRestAText)
+{
+    for (const char* text : {"00123", "TRUE", "=x", "", "'quoted"}) {
+        const CellValue value = xlhost::ParseCellText(std::string("'") + text);
+        EXPECT_EQ(CellKind::Text, value.kind) << text;
+        EXPECT_EQ(text, value.text);
+    }
+}
+
+// Serial days as Excel numbers them: 2000-01-01 is 36526, 2024-01-01 45292.
+TEST(TypedEntry, ReadsNumbersDatesFormulasAndLogicalsAsTyped)
+{
+    const auto typed = [](const char* text) { return xlhost::ReadTyped(text, 2026); };
+    EXPECT_EQ(123.0, typed("00123").value.number);
+    EXPECT_EQ(3.5, typed("3.50").value.number);
+    EXPECT_EQ(CellKind::Bool, typed("true").value.kind);
+    EXPECT_EQ(0.0, typed("False").value.number);
+    EXPECT_EQ(2042, typed("#N/A").value.error);
+    for (const char* date : {"2024-01-02", "1/2/2024", "1-2-24", "2024/1/2"}) {
+        EXPECT_TRUE(typed(date).isDate) << date;
+        EXPECT_EQ(45293.0, typed(date).value.number) << date;
+    }
+    EXPECT_EQ(36525.0, typed("12-31-99").value.number) << "a two-digit year from 30 is in the 1900s";
+    EXPECT_EQ(45351.0, typed("2/29/2024").value.number);
+    EXPECT_EQ(46024.0, typed("1-2").value.number) << "without a year, this year's";
+    const xlhost::TypedEntry formula = typed("=x");
+    EXPECT_EQ("=x", formula.formula);
+    EXPECT_EQ(2029, formula.value.error) << "#NAME?";
+    EXPECT_EQ(10.0, typed("=10").value.number);
+    for (const char* text : {"'00123", "2-29", "13-1", "1-2-3-4", "abc", "=", "1-"}) {
+        const xlhost::TypedEntry entry = typed(text);
+        EXPECT_EQ(CellKind::Text, entry.value.kind) << text;
+        EXPECT_FALSE(entry.isDate) << text;
+        EXPECT_EQ("", entry.formula) << text;
+    }
+    EXPECT_EQ("00123", typed("'00123").value.text);
+}
+
 TEST(CellValueText, PrintsSeventeenDigitsAndNames)
 {
     EXPECT_EQ("0.10000000000000001", xlhost::ValueText(CellValue::Number(0.1)));

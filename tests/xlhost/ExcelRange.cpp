@@ -33,6 +33,25 @@ VARIANT Element(SAFEARRAY* array, LONG* indices)
     }
     return element;
 }
+
+int CurrentYear()
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return now.wYear;
+}
+
+// A put makes the cell what the entry says; a date shows as one in a
+// General cell.
+void Store(Sheet& sheet, std::uint32_t row, std::uint32_t column, const TypedEntry& entry)
+{
+    sheet.Put(row, column, entry.value);
+    Cell& cell = sheet.At(row, column);
+    cell.formula = entry.formula;
+    if (entry.isDate && cell.format == "General") {
+        cell.format = "yyyy-mm-dd";
+    }
+}
 } // namespace
 
 void CellToVariant(const Cell* cell, VARIANT& result)
@@ -66,36 +85,31 @@ void CellToVariant(const Cell* cell, VARIANT& result)
     }
 }
 
-CellValue VariantToCell(const VARIANT& value)
+TypedEntry VariantToCell(const VARIANT& value)
 {
     VARIANT plain;
     VariantInit(&plain);
     VariantCopyInd(&plain, const_cast<VARIANT*>(&value));
-    CellValue cell;
+    TypedEntry cell;
     switch (plain.vt) {
     case VT_EMPTY:
     case VT_NULL:
         break;
     case VT_BOOL:
-        cell = CellValue::Bool(plain.boolVal != VARIANT_FALSE);
+        cell.value = CellValue::Bool(plain.boolVal != VARIANT_FALSE);
         break;
     case VT_ERROR:
-        cell = CellValue::Error(static_cast<int>(plain.scode & 0xFFFF));
+        cell.value = CellValue::Error(static_cast<int>(plain.scode & 0xFFFF));
         break;
-    case VT_BSTR: {
-        // A text is read as if typed in: numbers, logicals and error names
-        // become values.
-        const std::string text = Utf8(plain.bstrVal, static_cast<int>(SysStringLen(plain.bstrVal)));
-        const std::string upper = Upper(text);
-        cell = ParseCellText(upper == "TRUE" || upper == "FALSE" ? upper : text);
+    case VT_BSTR:
+        cell = ReadTyped(Utf8(plain.bstrVal, static_cast<int>(SysStringLen(plain.bstrVal))), CurrentYear());
         break;
-    }
     default:
         if (FAILED(VariantChangeType(&plain, &plain, 0, VT_R8))) {
             VariantClear(&plain);
             throw ComFailure{DISP_E_TYPEMISMATCH, "Type mismatch."};
         }
-        cell = CellValue::Number(plain.dblVal);
+        cell.value = CellValue::Number(plain.dblVal);
     }
     VariantClear(&plain);
     return cell;
@@ -217,7 +231,7 @@ void ExcelRange::PutItem(const Args& args, const VARIANT& value)
         throw ComFailure{kExcelError, ""};
     }
     const Area cell = CellAt(args.Long(0), args.Long(1));
-    m_reference.sheet->Put(cell.row1, cell.column1, VariantToCell(value));
+    Store(*m_reference.sheet, cell.row1, cell.column1, VariantToCell(value));
 }
 
 void ExcelRange::GetColumn(const Args&, VARIANT& result)
@@ -281,7 +295,7 @@ void ExcelRange::PutValue(const Args&, const VARIANT& value)
     for (const Area& area : m_reference.areas) {
         for (std::uint32_t r = 0; r < area.Rows(); ++r) {
             for (std::uint32_t c = 0; c < area.Columns(); ++c) {
-                CellValue cell;
+                TypedEntry cell;
                 if (array == nullptr) {
                     cell = VariantToCell(plain);
                 } else {
@@ -290,7 +304,7 @@ void ExcelRange::PutValue(const Args&, const VARIANT& value)
                     const LONG ar = rows == 1 ? 0 : static_cast<LONG>(r);
                     const LONG ac = columns == 1 ? 0 : static_cast<LONG>(c);
                     if (ar >= rows || ac >= columns) {
-                        cell = CellValue::Error(2042);
+                        cell.value = CellValue::Error(2042);
                     } else {
                         LONG indices[2] = {dimensions == 2 ? low[0] + ar : low[0] + ac, low[1] + ac};
                         VARIANT element = Element(array, indices);
@@ -298,7 +312,7 @@ void ExcelRange::PutValue(const Args&, const VARIANT& value)
                         VariantClear(&element);
                     }
                 }
-                m_reference.sheet->Put(area.row1 + r, area.column1 + c, cell);
+                Store(*m_reference.sheet, area.row1 + r, area.column1 + c, cell);
             }
         }
     }

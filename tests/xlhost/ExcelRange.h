@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/xlhost/CellText.h"
 #include "tests/xlhost/HostObject.h"
 #include "tests/xlhost/SheetModel.h"
 
@@ -43,8 +44,9 @@ private:
 };
 
 // A cell's value as Range.Value gives it (currency and date formats give
-// VT_CY and VT_DATE, as Excel's Value does), and the reverse.
+// VT_CY and VT_DATE, as Excel's Value does), and the reverse: what a put of
+// the value stores, a text read as if typed.
 void CellToVariant(const Cell* cell, VARIANT& result);
-CellValue VariantToCell(const VARIANT& value);
+TypedEntry VariantToCell(const VARIANT& value);
 
 } // namespace xlhost

@@ -97,6 +97,14 @@ std::wstring CExcelRange::AddressLocal() const
     return AddressText(L"AddressLocal");
 }
 
+CVariant ValueToWrite(const CVariant& value)
+{
+    std::wstring text;
+    if (value.Type() != VT_BSTR || !value.ToText(text))
+        return value;
+    return CVariant::Text(L"'" + text);
+}
+
 HWND CExcelApplication::MainWindow() const
 {
     try {

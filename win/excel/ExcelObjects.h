@@ -52,6 +52,12 @@ private:
     CDispatch m_object;
 };
 
+// What to put through Range.Value for a cell to hold value as it is. Excel
+// reads a text put there as if typed ("00123" becomes 123, "1-2" a date,
+// "=x" a formula), so a text goes with a leading apostrophe, which Excel
+// takes as "text follows" and does not keep in the value.
+CVariant ValueToWrite(const CVariant& value);
+
 class CExcelApplication {
 public:
     CExcelApplication() = default;

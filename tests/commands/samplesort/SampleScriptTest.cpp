@@ -175,6 +175,14 @@ TEST_F(SampleCommand, WholeColumnDrawsOnlyRowsWithData)
     EXPECT_EQ(rest, "\\0");
 }
 
+TEST_F(SampleCommand, EscLeavesTheClipboardAsItWas)
+{
+    const HostRun run = RunSteps("sample-esc",
+        SheetSteps() + "clearclipboard\n" + kOpen + "set 226 3\nesc\npress 1\nend\ndump clipboard\ndump state\n");
+    EXPECT_EQ(run.Clipboards(), std::vector<std::string>{"(no text)"});
+    EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
+}
+
 TEST_F(SampleCommand, EdgeCountsAndOneRow)
 {
     // Count 0 is accepted and leaves an empty text; a one-row selection

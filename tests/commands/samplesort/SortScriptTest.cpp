@@ -157,6 +157,32 @@ TEST_F(SortCommand, CellsInPlaceWriteEveryCellInOneCall)
     EXPECT_EQ(Part(tail, 0, 6), std::vector<std::string>(6, "")) << "every formula became its value";
 }
 
+// Texts Excel would read as numbers, dates, formulas or logicals if written
+// as they are (apostrophe fields make them texts), among numbers, logicals
+// and errors: sorted in place, every cell holds a value it held.
+TEST_F(SortCommand, CellsInPlaceKeepTextsAsTexts)
+{
+    const std::vector<std::string> fields = {"'00123", "'1-2", "'TRUE", "'=x", "'3.50", "'true", "''quoted", "abc",
+        "7", "3.5", "TRUE", "#N/A", "FALSE", "-12.25", "'1/2/2024", "'2024-01-02", "'false", "x y"};
+    const std::vector<std::string> stored = {"00123", "1-2", "TRUE", "=x", "3.50", "true", "'quoted", "abc", "7",
+        "3.5", "TRUE", "#N/A", "FALSE", "-12.25", "1/2/2024", "2024-01-02", "false", "x y"};
+    std::string csv;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        csv += fields[i] + (i % 3 == 2 ? "\n" : ",");
+    WriteWorkFile("texts.csv", csv);
+    ClearSettings();
+    const std::vector<unsigned> p = ReferenceOrder("sort-cells");
+    const HostRun run = RunSteps("sort-texts",
+        "sheet Sheet1 texts.csv\nselect A1:C6\nseed 22\n" + kOpen
+            + "press 219\npress 220\npress 1\nend\ndump formulas A1:C6\ndump cells A1:C6\n");
+    std::vector<std::string> expected(6);
+    for (unsigned target = 0; target < 18; ++target)
+        expected[target / 3] += (target % 3 ? "\t" : "") + stored[p[target]];
+    const std::vector<std::string> tail = Tail(run, 12);
+    EXPECT_EQ(Part(tail, 6, 6), expected);
+    EXPECT_EQ(Part(tail, 0, 6), std::vector<std::string>(6, "\t\t")) << "no text became a formula";
+}
+
 TEST_F(SortCommand, SeveralAreasGoCellByCell)
 {
     // The first area decides the extent; its cells are read and written one by
@@ -210,7 +236,7 @@ TEST_F(SortCommand, ExcelFailureMidWayGivesTheSheetBack)
     EXPECT_TRUE(saysSo);
 }
 
-TEST_F(SortCommand, EscStopsTheInPlaceSortBeforeItWrites)
+TEST_F(SortCommand, EscStopsTheSortBeforeItWritesOrCopies)
 {
     const HostRun run = RunSteps("sort-esc",
         SheetSteps() + "seed 21\n" + kOpen + "press 220\nesc\npress 1\nend\ndump calls\ndump state\ndump cells A1:C6\n");
@@ -218,6 +244,10 @@ TEST_F(SortCommand, EscStopsTheInPlaceSortBeforeItWrites)
     EXPECT_TRUE(run.After("Range.Item=\t").empty());
     EXPECT_EQ(Tail(run, 6), StoredAfter({0, 1, 2, 3, 4, 5}, true)) << "the sheet is as it was";
     EXPECT_EQ(run.After("ScreenUpdating\t"), std::vector<std::string>{"TRUE\tlcid=0x0409"});
+
+    const HostRun toClipboard = RunSteps(
+        "sort-esc-clipboard", SheetSteps() + "clearclipboard\nseed 21\n" + kOpen + "esc\npress 1\nend\ndump clipboard\n");
+    EXPECT_EQ(toClipboard.Clipboards(), std::vector<std::string>{"(no text)"}) << "the clipboard as it was";
 }
 
 // A whole column is sorted where its data is; a column without data holds
