@@ -22,8 +22,7 @@ w32() { program=$1; shift; w "C:\\windows\\syswow64\\$program" "$@"; }
 fail() { echo "FAIL: $*"; exit 1; }
 windows() { echo "Z:$1" | tr / '\\'; }
 classes='HKCU\Software\Classes'
-owned_keys=$(python3 -c "import sys; sys.path.insert(0, '$root/installer'); import registration
-print('\\n'.join(registration.owned_keys()))")
+owned_keys=$($view owned)
 
 rm -rf "$work"
 mkdir -p "$work/package"
