@@ -9,6 +9,12 @@ PACKAGES="cmake make g++ python3
   wixl msitools fp-utils libchm-bin imagemagick
   osslsigncode openssl"
 
+# wine32 runs the 32-bit product and test programs beside wine64, in the
+# same prefix; it comes from Debian's i386 architecture.
+PACKAGES="$PACKAGES wine32:i386"
+# The update below, run because it is missing, then reads i386's lists too.
+dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+
 missing=""
 for package in $PACKAGES; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

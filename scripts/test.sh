@@ -1,7 +1,7 @@
 #!/bin/sh
 # The whole test suite: native, native under AddressSanitizer and UBSan,
-# the Windows build under wine, and the 32-bit product build with its
-# export check.
+# the Windows x86_64 build under wine, and the 32-bit product build with its
+# export check and its suite under wine32.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 sh "$root/scripts/setup.sh"
@@ -17,21 +17,44 @@ configure_and_build() { # DIR TARGET ARGS...
   cmake --build "$dir" -j$jobs --target "$target" >"$dir.build.log" 2>&1 ||
     { grep -E -B2 -A6 'error|Error' "$dir.build.log" | head -80; return 1; }
 }
-sanitizer_and_32_bit() {
-  step "Windows i686 product build"
-  # The product alone: its one test reads the DLL's export table.
-  configure_and_build "$build/mingw32" Stochal -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
-  # First, and then the lock goes: the installer test packages this DLL.
+# The 32-bit product, then its suite; the suite's prefixes start from the
+# 64-bit build's template, which is the same 64-bit prefix with wine32 in it.
+i686_build_and_tests() {
+  step "Windows i686 build"
+  # The DLL first, and then the lock goes: the installer test packages it.
+  dll_status=0
+  configure_and_build "$build/mingw32" Stochal -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" ||
+    dll_status=1
   flock -u 9
-  ctest --test-dir "$build/mingw32" --output-on-failure --no-tests=error
+  [ $dll_status -eq 0 ] && configure_and_build "$build/mingw32" all || return 1
+  step "Windows i686 under wine32"
+  template="$build/mingw32/wineprefixes/template"
+  [ -f "$template/system.reg" ] ||
+    { rm -rf "$template" && mkdir -p "${template%/*}" && cp -al "$build/mingw64/wineprefixes/template" "$template"; } &&
+    xvfb-run -a ctest --test-dir "$build/mingw32" -j$jobs --output-on-failure --no-tests=error
+}
+sanitizer() {
   step "native, AddressSanitizer + UBSan"
-  configure_and_build "$build/sanitize" all -DCMAKE_BUILD_TYPE=Debug -DSTOCHAL_SANITIZE=ON -DSTOCHAL_BENCH=OFF
-  ctest --test-dir "$build/sanitize" -j$jobs --output-on-failure
+  configure_and_build "$build/sanitize" all -DCMAKE_BUILD_TYPE=Debug -DSTOCHAL_SANITIZE=ON -DSTOCHAL_BENCH=OFF &&
+    ctest --test-dir "$build/sanitize" -j$jobs --output-on-failure
+}
+# The benchmarks, which no test runs, are built off the native tests' path.
+benchmarks() {
+  step "native benchmarks built"
+  configure_and_build "$build/native" all -DSTOCHAL_BENCH=ON
+}
+# Each part runs, whatever an earlier one found.
+side_parts() {
+  status=0
+  i686_build_and_tests || status=1
+  sanitizer || status=1
+  benchmarks || status=1
+  return $status
 }
 mkdir -p "$build"
 
 step "native"
-configure_and_build "$build/native" all -DCMAKE_BUILD_TYPE=Release
+configure_and_build "$build/native" all -DCMAKE_BUILD_TYPE=Release -DSTOCHAL_BENCH=OFF
 ctest --test-dir "$build/native" -j$jobs --output-on-failure
 
 step "Windows x86_64 build"
@@ -41,18 +64,19 @@ step "Windows x86_64 build"
 configure_and_build "$build/mingw64" all -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
 wait
 
-# The wine tests spend most of their time waiting for windows and timers,
-# so the sanitizer and 32-bit builds run beside them.
+# The wine tests spend most of their time waiting for windows and timers:
+# twice as many run as there are cores, and the 32-bit and sanitizer builds
+# and their tests run beside them.
 # The installer test waits on this lock until the i686 DLL is built.
 export STOCHAL_I686_LOCK="$build/mingw32.lock"
 exec 9>"$STOCHAL_I686_LOCK"
 flock 9
-sanitizer_and_32_bit >"$build/side.log" 2>&1 &
+side_parts >"$build/side.log" 2>&1 &
 side=$!
 exec 9>&-
 step "Windows x86_64 under wine"
 wine_status=0
-xvfb-run -a ctest --test-dir "$build/mingw64" -j$jobs --output-on-failure || wine_status=$?
+xvfb-run -a ctest --test-dir "$build/mingw64" -j$((2 * jobs)) --output-on-failure || wine_status=$?
 side_status=0
 wait $side || side_status=$?
 cat "$build/side.log"

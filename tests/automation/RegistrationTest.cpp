@@ -98,7 +98,9 @@ TEST_F(Registration, WritesTheClassKeysAndTheTypeLibrary)
 
     const std::wstring library = L"TypeLib\\" + kLibraryId + L"\\1.0";
     EXPECT_EQ(L"Stochal 1.0 Type Library", Value(library));
-    EXPECT_EQ(dll, Value(library + L"\\409\\win64"));
+    // The type library's platform is the module's: win32 for the 32-bit DLL.
+    const std::wstring platform = sizeof(void*) == 8 ? L"win64" : L"win32";
+    EXPECT_EQ(dll, Value(library + L"\\409\\" + platform));
     EXPECT_EQ(Directory(dll), Value(library + L"\\HELPDIR"));
     EXPECT_EQ(L"IGenerator", Value(kInterfaceKey));
     EXPECT_EQ(kLibraryId, Value(kInterfaceKey + L"\\TypeLib"));
