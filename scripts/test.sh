@@ -11,10 +11,11 @@ export STOCHAL_WINEPREFIX="$build/wineprefix"
 start=$(date +%s)
 
 step() { echo; echo "=== $* ($(($(date +%s) - start)) s)"; }
-configure_and_build() { # DIR TARGET ARGS...
-  dir=$1 target=$2; shift 2
+configure_and_build() { # DIR "TARGET..." ARGS...
+  dir=$1 targets=$2; shift 2
   cmake -S "$root" -B "$dir" "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
-  cmake --build "$dir" -j$jobs --target "$target" >"$dir.build.log" 2>&1 ||
+  # shellcheck disable=SC2086 # one word a target
+  cmake --build "$dir" -j$jobs --target $targets >"$dir.build.log" 2>&1 ||
     { grep -E -B2 -A6 'error|Error' "$dir.build.log" | head -80; return 1; }
 }
 # The 32-bit product, then its suite; the suite's prefixes start from the
@@ -23,10 +24,14 @@ i686_build_and_tests() {
   step "Windows i686 build"
   # The DLL first, and then the lock goes: the installer test packages it.
   dll_status=0
-  configure_and_build "$build/mingw32" Stochal -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" ||
+  configure_and_build "$build/mingw32" Stochal -DCMAKE_BUILD_TYPE=Release -DSTOCHAL_BENCH=OFF \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" ||
     dll_status=1
   flock -u 9
   [ $dll_status -eq 0 ] && configure_and_build "$build/mingw32" all || return 1
+  # The 32-bit suite mostly waits on wine: the sanitizer build runs beside it.
+  sanitizer >"$build/sanitize.out" 2>&1 &
+  sanitizer_job=$!
   step "Windows i686 under wine32"
   template="$build/mingw32/wineprefixes/template"
   [ -f "$template/system.reg" ] ||
@@ -38,30 +43,35 @@ sanitizer() {
   configure_and_build "$build/sanitize" all -DCMAKE_BUILD_TYPE=Debug -DSTOCHAL_SANITIZE=ON -DSTOCHAL_BENCH=OFF &&
     ctest --test-dir "$build/sanitize" -j$jobs --output-on-failure
 }
-# The benchmarks, which no test runs, are built off the native tests' path.
-benchmarks() {
-  step "native benchmarks built"
-  configure_and_build "$build/native" all -DSTOCHAL_BENCH=ON
-}
-# Each part runs, whatever an earlier one found.
+# Each part runs, whatever an earlier one found; without the 32-bit build
+# the sanitizer runs alone.
 side_parts() {
   status=0
+  sanitizer_job=
   i686_build_and_tests || status=1
-  sanitizer || status=1
-  benchmarks || status=1
+  if [ -n "$sanitizer_job" ]; then
+    wait $sanitizer_job || status=1
+    cat "$build/sanitize.out"
+  else
+    sanitizer || status=1
+  fi
   return $status
 }
 mkdir -p "$build"
 
 step "native"
-configure_and_build "$build/native" all -DCMAKE_BUILD_TYPE=Release -DSTOCHAL_BENCH=OFF
-ctest --test-dir "$build/native" -j$jobs --output-on-failure
+# The portable core's tests and the command line, optimized; every native
+# test runs again under the sanitizers beside the wine tests.
+core_tests="test_uniform test_special test_qdists test_engine test_cli"
+configure_and_build "$build/native" "$core_tests" -DCMAKE_BUILD_TYPE=Release -DSTOCHAL_BENCH=OFF
+ctest --test-dir "$build/native" -j$jobs --output-on-failure -R "^($(echo $core_tests | tr ' ' '|'))\$"
 
 step "Windows x86_64 build"
 # The prefixes boot while the build compiles.
 "$root/cmake/wine-run" wineboot --init >/dev/null 2>&1 &
 "$root/cmake/wine-prefix" "$build/mingw64/wineprefixes/template" >/dev/null 2>&1 &
-configure_and_build "$build/mingw64" all -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
+configure_and_build "$build/mingw64" all -DCMAKE_BUILD_TYPE=Release -DSTOCHAL_BENCH=OFF \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
 wait
 
 # The wine tests spend most of their time waiting for windows and timers:
