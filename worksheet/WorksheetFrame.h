@@ -2,7 +2,6 @@
 #include <cmath>
 #include <new>
 
-#include "engine/InternalGenerator.h"
 #include "win/EntryGuard.h"
 #include "xlw/XlfException.h"
 #include "xlw/XlfExcel.h"

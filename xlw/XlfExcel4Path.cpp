@@ -120,11 +120,6 @@ bool ScalarUp(const XLOPER& from, XLOPER12& to)
         return false;
     }
 }
-
-bool IsExcelOwned(XlWord type)
-{
-    return type == xltype::Str || type == xltype::Ref || type == xltype::Multi;
-}
 } // namespace
 
 bool ToXloper(const XLOPER12& from, XLOPER& to)
@@ -244,7 +239,7 @@ int CallExcel4(Excel4vProc excel4v, int function, XLOPER12* result, int count, X
         return code;
     }
     const bool converted = ToXloper12(answer, *result);
-    if (IsExcelOwned(answer.xltype)) {
+    if ((answer.xltype & xltype::ExcelOwned) != 0) {
         XLOPER* owned = &answer;
         excel4v(static_cast<int>(XlFunction::Free), nullptr, 1, &owned);
     }
