@@ -1,0 +1,10 @@
+#pragma once
+#include <windows.h>
+
+// The dots per inch a window is drawn at: its monitor's where Windows keeps
+// one a monitor (Windows 10 1607 and later), else the system's. Excel is
+// DPI-aware, so what we draw in fixed pixels must follow this.
+UINT WindowDpi(HWND window);
+
+// A length in pixels at 96 DPI, at `dpi`.
+int ScaledPixels(int pixelsAt96, UINT dpi);
