@@ -62,6 +62,19 @@ void BM_LiteralUniqueAllRows(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+void BM_EqualWithReplacement(benchmark::State& state)
+{
+    const ElementList rows = Rows(state);
+    CUnitStream stream(CMersenneTwister(12345));
+    for (auto _ : state) {
+        ElementList drawn;
+        SampleWithReplacement(rows, static_cast<std::uint32_t>(rows.size()), drawn, stream);
+        benchmark::DoNotOptimize(drawn.data());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_EqualWithReplacement)->Arg(200000)->Unit(benchmark::kMillisecond);
+
 // As many weighted draws as rows.
 void BM_WeightedAsManyAsRows(benchmark::State& state)
 {

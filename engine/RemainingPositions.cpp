@@ -1,9 +1,96 @@
 #include "engine/RemainingPositions.h"
 
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
 namespace {
 constexpr std::size_t kWordBits = 64;
 constexpr std::uint64_t kOnesPerByte = 0x0101010101010101u;
 constexpr std::uint64_t kHighPerByte = 0x8080808080808080u;
+
+// Running counts are kept in the compiler's portable 16-byte vectors: as
+// 16-bit numbers in the levels whose nodes hold few enough positions, so
+// that a node is read and updated in half the vectors.
+struct NarrowCounts {
+    using Count = std::int16_t;
+    using Lanes = std::int16_t __attribute__((vector_size(16)));
+};
+struct WideCounts {
+    using Count = std::int32_t;
+    using Lanes = std::int32_t __attribute__((vector_size(16)));
+};
+
+template <class Lanes, class Count>
+Lanes LoadLanes(const Count* from)
+{
+    Lanes lanes;
+    std::memcpy(&lanes, from, sizeof lanes);
+    return lanes;
+}
+
+template <class Lanes, class Count>
+void StoreLanes(Count* to, Lanes lanes)
+{
+    std::memcpy(to, &lanes, sizeof lanes);
+}
+
+// The sum of the lanes, halves folded onto halves.
+std::int32_t LaneSum(NarrowCounts::Lanes lanes)
+{
+    lanes += __builtin_shufflevector(lanes, lanes, 4, 5, 6, 7, 0, 1, 2, 3);
+    lanes += __builtin_shufflevector(lanes, lanes, 2, 3, 0, 1, 2, 3, 0, 1);
+    lanes += __builtin_shufflevector(lanes, lanes, 1, 0, 1, 0, 1, 0, 1, 0);
+    return lanes[0];
+}
+
+std::int32_t LaneSum(WideCounts::Lanes lanes)
+{
+    lanes += __builtin_shufflevector(lanes, lanes, 2, 3, 0, 1);
+    lanes += __builtin_shufflevector(lanes, lanes, 1, 0, 1, 0);
+    return lanes[0];
+}
+
+// In a node, the wanted child is the number of running counts not above k:
+// counted, not searched, as the choices are random. k becomes the rank
+// within that child, and the counts from that child on lose the position
+// taken, in the same pass.
+template <class Kind>
+std::size_t TakeInNode(typename Kind::Count* counts, std::int32_t& k)
+{
+    using Count = typename Kind::Count;
+    using Lanes = typename Kind::Lanes;
+    constexpr std::size_t kLanes = sizeof(Lanes) / sizeof(Count);
+    constexpr std::size_t kVectors = CRemainingPositions::kFanOut / kLanes;
+    Lanes lanes[kVectors];
+    const Lanes aboveRank = Lanes{} + static_cast<Count>(k + 1);
+    Lanes notAbove{};
+    for (std::size_t i = 0; i < kVectors; ++i) {
+        lanes[i] = LoadLanes<Lanes>(counts + i * kLanes);
+        notAbove += aboveRank > lanes[i]; // -1 where true
+    }
+    const std::int32_t child = -LaneSum(notAbove);
+    k -= child > 0 ? counts[child - 1] : 0;
+    const Lanes beforeChild = Lanes{} + static_cast<Count>(child - 1);
+    Lanes lane;
+    for (std::size_t j = 0; j < kLanes; ++j) {
+        lane[j] = static_cast<Count>(j);
+    }
+    for (std::size_t i = 0; i < kVectors; ++i) {
+        StoreLanes(counts + i * kLanes, lanes[i] + (lane > beforeChild)); // -1 from the child on
+        lane += static_cast<Count>(kLanes);
+    }
+    return static_cast<std::size_t>(child);
+}
+
+template <class Count>
+void AppendLevel(std::vector<Count>& to, const std::vector<std::int32_t>& level, std::vector<std::size_t>& starts)
+{
+    starts.push_back(to.size());
+    for (const std::int32_t count : level) {
+        to.push_back(static_cast<Count>(count));
+    }
+}
 
 // The count of set bits in each byte of a word (SWAR: pairs, nibbles, bytes).
 std::uint64_t ByteCounts(std::uint64_t word)
@@ -52,54 +139,67 @@ unsigned NthSetBit(std::uint64_t word, std::uint64_t k)
 } // namespace
 
 CRemainingPositions::CRemainingPositions(std::size_t count)
-    : m_bits((count + kWordBits - 1) / kWordBits, ~std::uint64_t{0}), m_tree(m_bits.size() + 1, 0),
-      m_remaining(count)
+    : m_bits((count + kWordBits - 1) / kWordBits, ~std::uint64_t{0}), m_remaining(count)
 {
-    while (m_topStep * 2 < m_tree.size()) {
-        m_topStep *= 2;
+    if (count > static_cast<std::size_t>(INT32_MAX)) {
+        throw std::length_error("Too many positions to sample from.");
     }
     if (count % kWordBits != 0) {
         m_bits.back() = (std::uint64_t{1} << (count % kWordBits)) - 1;
     }
-    // Linear build: each node passes its total to its parent.
-    for (std::size_t i = 1; i < m_tree.size(); ++i) {
-        m_tree[i] += static_cast<std::uint32_t>(BitCount(m_bits[i - 1]));
-        const std::size_t parent = i + (i & (~i + 1));
-        if (parent < m_tree.size()) {
-            m_tree[parent] += m_tree[i];
+    // Built from the words up; kept from the root down.
+    std::vector<std::vector<std::int32_t>> levels;
+    std::vector<std::int32_t> totals(m_bits.size());
+    std::transform(m_bits.begin(), m_bits.end(), totals.begin(),
+                   [](std::uint64_t word) { return static_cast<std::int32_t>(BitCount(word)); });
+    do {
+        const std::size_t nodes = (totals.size() + kFanOut - 1) / kFanOut;
+        std::vector<std::int32_t>& level = levels.emplace_back(nodes * kFanOut);
+        std::vector<std::int32_t> nodeTotals(nodes);
+        for (std::size_t node = 0; node < nodes; ++node) {
+            std::int32_t sum = 0;
+            for (std::size_t child = 0; child < kFanOut; ++child) {
+                const std::size_t index = node * kFanOut + child;
+                sum += index < totals.size() ? totals[index] : 0;
+                level[index] = sum;
+            }
+            nodeTotals[node] = sum;
+        }
+        totals.swap(nodeTotals);
+    } while (totals.size() > 1);
+    // A level's counts fit 16 bits while its nodes hold at most 2^15 - 1
+    // positions.
+    std::size_t narrowLevels = 0;
+    for (std::size_t held = kWordBits * kFanOut; held <= INT16_MAX; held *= kFanOut) {
+        ++narrowLevels;
+    }
+    for (std::size_t level = levels.size(); level-- > 0;) {
+        if (level < narrowLevels) {
+            AppendLevel(m_narrowCounts, levels[level], m_narrowStarts);
+        } else {
+            AppendLevel(m_wideCounts, levels[level], m_wideStarts);
         }
     }
 }
 
 std::size_t CRemainingPositions::TakeNth(std::size_t k)
 {
-    const std::size_t word = WordWithNth(k);
-    const unsigned bit = NthSetBit(m_bits[word], k);
+    auto rank = static_cast<std::int32_t>(k);
+    const std::size_t word = TakeFromWordWithNth(rank);
+    const unsigned bit = NthSetBit(m_bits[word], static_cast<std::uint64_t>(rank));
     m_bits[word] &= ~(std::uint64_t{1} << bit);
-    CountOneLess(word);
     --m_remaining;
     return word * kWordBits + bit;
 }
 
-std::size_t CRemainingPositions::WordWithNth(std::size_t& k) const
+std::size_t CRemainingPositions::TakeFromWordWithNth(std::int32_t& k)
 {
-    // Descends by powers of two over the prefix counts (binary lifting).
-    // Descends by powers of two over the prefix counts (binary lifting),
-    // with selects instead of branches: the choices are random.
     std::size_t node = 0;
-    for (std::size_t step = m_topStep; step > 0; step /= 2) {
-        const std::size_t next = node + step;
-        const std::uint32_t count = next < m_tree.size() ? m_tree[next] : ~std::uint32_t{0};
-        const bool right = count <= k;
-        node = right ? next : node;
-        k -= right ? count : 0;
+    for (const std::size_t start : m_wideStarts) {
+        node = node * kFanOut + TakeInNode<WideCounts>(m_wideCounts.data() + start + node * kFanOut, k);
+    }
+    for (const std::size_t start : m_narrowStarts) {
+        node = node * kFanOut + TakeInNode<NarrowCounts>(m_narrowCounts.data() + start + node * kFanOut, k);
     }
     return node;
-}
-
-void CRemainingPositions::CountOneLess(std::size_t word)
-{
-    for (std::size_t i = word + 1; i < m_tree.size(); i += i & (~i + 1)) {
-        --m_tree[i];
-    }
 }

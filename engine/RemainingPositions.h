@@ -4,10 +4,13 @@
 #include <vector>
 
 // Positions 0 .. n-1 from which the k-th remaining one, counted in order,
-// is taken out in O(log n): a bit per position, and a Fenwick tree over the
-// count of remaining bits in each 64-bit word.
+// is taken out in O(log n): a bit per position, and above the 64-bit words
+// a shallow tree whose nodes keep the running counts of their children.
+// A wide node is read and updated in a few vector operations, so a draw
+// waits on three or four dependent steps rather than on one a tree level.
 class CRemainingPositions {
 public:
+    // Raises std::length_error for 2^31 positions or more.
     explicit CRemainingPositions(std::size_t count);
 
     std::size_t Remaining() const { return m_remaining; }
@@ -16,13 +19,22 @@ public:
     // before it. Needs k < Remaining().
     std::size_t TakeNth(std::size_t k);
 
+    static constexpr std::size_t kFanOut = 16;
+
 private:
-    // The word holding the wanted bit; k becomes its rank within the word.
-    std::size_t WordWithNth(std::size_t& k) const;
-    void CountOneLess(std::size_t word);
+    // Finds the word holding the wanted bit and counts it gone on the way
+    // down; k becomes the bit's rank within the word.
+    std::size_t TakeFromWordWithNth(std::int32_t& k);
 
     std::vector<std::uint64_t> m_bits;
-    std::vector<std::uint32_t> m_tree; // 1-based Fenwick tree of word counts
-    std::size_t m_topStep = 1; // the largest power of two below the tree's size
+    // The nodes above the words, level by level from the root down (one
+    // node) to the level just above the words, each level starting at its
+    // entry in the starts. Node j of a level holds, at j * kFanOut + i, the
+    // remaining positions under its children 0 .. i; missing children count
+    // none.
+    std::vector<std::int32_t> m_wideCounts;   // the levels nearer the root
+    std::vector<std::int16_t> m_narrowCounts; // the levels nearer the words
+    std::vector<std::size_t> m_wideStarts;
+    std::vector<std::size_t> m_narrowStarts;
     std::size_t m_remaining;
 };

@@ -28,6 +28,16 @@ std::size_t EqualWeightPosition(UnitSource& stream, std::size_t length)
     return k < length ? k : length - 1; // floor(m * u) < m for u < 1; guard rounding
 }
 
+// Replaces the positions in output from `first` on by their elements. Done
+// apart from the draws, the reads of a large list wait on memory side by
+// side rather than one a draw.
+inline void PositionsToElements(const ElementList& elements, ElementList& output, std::size_t first)
+{
+    for (auto it = output.begin() + static_cast<std::ptrdiff_t>(first); it != output.end(); ++it) {
+        *it = elements[*it];
+    }
+}
+
 } // namespace sampling_detail
 
 template <class UnitSource>
@@ -69,10 +79,12 @@ template <class UnitSource>
 void SampleUnique(const ElementList& elements, std::uint32_t count, ElementList& output, UnitSource& stream)
 {
     CRemainingPositions positions(elements.size());
+    const std::size_t first = output.size();
     for (std::uint32_t i = 0; i < count && positions.Remaining() > 0; ++i) {
         const std::size_t k = sampling_detail::EqualWeightPosition(stream, positions.Remaining());
-        output.push_back(elements[positions.TakeNth(k)]);
+        output.push_back(static_cast<std::uint32_t>(positions.TakeNth(k)));
     }
+    sampling_detail::PositionsToElements(elements, output, first);
 }
 
 template <class UnitSource>
