@@ -61,18 +61,24 @@ void SampleWeightedWithReplacement(const ElementList& elements, const WeightList
     }
     const CWeightSearch search(weights, n);
     const double total = search.Total();
-    constexpr std::uint32_t kBatch = 16;
+    const std::size_t first = output.size();
+    output.reserve(first + count);
+    constexpr std::uint32_t kBatch = 32;
     double xs[kBatch];
     for (std::uint32_t done = 0; done < count; done += kBatch) {
         const std::uint32_t size = std::min(kBatch, count - done);
         for (std::uint32_t j = 0; j < size; ++j) {
             xs[j] = stream.NextUnit() * total;
-            search.Prefetch(xs[j]);
+            search.PrefetchGuide(xs[j]);
         }
         for (std::uint32_t j = 0; j < size; ++j) {
-            output.push_back(elements[search.Position(xs[j])]);
+            search.PrefetchSums(xs[j]);
+        }
+        for (std::uint32_t j = 0; j < size; ++j) {
+            output.push_back(static_cast<std::uint32_t>(search.Position(xs[j])));
         }
     }
+    sampling_detail::PositionsToElements(elements, output, first);
 }
 
 template <class UnitSource>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 // A bound on the rounding of the scan and of the running sums: 4 units in
@@ -37,13 +38,14 @@ CWeightSearch::CWeightSearch(const std::vector<double>& weights, std::size_t cou
     if (m_sums.back() > 0.0) {
         m_scale = static_cast<double>(buckets) / m_sums.back();
     }
-    m_firstSum.assign(buckets + 2, static_cast<std::uint32_t>(m_sums.size()));
-    std::size_t bucket = 0;
-    for (std::size_t k = 0; k < m_sums.size(); ++k) {
-        for (const std::size_t last = Bucket(m_sums[k]); bucket <= last; ++bucket) {
-            m_firstSum[bucket] = static_cast<std::uint32_t>(k);
-        }
+    // Bucket is monotone over the sums, so the first sum in bucket b or a
+    // later one is the count of sums in the buckets before b: counted, then
+    // summed, without a branch on the data.
+    m_firstSum.assign(buckets + 2, 0);
+    for (const double sum : m_sums) {
+        ++m_firstSum[Bucket(sum) + 1];
     }
+    std::partial_sum(m_firstSum.begin(), m_firstSum.end(), m_firstSum.begin());
 }
 
 std::size_t CWeightSearch::Position(double x) const
@@ -63,19 +65,28 @@ std::size_t CWeightSearch::Position(double x) const
         candidate = static_cast<std::size_t>(std::lower_bound(m_sums.begin() + static_cast<std::ptrdiff_t>(candidate),
                                                               m_sums.begin() + static_cast<std::ptrdiff_t>(last), x) -
                                              m_sums.begin());
-    }
-    while (candidate < last && m_sums[candidate] < x) {
-        ++candidate;
+    } else {
+        // A fixed number of steps, each taken or not without a branch: the
+        // draws are random, a branch would guess wrong half the time.
+        for (std::size_t step = 0; step < kStepsBeforeSearch; ++step) {
+            const std::size_t at = std::min(candidate, m_sums.size() - 1);
+            candidate += candidate < last && m_sums[at] < x ? 1 : 0;
+        }
     }
     return Decided(x, candidate) ? candidate : WeightedPosition(x, m_count, weightOf);
 }
 
-void CWeightSearch::Prefetch(double x) const
+void CWeightSearch::PrefetchGuide(double x) const
 {
     if (m_searchable) {
-        const std::uint32_t* entry = &m_firstSum[Bucket(x)];
-        __builtin_prefetch(entry);
-        __builtin_prefetch(&m_sums[std::min<std::size_t>(*entry, m_sums.size() - 1)]);
+        __builtin_prefetch(&m_firstSum[Bucket(x)]);
+    }
+}
+
+void CWeightSearch::PrefetchSums(double x) const
+{
+    if (m_searchable) {
+        __builtin_prefetch(&m_sums[std::min<std::size_t>(m_firstSum[Bucket(x)], m_sums.size() - 1)]);
     }
 }
 

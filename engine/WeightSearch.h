@@ -38,9 +38,12 @@ public:
     double Total() const { return m_total; }
 
     std::size_t Position(double x) const;
-    // Asks the cache for what Position(x) will read first, so that a batch of
-    // draws waits on memory once rather than once a draw.
-    void Prefetch(double x) const;
+    // Ask the cache for what Position(x) will read: first its guide entry,
+    // then, once that has come, the sums it points at. A batch of draws
+    // calls each in turn, so that it waits on memory twice rather than
+    // twice a draw.
+    void PrefetchGuide(double x) const;
+    void PrefetchSums(double x) const;
 
 private:
     std::size_t Bucket(double x) const;
