@@ -40,8 +40,10 @@ std::int32_t LaneSum(NarrowCounts::Lanes lanes)
 {
     lanes += __builtin_shufflevector(lanes, lanes, 4, 5, 6, 7, 0, 1, 2, 3);
     lanes += __builtin_shufflevector(lanes, lanes, 2, 3, 0, 1, 2, 3, 0, 1);
-    lanes += __builtin_shufflevector(lanes, lanes, 1, 0, 1, 0, 1, 0, 1, 0);
-    return lanes[0];
+    // The last two lanes are read as one 32-bit word.
+    std::int32_t pair;
+    std::memcpy(&pair, &lanes, sizeof pair);
+    return static_cast<std::int16_t>(pair) + (pair >> 16);
 }
 
 std::int32_t LaneSum(WideCounts::Lanes lanes)
@@ -192,8 +194,9 @@ std::size_t CRemainingPositions::TakeNth(std::size_t k)
     return word * kWordBits + bit;
 }
 
-std::size_t CRemainingPositions::TakeFromWordWithNth(std::int32_t& k)
+std::size_t CRemainingPositions::TakeFromWordWithNth(std::int32_t& rank)
 {
+    std::int32_t k = rank; // kept in a register, not through the reference
     std::size_t node = 0;
     for (const std::size_t start : m_wideStarts) {
         node = node * kFanOut + TakeInNode<WideCounts>(m_wideCounts.data() + start + node * kFanOut, k);
@@ -201,5 +204,6 @@ std::size_t CRemainingPositions::TakeFromWordWithNth(std::int32_t& k)
     for (const std::size_t start : m_narrowStarts) {
         node = node * kFanOut + TakeInNode<NarrowCounts>(m_narrowCounts.data() + start + node * kFanOut, k);
     }
+    rank = k;
     return node;
 }

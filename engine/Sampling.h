@@ -63,19 +63,26 @@ void SampleWeightedWithReplacement(const ElementList& elements, const WeightList
     const double total = search.Total();
     const std::size_t first = output.size();
     output.reserve(first + count);
-    constexpr std::uint32_t kBatch = 32;
-    double xs[kBatch];
-    for (std::uint32_t done = 0; done < count; done += kBatch) {
-        const std::uint32_t size = std::min(kBatch, count - done);
-        for (std::uint32_t j = 0; j < size; ++j) {
-            xs[j] = stream.NextUnit() * total;
-            search.PrefetchGuide(xs[j]);
+    // The draws run ahead of their choices in a ring: a draw's guide entry
+    // is fetched 2 * kAhead choices before it is needed and its sums kAhead
+    // before, so that memory is waited on side by side.
+    constexpr std::uint32_t kAhead = 8;
+    constexpr std::uint32_t kRing = 2 * kAhead;
+    double ring[kRing];
+    const auto draw = [&](std::uint32_t i) {
+        ring[i % kRing] = stream.NextUnit() * total;
+        search.PrefetchGuide(ring[i % kRing]);
+    };
+    for (std::uint32_t i = 0; i < count && i < kRing; ++i) {
+        draw(i);
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (count - i > kAhead) {
+            search.PrefetchSums(ring[(i + kAhead) % kRing]);
         }
-        for (std::uint32_t j = 0; j < size; ++j) {
-            search.PrefetchSums(xs[j]);
-        }
-        for (std::uint32_t j = 0; j < size; ++j) {
-            output.push_back(static_cast<std::uint32_t>(search.Position(xs[j])));
+        output.push_back(static_cast<std::uint32_t>(search.Position(ring[i % kRing])));
+        if (count - i > kRing) {
+            draw(i + kRing);
         }
     }
     sampling_detail::PositionsToElements(elements, output, first);

@@ -5,10 +5,11 @@
 #include <numeric>
 
 namespace {
-// A bound on the rounding of the scan and of the running sums: 4 units in
-// the last place (2^-53 each) per addition, twice what the errors need, so
-// that computing the bound and comparing with it cannot undo it.
-constexpr double kRoundingPerAddition = 0x1p-51;
+// A bound on the rounding of the scan and of the running sums, relative to
+// |x| plus the sum: an addition rounds the scan by at most 2^-53 |x| and the
+// sum by at most 2^-53 of the sum, so 2^-53 per addition covers both. Twice
+// that, so that computing the bound and comparing with it cannot undo it.
+constexpr double kRoundingPerAddition = 0x1p-52;
 constexpr std::size_t kStepsBeforeSearch = 4;
 } // namespace
 
