@@ -53,6 +53,22 @@ std::int32_t LaneSum(WideCounts::Lanes lanes)
     return lanes[0];
 }
 
+// Row c: what the running counts of a node lose when child c loses one.
+template <class Count>
+struct OneLessFrom {
+    Count counts[CRemainingPositions::kFanOut][CRemainingPositions::kFanOut];
+    constexpr OneLessFrom() : counts()
+    {
+        for (std::size_t child = 0; child < CRemainingPositions::kFanOut; ++child) {
+            for (std::size_t i = child; i < CRemainingPositions::kFanOut; ++i) {
+                counts[child][i] = -1;
+            }
+        }
+    }
+};
+template <class Count>
+constexpr OneLessFrom<Count> kOneLessFrom;
+
 // In a node, the wanted child is the number of running counts not above k:
 // counted, not searched, as the choices are random. k becomes the rank
 // within that child, and the counts from that child on lose the position
@@ -73,14 +89,9 @@ std::size_t TakeInNode(typename Kind::Count* counts, std::int32_t& k)
     }
     const std::int32_t child = -LaneSum(notAbove);
     k -= child > 0 ? counts[child - 1] : 0;
-    const Lanes beforeChild = Lanes{} + static_cast<Count>(child - 1);
-    Lanes lane;
-    for (std::size_t j = 0; j < kLanes; ++j) {
-        lane[j] = static_cast<Count>(j);
-    }
+    const Count* less = kOneLessFrom<Count>.counts[child];
     for (std::size_t i = 0; i < kVectors; ++i) {
-        StoreLanes(counts + i * kLanes, lanes[i] + (lane > beforeChild)); // -1 from the child on
-        lane += static_cast<Count>(kLanes);
+        StoreLanes(counts + i * kLanes, lanes[i] + LoadLanes<Lanes>(less + i * kLanes));
     }
     return static_cast<std::size_t>(child);
 }

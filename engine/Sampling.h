@@ -1,6 +1,5 @@
 #pragma once
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -24,7 +23,8 @@ template <class UnitSource>
 std::size_t EqualWeightPosition(UnitSource& stream, std::size_t length)
 {
     const double m = static_cast<double>(length);
-    const auto k = static_cast<std::size_t>(std::floor(m * stream.NextUnit()));
+    // m * u is never negative, so the conversion's truncation is its floor.
+    const auto k = static_cast<std::size_t>(m * stream.NextUnit());
     return k < length ? k : length - 1; // floor(m * u) < m for u < 1; guard rounding
 }
 
