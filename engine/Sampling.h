@@ -68,9 +68,9 @@ void SampleWeightedWithReplacement(const ElementList& elements, const WeightList
     // before, so that memory is waited on side by side.
     constexpr std::uint32_t kAhead = 8;
     constexpr std::uint32_t kRing = 2 * kAhead;
-    double ring[kRing];
+    CWeightSearch::Target ring[kRing];
     const auto draw = [&](std::uint32_t i) {
-        ring[i % kRing] = stream.NextUnit() * total;
+        ring[i % kRing] = search.Aim(stream.NextUnit() * total);
         search.PrefetchGuide(ring[i % kRing]);
     };
     for (std::uint32_t i = 0; i < count && i < kRing; ++i) {

@@ -49,8 +49,9 @@ CWeightSearch::CWeightSearch(const std::vector<double>& weights, std::size_t cou
     std::partial_sum(m_firstSum.begin(), m_firstSum.end(), m_firstSum.begin());
 }
 
-std::size_t CWeightSearch::Position(double x) const
+std::size_t CWeightSearch::Position(const Target& target) const
 {
+    const double x = target.x;
     const auto weightOf = [this](std::size_t k) { return m_weights[k]; };
     if (!m_searchable) {
         return WeightedPosition(x, m_count, weightOf);
@@ -59,9 +60,8 @@ std::size_t CWeightSearch::Position(double x) const
     // sum in x's bucket and the first sum in a later bucket. There is a
     // bucket per sum: a step or two finds it, and crowded buckets (many small
     // or zero weights) are searched by halves.
-    const std::size_t bucket = Bucket(x);
-    std::size_t candidate = m_firstSum[bucket];
-    const std::size_t last = m_firstSum[bucket + 1];
+    std::size_t candidate = m_firstSum[target.bucket];
+    const std::size_t last = m_firstSum[target.bucket + 1];
     if (last - candidate > kStepsBeforeSearch) {
         candidate = static_cast<std::size_t>(std::lower_bound(m_sums.begin() + static_cast<std::ptrdiff_t>(candidate),
                                                               m_sums.begin() + static_cast<std::ptrdiff_t>(last), x) -
@@ -75,20 +75,6 @@ std::size_t CWeightSearch::Position(double x) const
         }
     }
     return Decided(x, candidate) ? candidate : WeightedPosition(x, m_count, weightOf);
-}
-
-void CWeightSearch::PrefetchGuide(double x) const
-{
-    if (m_searchable) {
-        __builtin_prefetch(&m_firstSum[Bucket(x)]);
-    }
-}
-
-void CWeightSearch::PrefetchSums(double x) const
-{
-    if (m_searchable) {
-        __builtin_prefetch(&m_sums[std::min<std::size_t>(m_firstSum[Bucket(x)], m_sums.size() - 1)]);
-    }
 }
 
 std::size_t CWeightSearch::Bucket(double x) const

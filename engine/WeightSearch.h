@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -25,7 +26,7 @@ std::size_t WeightedPosition(double x, std::size_t count, WeightOf weightOf)
 // position whose running sum reaches x. A guide table (Chen and Asau's
 // cutpoint method) narrows the search over the running sums; the rounding of
 // the scan and of the sums is bounded, and an x too close to a running sum
-// for that bound to decide (about n^2 2^-51 of the draws for n similar
+// for that bound to decide (about n^2 2^-52 of the draws for n similar
 // weights) is left to the scan itself.
 class CWeightSearch {
 public:
@@ -37,13 +38,30 @@ public:
     // The weights summed in list order: the scale of x.
     double Total() const { return m_total; }
 
-    std::size_t Position(double x) const;
-    // Ask the cache for what Position(x) will read: first its guide entry,
-    // then, once that has come, the sums it points at. A batch of draws
-    // calls each in turn, so that it waits on memory twice rather than
-    // twice a draw.
-    void PrefetchGuide(double x) const;
-    void PrefetchSums(double x) const;
+    // A draw's x with its bucket, found once for the fetches and the search.
+    struct Target {
+        double x;
+        std::size_t bucket;
+    };
+    Target Aim(double x) const { return {x, m_searchable ? Bucket(x) : 0}; }
+
+    std::size_t Position(const Target& target) const;
+    // Ask the cache for what Position will read: first the target's guide
+    // entry, then, once that has come, the sums it points at. Draws call
+    // them well ahead of their search, so that memory is waited on side by
+    // side rather than once a draw.
+    void PrefetchGuide(const Target& target) const
+    {
+        if (m_searchable) {
+            __builtin_prefetch(&m_firstSum[target.bucket]);
+        }
+    }
+    void PrefetchSums(const Target& target) const
+    {
+        if (m_searchable) {
+            __builtin_prefetch(&m_sums[std::min<std::size_t>(m_firstSum[target.bucket], m_sums.size() - 1)]);
+        }
+    }
 
 private:
     std::size_t Bucket(double x) const;
