@@ -195,26 +195,18 @@ CRemainingPositions::CRemainingPositions(std::size_t count)
     }
 }
 
-std::size_t CRemainingPositions::TakeNth(std::size_t k)
+std::size_t CRemainingPositions::TakeNth(std::size_t rank)
 {
-    auto rank = static_cast<std::int32_t>(k);
-    const std::size_t word = TakeFromWordWithNth(rank);
-    const unsigned bit = NthSetBit(m_bits[word], static_cast<std::uint64_t>(rank));
+    auto k = static_cast<std::int32_t>(rank);
+    std::size_t word = 0;
+    for (const std::size_t start : m_wideStarts) {
+        word = word * kFanOut + TakeInNode<WideCounts>(m_wideCounts.data() + start + word * kFanOut, k);
+    }
+    for (const std::size_t start : m_narrowStarts) {
+        word = word * kFanOut + TakeInNode<NarrowCounts>(m_narrowCounts.data() + start + word * kFanOut, k);
+    }
+    const unsigned bit = NthSetBit(m_bits[word], static_cast<std::uint64_t>(k));
     m_bits[word] &= ~(std::uint64_t{1} << bit);
     --m_remaining;
     return word * kWordBits + bit;
-}
-
-std::size_t CRemainingPositions::TakeFromWordWithNth(std::int32_t& rank)
-{
-    std::int32_t k = rank; // kept in a register, not through the reference
-    std::size_t node = 0;
-    for (const std::size_t start : m_wideStarts) {
-        node = node * kFanOut + TakeInNode<WideCounts>(m_wideCounts.data() + start + node * kFanOut, k);
-    }
-    for (const std::size_t start : m_narrowStarts) {
-        node = node * kFanOut + TakeInNode<NarrowCounts>(m_narrowCounts.data() + start + node * kFanOut, k);
-    }
-    rank = k;
-    return node;
 }

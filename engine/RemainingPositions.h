@@ -22,10 +22,6 @@ public:
     static constexpr std::size_t kFanOut = 16;
 
 private:
-    // Finds the word holding the wanted bit and counts it gone on the way
-    // down; k becomes the bit's rank within the word.
-    std::size_t TakeFromWordWithNth(std::int32_t& k);
-
     std::vector<std::uint64_t> m_bits;
     // The nodes above the words, level by level from the root down (one
     // node) to the level just above the words, each level starting at its
