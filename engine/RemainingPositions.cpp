@@ -195,9 +195,8 @@ CRemainingPositions::CRemainingPositions(std::size_t count)
     }
 }
 
-std::size_t CRemainingPositions::TakeNth(std::size_t rank)
+inline std::size_t CRemainingPositions::TakeNth(std::int32_t k)
 {
-    auto k = static_cast<std::int32_t>(rank);
     std::size_t word = 0;
     for (const std::size_t start : m_wideStarts) {
         word = word * kFanOut + TakeInNode<WideCounts>(m_wideCounts.data() + start + word * kFanOut, k);
@@ -209,4 +208,12 @@ std::size_t CRemainingPositions::TakeNth(std::size_t rank)
     m_bits[word] &= ~(std::uint64_t{1} << bit);
     --m_remaining;
     return word * kWordBits + bit;
+}
+
+void CRemainingPositions::TakeInTurn(const std::int32_t* ranks, std::size_t count, std::uint32_t* positions)
+{
+    // One loop over the draws, so that what every draw uses stays at hand.
+    for (std::size_t i = 0; i < count; ++i) {
+        positions[i] = static_cast<std::uint32_t>(TakeNth(ranks[i]));
+    }
 }

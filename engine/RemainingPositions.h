@@ -15,13 +15,17 @@ public:
 
     std::size_t Remaining() const { return m_remaining; }
 
-    // Removes and returns the remaining position with k remaining ones
-    // before it. Needs k < Remaining().
-    std::size_t TakeNth(std::size_t k);
+    // Takes out count positions one after another, the i-th being the
+    // remaining position with ranks[i] remaining ones before it when it is
+    // taken, and writes them to positions. Needs each rank below the count
+    // remaining at its turn.
+    void TakeInTurn(const std::int32_t* ranks, std::size_t count, std::uint32_t* positions);
 
     static constexpr std::size_t kFanOut = 16;
 
 private:
+    std::size_t TakeNth(std::int32_t k);
+
     std::vector<std::uint64_t> m_bits;
     // The nodes above the words, level by level from the root down (one
     // node) to the level just above the words, each level starting at its

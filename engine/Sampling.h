@@ -22,10 +22,12 @@ namespace sampling_detail {
 template <class UnitSource>
 std::size_t EqualWeightPosition(UnitSource& stream, std::size_t length)
 {
-    const double m = static_cast<double>(length);
-    // m * u is never negative, so the conversion's truncation is its floor.
-    const auto k = static_cast<std::size_t>(m * stream.NextUnit());
-    return k < length ? k : length - 1; // floor(m * u) < m for u < 1; guard rounding
+    // Through signed integers, whose conversions are single instructions:
+    // lists are far shorter than 2^53. m * u is never negative, so the
+    // conversion's truncation is its floor.
+    const auto m = static_cast<std::int64_t>(length);
+    const auto k = static_cast<std::int64_t>(static_cast<double>(m) * stream.NextUnit());
+    return static_cast<std::size_t>(k < m ? k : m - 1); // floor(m * u) < m for u < 1; guard rounding
 }
 
 // Replaces the positions in output from `first` on by their elements. Done
@@ -93,9 +95,19 @@ void SampleUnique(const ElementList& elements, std::uint32_t count, ElementList&
 {
     CRemainingPositions positions(elements.size());
     const std::size_t first = output.size();
-    for (std::uint32_t i = 0; i < count && positions.Remaining() > 0; ++i) {
-        const std::size_t k = sampling_detail::EqualWeightPosition(stream, positions.Remaining());
-        output.push_back(static_cast<std::uint32_t>(positions.TakeNth(k)));
+    const std::size_t draws = std::min<std::size_t>(count, elements.size());
+    output.resize(first + draws);
+    // The ranks are drawn a block ahead: they depend only on how many
+    // positions remain, not on which.
+    constexpr std::size_t kBlock = 64;
+    std::int32_t ranks[kBlock];
+    for (std::size_t done = 0; done < draws; done += kBlock) {
+        const std::size_t size = std::min(kBlock, draws - done);
+        for (std::size_t i = 0; i < size; ++i) {
+            ranks[i] = static_cast<std::int32_t>(
+                sampling_detail::EqualWeightPosition(stream, positions.Remaining() - i));
+        }
+        positions.TakeInTurn(ranks, size, output.data() + first + done);
     }
     sampling_detail::PositionsToElements(elements, output, first);
 }
