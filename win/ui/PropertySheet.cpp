@@ -36,8 +36,10 @@ INT_PTR CWizardPage::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             return TRUE;
         break;
     case WM_DPICHANGED_AFTERPARENT:
+        // Left to the dialog manager as well, which rescales the page's
+        // template controls on Windows.
         OnDpiChanged();
-        return TRUE;
+        return FALSE;
     case WM_DESTROY: {
         INT_PTR ignored = 0;
         OnMessage(message, wParam, lParam, ignored);

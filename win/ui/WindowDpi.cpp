@@ -38,3 +38,12 @@ CGdiObject<HFONT> PointFont(const wchar_t* face, int points, UINT dpi)
                                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                          DEFAULT_PITCH | FF_SWISS, face));
 }
+
+void FrameRectAt(HDC dc, const RECT& rect, HBRUSH brush, UINT dpi)
+{
+    RECT line = rect;
+    for (int i = ScaledPixels(1, dpi); i > 0; --i) {
+        FrameRect(dc, &line, brush);
+        InflateRect(&line, -1, -1);
+    }
+}

@@ -13,3 +13,7 @@ int ScaledPixels(int pixelsAt96, UINT dpi);
 
 // A font of that face and size in points for text drawn at dpi.
 CGdiObject<HFONT> PointFont(const wchar_t* face, int points, UINT dpi);
+
+// FrameRect's one-pixel frame inside rect, as wide as one pixel at 96 DPI
+// is at dpi.
+void FrameRectAt(HDC dc, const RECT& rect, HBRUSH brush, UINT dpi);

@@ -165,9 +165,7 @@ void CWtlDistGrid::PaintCell(HDC dc, HDC pictures, int index) const
     if (selected) {
         FillRect(dc, &rect, GetSysColorBrush(m_focused ? COLOR_HIGHLIGHT : COLOR_INACTIVECAPTION));
         CGdiObject<HBRUSH> navy(CreateSolidBrush(kNavy));
-        RECT line = rect;
-        for (int i = 0; i < frame; ++i, InflateRect(&line, -1, -1))
-            FrameRect(dc, &line, navy.Get());
+        FrameRectAt(dc, rect, navy.Get(), m_dpi);
     }
     if (cell.bitmap) {
         CSelectObject picture(pictures, cell.bitmap);

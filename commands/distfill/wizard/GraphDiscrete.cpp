@@ -2,6 +2,7 @@
 #include <string>
 
 #include "commands/distfill/wizard/GraphWindow.h"
+#include "win/ui/WindowDpi.h"
 
 namespace {
 // Lengths at 96 DPI.
@@ -29,7 +30,7 @@ void CWtlGraphDiscrete::Paint(HDC dc, const RECT& client) const
             continue;
         FillRect(dc, &rect, fill.Get());
         if (m_plot.Framed())
-            FrameRect(dc, &rect, frame.Get());
+            FrameRectAt(dc, rect, frame.Get(), Dpi());
     }
     const CGdiObject<HFONT> font = LabelFont();
     CSelectObject selectFont(dc, font.Get());

@@ -33,6 +33,7 @@ protected:
     static void Text(HDC dc, const char* text, RECT box, UINT alignment);
     // A length at 96 DPI, at the graph's DPI.
     int Scaled(int pixelsAt96) const;
+    UINT Dpi() const { return m_dpi; }
 
 private:
     const qdists::VDistribution& m_distribution;

@@ -368,23 +368,23 @@ protected:
 };
 } // namespace
 
-// At 150 % and 200 %; at 150 % the wizard is then moved to a monitor of
-// 96 DPI (on page 2, so that page 2 follows the change as it shows and page
-// 1 while hidden).
-TEST_F(DistFillDpi, CustomControlsFollowTheDpiAndItsChange)
+// Shown at 200 %; then moved to a monitor of 150 % on page 2 (page 2
+// follows as it shows, page 1 while hidden), and to one of 96 DPI on page
+// 1 (page 1 follows as it shows, page 2 when it is next shown).
+TEST_F(DistFillDpi, CustomControlsFollowTheDpiAndItsChanges)
 {
-    const std::string change = "dpichange 96\nrects #32770\nrects Stochal.Graph\nrects 777\nrects 778\nfont 777\n"
-                               "wizard back\nrects #32770\nrects Stochal.DistGrid\nshot dpi144to96-page1.bmp\n";
-    for (int dpi : {144, 192}) {
-        const HostRun run = WizardAt(dpi, dpi == 144 ? change : "");
-        ASSERT_EQ(run.exitCode, 0) << run.errors;
-        std::vector<std::string> lines;
-        for (const std::string& line : run.lines)
-            if (line.rfind("register", 0) != 0 && line.rfind("connect", 0) != 0)
-                lines.push_back(line);
-        ASSERT_EQ(lines.size(), dpi == 144 ? 14u : 7u);
-        ExpectLayoutAt(dpi, std::vector<std::string>(lines.begin(), lines.begin() + 7));
-        if (dpi == 144)
-            ExpectLayoutAt(96, {lines[12], lines[13], lines[7], lines[8], lines[9], lines[10], lines[11]});
-    }
+    const std::string page2 = "rects #32770\nrects Stochal.Graph\nrects 777\nrects 778\nfont 777\n";
+    const std::string page1 = "rects #32770\nrects Stochal.DistGrid\n";
+    const HostRun run = WizardAt(192, "dpichange 144\n" + page2 + "wizard back\n" + page1
+                                          + "shot dpi192to144-page1.bmp\ndpichange 96\nwizard next\n" + page2
+                                          + "wizard back\n" + page1);
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    std::vector<std::string> lines;
+    for (const std::string& line : run.lines)
+        if (line.rfind("register", 0) != 0 && line.rfind("connect", 0) != 0)
+            lines.push_back(line);
+    ASSERT_EQ(lines.size(), 21u);
+    ExpectLayoutAt(192, std::vector<std::string>(lines.begin(), lines.begin() + 7));
+    ExpectLayoutAt(144, {lines[12], lines[13], lines[7], lines[8], lines[9], lines[10], lines[11]});
+    ExpectLayoutAt(96, {lines[19], lines[20], lines[14], lines[15], lines[16], lines[17], lines[18]});
 }
