@@ -94,6 +94,7 @@ ScriptRunner::ScriptRunner(const std::string& scriptPath, std::string dllPath, E
     AddAddInSteps(m_table);
     AddDumpSteps(m_table);
     AddWindowSteps(m_table);
+    AddDpiSteps(m_table);
     AddFocusSteps(m_table);
     AddKeyboardSteps(m_table);
     AddHtmlHelpSteps(m_table);

@@ -33,6 +33,7 @@ void AddWorkbookSteps(StepTable& table);
 void AddAddInSteps(StepTable& table);
 void AddDumpSteps(StepTable& table);
 void AddWindowSteps(StepTable& table);
+void AddDpiSteps(StepTable& table);
 void AddFocusSteps(StepTable& table);
 void AddKeyboardSteps(StepTable& table);
 void AddHtmlHelpSteps(StepTable& table);

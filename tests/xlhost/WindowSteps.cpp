@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "tests/xlhost/CurrentWindow.h"
 #include "tests/xlhost/HostModel.h"
 #include "tests/xlhost/HostObject.h"
 #include "tests/xlhost/ScreenShot.h"
@@ -30,22 +31,6 @@ BOOL CALLBACK FirstOtherWindow(HWND window, LPARAM found)
         return FALSE;
     }
     return TRUE;
-}
-
-// The window a user would be looking at: the active one, or the topmost
-// enabled window of the thread besides Excel's.
-HWND CurrentWindow()
-{
-    HWND active = GetActiveWindow();
-    if (active != nullptr && active != HostModel::Instance().mainWindow && IsWindowVisible(active)) {
-        return active;
-    }
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &FirstOtherWindow, reinterpret_cast<LPARAM>(&found));
-    if (found == nullptr) {
-        throw std::runtime_error("no window is up");
-    }
-    return found;
 }
 
 struct ControlSearch {
@@ -90,9 +75,22 @@ int ControlId(const std::string& word)
     return id;
 }
 
-// A control of the current window by id, or by window class for a control
-// created without one (a word that does not start with a digit), pages of
-// a property sheet included; a visible one first.
+} // namespace
+
+HWND CurrentWindow()
+{
+    HWND active = GetActiveWindow();
+    if (active != nullptr && active != HostModel::Instance().mainWindow && IsWindowVisible(active)) {
+        return active;
+    }
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FirstOtherWindow, reinterpret_cast<LPARAM>(&found));
+    if (found == nullptr) {
+        throw std::runtime_error("no window is up");
+    }
+    return found;
+}
+
 HWND Control(const std::string& word)
 {
     const bool byClass = !word.empty() && !std::isdigit(static_cast<unsigned char>(word[0]));
@@ -104,6 +102,8 @@ HWND Control(const std::string& word)
     }
     return control;
 }
+
+namespace {
 
 HWND UsableControl(const std::string& word)
 {
@@ -316,9 +316,13 @@ BOOL CALLBACK PrintRect(HWND control, LPARAM target)
 
 // Where each control lies in the window's client pixels, so that sizes can
 // be seen to follow the DPI.
-StepResult RectsStep(ScriptRunner& runner, const std::vector<std::string>&)
+StepResult RectsStep(ScriptRunner& runner, const std::vector<std::string>& words)
 {
-    EnumChildWindows(CurrentWindow(), &PrintRect, reinterpret_cast<LPARAM>(&runner));
+    if (words.size() == 2) {
+        PrintRect(Control(words[1]), reinterpret_cast<LPARAM>(&runner));
+    } else {
+        EnumChildWindows(CurrentWindow(), &PrintRect, reinterpret_cast<LPARAM>(&runner));
+    }
     return StepResult::Done;
 }
 
@@ -405,7 +409,7 @@ void AddWindowSteps(StepTable& table)
     table["message"] = {&MessageStep, 1, 1, true};
     table["owner"] = {&OwnerStep, 1, 1, true};
     table["controls"] = {&ControlsStep, 1, 1, true};
-    table["rects"] = {&RectsStep, 1, 1, true};
+    table["rects"] = {&RectsStep, 1, 2, true};
     table["shot"] = {&ShotStep, 2, 2, true};
     table["ccversion"] = {&ControlVersionStep, 2, 2, true};
     table["end"] = {&EndStep, 1, 1, true};

@@ -56,8 +56,3 @@ LRESULT CALLBACK CCustomWindow::Procedure(HWND window, UINT message, WPARAM wPar
     }
     return result;
 }
-
-HFONT DefaultGuiFont()
-{
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}

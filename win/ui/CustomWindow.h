@@ -27,5 +27,3 @@ private:
     HWND m_window = nullptr;
 };
 
-// The system's default GUI font (a stock object, never deleted).
-HFONT DefaultGuiFont();

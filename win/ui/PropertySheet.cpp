@@ -3,6 +3,7 @@
 #include "win/ui/HtmlHelp.h"
 #include "win/ui/ModalDialog.h"
 #include "win/ui/ThemeScope.h"
+#include "win/ui/WindowDpi.h"
 
 namespace {
 const wchar_t kSheetProperty[] = L"Stochal.WizardSheet";
@@ -34,6 +35,11 @@ INT_PTR CWizardPage::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam)))
             return TRUE;
         break;
+    case WM_DPICHANGED_AFTERPARENT:
+        // Left to the dialog manager as well, which rescales the page's
+        // template controls on Windows.
+        OnDpiChanged();
+        return FALSE;
     case WM_DESTROY: {
         INT_PTR ignored = 0;
         OnMessage(message, wParam, lParam, ignored);
@@ -52,6 +58,11 @@ INT_PTR CWizardPage::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     SetWindowLongPtrW(m_window, DWLP_MSGRESULT, result);
     return TRUE;
+}
+
+UINT CWizardPage::Dpi() const
+{
+    return m_sheet && m_sheet->m_changedDpi != 0 ? m_sheet->m_changedDpi : WindowDpi(m_window);
 }
 
 bool CWizardPage::OnNotify(const NMHDR& header)
@@ -100,6 +111,7 @@ INT_PTR CWizardSheet::ShowModal(HWND owner)
     header.ppsp = pages.data();
     header.pfnCallback = &CWizardSheet::SheetCallback;
     m_finished = false;
+    m_changedDpi = 0;
     CThemeScope themed;
     t_creating = this;
     const INT_PTR shown = PropertySheetW(&header);
@@ -143,6 +155,12 @@ LRESULT CALLBACK CWizardSheet::SheetProcedure(HWND window, UINT message, WPARAM 
         ShowHelpTopic(window, sheet->m_helpTopic);
         return TRUE;
     }
+    // WM_DPICHANGED: "the HIWORD of the wParam contains the Y-axis value
+    // of the new dpi of the window"; the dialog manager of a per-monitor
+    // dialog resizes the sheet and re-lays its controls, and the pages
+    // follow on WM_DPICHANGED_AFTERPARENT.
+    if (message == WM_DPICHANGED)
+        sheet->m_changedDpi = HIWORD(wParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         RemovePropW(window, kSheetProperty);

@@ -19,6 +19,8 @@ public:
 
     HWND Handle() const { return m_window; }
     HWND Item(int id) const { return GetDlgItem(m_window, id); }
+    // The DPI the page is drawn at.
+    UINT Dpi() const;
 
 protected:
     virtual void OnInit() {}
@@ -26,6 +28,9 @@ protected:
     // Finish was pressed: false keeps the wizard open.
     virtual bool OnWizardFinish() { return true; }
     virtual void OnCommand(WORD, WORD) {}
+    // The sheet moved to a monitor of another DPI (Dpi() tells which): the
+    // page lays out again what it draws in pixels of its own.
+    virtual void OnDpiChanged() {}
     // Any other message; true when handled, with its result.
     virtual bool OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
 
@@ -71,6 +76,9 @@ private:
     static LRESULT CALLBACK SheetProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     const wchar_t* m_helpTopic;
+    // The DPI of the last WM_DPICHANGED, 0 before one: Windows gives the
+    // new DPI in the message, which wine's GetDpiForWindow does not know.
+    UINT m_changedDpi = 0;
     std::vector<CWizardPage*> m_pages;
     HWND m_window = nullptr;
     WNDPROC m_previousProcedure = nullptr;

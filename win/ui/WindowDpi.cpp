@@ -2,6 +2,7 @@
 
 namespace {
 constexpr int kBaseDpi = USER_DEFAULT_SCREEN_DPI;
+constexpr int kPointsPerInch = 72;
 
 UINT SystemDpi()
 {
@@ -27,4 +28,22 @@ UINT WindowDpi(HWND window)
 int ScaledPixels(int pixelsAt96, UINT dpi)
 {
     return MulDiv(pixelsAt96, static_cast<int>(dpi), kBaseDpi);
+}
+
+CGdiObject<HFONT> PointFont(const wchar_t* face, int points, UINT dpi)
+{
+    // A negative height asks for the character height, as points measure.
+    const int height = -MulDiv(points, static_cast<int>(dpi), kPointsPerInch);
+    return CGdiObject<HFONT>(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                         DEFAULT_PITCH | FF_SWISS, face));
+}
+
+void FrameRectAt(HDC dc, const RECT& rect, HBRUSH brush, UINT dpi)
+{
+    RECT line = rect;
+    for (int i = ScaledPixels(1, dpi); i > 0; --i) {
+        FrameRect(dc, &line, brush);
+        InflateRect(&line, -1, -1);
+    }
 }

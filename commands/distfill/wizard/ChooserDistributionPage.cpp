@@ -1,24 +1,42 @@
 #include "commands/distfill/wizard/ChooserMessages.h"
 #include "commands/distfill/wizard/ChooserPages.h"
 #include "resources/ResourceIds.h"
+#include "win/ui/WindowDpi.h"
 
 namespace {
-constexpr RECT kGridRect{0, 0, 488, 350};
+// At 96 DPI.
+constexpr SIZE kGridSize{488, 350};
 } // namespace
 
 CWtlChooserDistribution::CWtlChooserDistribution() : CWizardPage(IDD_CHOOSE_DISTRIBUTION) {}
 
 void CWtlChooserDistribution::OnInit()
 {
-    // A page shorter than the grid (a smaller dialog font) keeps the grid,
-    // with its scroll bar, wholly in view.
+    m_grid.SetDpi(Dpi());
+    m_grid.Create(Handle(), GridRect(), L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | WS_CLIPCHILDREN);
+    SetFocus(m_grid.Handle());
+}
+
+void CWtlChooserDistribution::OnDpiChanged()
+{
+    const RECT grid = GridRect();
+    MoveWindow(m_grid.Handle(), grid.left, grid.top, grid.right - grid.left, grid.bottom - grid.top, TRUE);
+    m_grid.SetDpi(Dpi());
+}
+
+// A page smaller than the grid (a smaller dialog font) keeps the grid,
+// with its scroll bars, wholly in view.
+RECT CWtlChooserDistribution::GridRect() const
+{
+    const UINT dpi = Dpi();
+    RECT grid{0, 0, ScaledPixels(kGridSize.cx, dpi), ScaledPixels(kGridSize.cy, dpi)};
     RECT client;
     GetClientRect(Handle(), &client);
-    RECT grid = kGridRect;
     if (client.bottom > 0 && client.bottom < grid.bottom)
         grid.bottom = client.bottom;
-    m_grid.Create(Handle(), grid, L"", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | WS_CLIPCHILDREN);
-    SetFocus(m_grid.Handle());
+    if (client.right > 0 && client.right < grid.right)
+        grid.right = client.right;
+    return grid;
 }
 
 void CWtlChooserDistribution::OnSetActive()

@@ -18,9 +18,12 @@ public:
 protected:
     void OnInit() override;
     void OnSetActive() override;
+    void OnDpiChanged() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
+    RECT GridRect() const;
+
     CWtlDistGrid m_grid;
 };
 
@@ -35,6 +38,7 @@ public:
 protected:
     void OnInit() override;
     void OnSetActive() override;
+    void OnDpiChanged() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
@@ -48,5 +52,6 @@ private:
     std::unique_ptr<CWtlParamList> m_parameters;
     CColoredStaticCtrl m_message;
     std::unique_ptr<CGraphWindow> m_graph;
+    UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     int m_shift = 0;
 };

@@ -3,8 +3,10 @@
 #include "commands/distfill/wizard/ChooserMessages.h"
 #include "commands/distfill/wizard/ChooserPages.h"
 #include "resources/ResourceIds.h"
+#include "win/ui/WindowDpi.h"
 
 namespace {
+// At 96 DPI.
 constexpr RECT kNameRect{0, 0, 200, 18};
 constexpr RECT kGraphRect{0, 20, 488, 269};
 constexpr RECT kParametersRect{0, 270, 488, 330};
@@ -12,13 +14,26 @@ constexpr RECT kMessageRect{0, 330, 488, 350};
 constexpr COLORREF kMessageRed = RGB(255, 0, 0);
 constexpr int kContentHeight = 350;
 
-// The rectangle moved up by shift pixels, or with keepTop only its bottom.
-RECT Raised(RECT rect, int shift, bool keepTop = false)
+RECT Scaled(const RECT& rect, UINT dpi)
 {
+    return RECT{ScaledPixels(rect.left, dpi), ScaledPixels(rect.top, dpi), ScaledPixels(rect.right, dpi),
+                ScaledPixels(rect.bottom, dpi)};
+}
+
+// The rectangle at dpi moved up by shift pixels, or with keepTop only its
+// bottom.
+RECT Raised(const RECT& rectAt96, UINT dpi, int shift, bool keepTop = false)
+{
+    RECT rect = Scaled(rectAt96, dpi);
     if (!keepTop)
         rect.top -= shift;
     rect.bottom -= shift;
     return rect;
+}
+
+void Place(HWND window, const RECT& rect)
+{
+    MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }
 
 std::wstring Widened(const char* text)
@@ -34,14 +49,15 @@ CWtlChooserParameters::~CWtlChooserParameters() = default;
 
 void CWtlChooserParameters::OnInit()
 {
+    m_dpi = Dpi();
     const HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-    m_name = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, kNameRect.left,
-                             kNameRect.top, kNameRect.right - kNameRect.left, kNameRect.bottom - kNameRect.top,
-                             Handle(), nullptr, nullptr, nullptr);
+    const RECT name = Scaled(kNameRect, m_dpi);
+    m_name = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, name.left, name.top,
+                             name.right - name.left, name.bottom - name.top, Handle(), nullptr, nullptr, nullptr);
     SendMessageW(m_name, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (m_distribution)
         SetWindowTextW(m_name, Widened(m_distribution->GetName()).c_str());
-    m_message.Create(Handle(), kMessageRect, font);
+    m_message.Create(Handle(), Scaled(kMessageRect, m_dpi), font);
     m_message.SetColors(kMessageRed, CColoredStaticCtrl::kDefault);
 }
 
@@ -50,10 +66,26 @@ void CWtlChooserParameters::OnSetActive()
     SendMessageW(Sheet(), WMU_PARAMS_PAGE_ACTIVE, 0, 0);
     if (!m_distribution)
         return;
+    m_dpi = Dpi();
     FitToPage();
     RebuildParameterList();
     ReplaceGraph();
     Refresh();
+}
+
+void CWtlChooserParameters::OnDpiChanged()
+{
+    m_dpi = Dpi();
+    Place(m_name, Scaled(kNameRect, m_dpi));
+    FitToPage();
+    if (m_parameters) {
+        Place(m_parameters->Handle(), Raised(kParametersRect, m_dpi, m_shift));
+        m_parameters->SetDpi(m_dpi);
+    }
+    if (m_graph) {
+        Place(m_graph->Handle(), Raised(kGraphRect, m_dpi, m_shift, true));
+        m_graph->SetDpi(m_dpi);
+    }
 }
 
 // Where the page's font is smaller than the one the layout was drawn for,
@@ -63,15 +95,15 @@ void CWtlChooserParameters::FitToPage()
 {
     RECT client;
     GetClientRect(Handle(), &client);
-    m_shift = client.bottom < kContentHeight ? kContentHeight - static_cast<int>(client.bottom) : 0;
-    const RECT line = Raised(kMessageRect, m_shift);
-    MoveWindow(m_message.Handle(), line.left, line.top, line.right - line.left, line.bottom - line.top, TRUE);
+    const int content = ScaledPixels(kContentHeight, m_dpi);
+    m_shift = client.bottom < content ? content - static_cast<int>(client.bottom) : 0;
+    Place(m_message.Handle(), Raised(kMessageRect, m_dpi, m_shift));
 }
 
 void CWtlChooserParameters::RebuildParameterList()
 {
-    m_parameters.reset(new CWtlParamList(m_distribution));
-    m_parameters->Create(Handle(), Raised(kParametersRect, m_shift), L"Parameter List",
+    m_parameters.reset(new CWtlParamList(m_distribution, m_dpi));
+    m_parameters->Create(Handle(), Raised(kParametersRect, m_dpi, m_shift), L"Parameter List",
                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
     for (unsigned i = 0; i < m_distribution->GetParameterCount(); ++i)
         m_parameters->AddParameter(m_distribution->GetParameterInfo(i));
@@ -85,7 +117,8 @@ void CWtlChooserParameters::ReplaceGraph()
         m_graph.reset(new CWtlGraphDiscrete(static_cast<const qdists::VDiscreteDistribution&>(*m_distribution)));
     else
         m_graph.reset(new CWtlGraphContinuous(static_cast<const qdists::VContinuousDistribution&>(*m_distribution)));
-    m_graph->Create(Handle(), Raised(kGraphRect, m_shift, true), L"", WS_CHILD | WS_VISIBLE | WS_BORDER);
+    m_graph->SetDpi(m_dpi);
+    m_graph->Create(Handle(), Raised(kGraphRect, m_dpi, m_shift, true), L"", WS_CHILD | WS_VISIBLE | WS_BORDER);
 }
 
 void CWtlChooserParameters::Refresh()

@@ -21,7 +21,7 @@ constexpr double kMinXSteps = 8.0;
 constexpr double kTickSlack = 1.01;
 } // namespace
 
-void CContinuousPlot::Recompute(const qdists::VContinuousDistribution& distribution, int width, int height)
+void CContinuousPlot::Recompute(const qdists::VContinuousDistribution& distribution, int width, int height, int dpi)
 {
     m_points.clear();
     m_xTicks.clear();
@@ -33,7 +33,7 @@ void CContinuousPlot::Recompute(const qdists::VContinuousDistribution& distribut
         return;
     Sample(distribution);
     if (m_points.size() > 1)
-        Layout(width, height);
+        Layout(width, height, dpi);
 }
 
 void CContinuousPlot::Sample(const qdists::VContinuousDistribution& distribution)
@@ -62,15 +62,16 @@ void CContinuousPlot::Sample(const qdists::VContinuousDistribution& distribution
     }
 }
 
-void CContinuousPlot::Layout(int width, int height)
+void CContinuousPlot::Layout(int width, int height, int dpi)
 {
-    m_plot = PixelRect{kMarginLeft, kMarginTop, width - kMarginRight, height - kMarginBottom};
+    m_plot = PixelRect{ScaledLength(kMarginLeft, dpi), ScaledLength(kMarginTop, dpi),
+                       width - ScaledLength(kMarginRight, dpi), height - ScaledLength(kMarginBottom, dpi)};
     ScaleY();
     const double xWidth = m_xUpper - m_xLower;
     double xStep = PowerOfTenBelow(xWidth);
     while (xStep > 0.0 && xWidth / xStep < kMinXSteps)
         xStep /= 2.0;
-    PlaceAxis(xStep);
+    PlaceAxis(xStep, ScaledLength(kAxisInset, dpi));
 }
 
 void CContinuousPlot::ScaleY()
@@ -91,13 +92,13 @@ void CContinuousPlot::ScaleY()
 // The vertical axis stands at x = 0 when the range holds 0 to its left,
 // else at an edge moved in to make room for the labels; a range starting
 // at 0 counts as starting right of it, so its labels stay inside the window.
-void CContinuousPlot::PlaceAxis(double xStep)
+void CContinuousPlot::PlaceAxis(double xStep, int axisInset)
 {
     const double xWidth = m_xUpper - m_xLower;
     if (m_xLower < 0.0 && 0.0 <= m_xUpper) {
         const int offset = TruncatePixel(-m_xLower / xWidth * m_plot.Width());
         m_axisX = std::min(m_plot.left + offset, m_plot.right);
-        m_labelsLeft = offset >= kAxisInset;
+        m_labelsLeft = offset >= axisInset;
         if (xStep <= 0.0)
             return;
         m_xTicks.push_back({ColumnOf(0.0), 0.0});
@@ -108,11 +109,11 @@ void CContinuousPlot::PlaceAxis(double xStep)
         return;
     }
     if (m_xLower >= 0.0) {
-        m_plot.left += kAxisInset;
+        m_plot.left += axisInset;
         m_axisX = m_plot.left;
         m_labelsLeft = true;
     } else {
-        m_plot.right -= kAxisInset;
+        m_plot.right -= axisInset;
         m_axisX = m_plot.right;
         m_labelsLeft = false;
     }

@@ -8,10 +8,11 @@
 namespace chooser {
 
 // The picture of a density: sampled points, axes and ticks laid out in
-// pixels for a window of a given client size. It is rebuilt only by
+// pixels for a window of a given client size and DPI. It is rebuilt only by
 // Recompute; painting reads it.
 class CContinuousPlot {
 public:
+    // At 96 DPI.
     static constexpr int kMarginLeft = 2;
     static constexpr int kMarginTop = 5;
     static constexpr int kMarginRight = 2;
@@ -19,7 +20,7 @@ public:
     // Room the y labels take when the axis moves in from an edge.
     static constexpr int kAxisInset = 30;
 
-    void Recompute(const qdists::VContinuousDistribution& distribution, int width, int height);
+    void Recompute(const qdists::VContinuousDistribution& distribution, int width, int height, int dpi = kBaseDpi);
 
     // Fewer than two points, or no usable y step, leave only the background.
     bool Drawable() const { return m_points.size() > 1 && m_yStep > 0.0; }
@@ -41,9 +42,9 @@ public:
 
 private:
     void Sample(const qdists::VContinuousDistribution& distribution);
-    void Layout(int width, int height);
+    void Layout(int width, int height, int dpi);
     void ScaleY();
-    void PlaceAxis(double xStep);
+    void PlaceAxis(double xStep, int axisInset);
     int ColumnOf(double x) const;
 
     std::map<double, double> m_points;

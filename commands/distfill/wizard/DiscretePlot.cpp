@@ -35,8 +35,9 @@ std::string IntegerLabel(int k)
 }
 } // namespace
 
-void CDiscretePlot::Recompute(const qdists::VDiscreteDistribution& distribution, int width, int height)
+void CDiscretePlot::Recompute(const qdists::VDiscreteDistribution& distribution, int width, int height, int dpi)
 {
+    m_dpi = dpi;
     m_bars.clear();
     m_yTop = m_yStep = 0.0;
     m_framed = false;
@@ -82,22 +83,23 @@ void CDiscretePlot::Layout(int width, int height)
 {
     m_width = width;
     ScaleY();
-    const int plotHeight = height - kXLabelHeight - kMarginBottom - kMarginTop;
-    m_xOrigin = kYLabelWidth + kMarginLeft + kMarginTop;
-    m_bottom = kMarginTop + plotHeight + 1;
-    const int plotWidth = width - kMarginRight - m_xOrigin;
+    const int plotHeight = height - Scaled(kXLabelHeight) - Scaled(kMarginBottom) - Scaled(kMarginTop);
+    m_xOrigin = Scaled(kYLabelWidth) + Scaled(kMarginLeft) + Scaled(kMarginTop);
+    m_bottom = Scaled(kMarginTop) + plotHeight + 1;
+    const int plotWidth = width - Scaled(kMarginRight) - m_xOrigin;
     const double slot = static_cast<double>(plotWidth) / static_cast<double>(m_bars.size());
     const int slotPixels = TruncatePixel(slot);
-    m_framed = slotPixels - kBarGap >= kMinFramedWidth;
+    const int gap = Scaled(kBarGap);
+    m_framed = slotPixels - gap >= Scaled(kMinFramedWidth);
     for (size_t i = 0; i < m_bars.size(); ++i) {
         Bar& bar = m_bars[i];
         int left = 0;
         int barWidth = 0;
         if (m_framed) {
-            barWidth = slotPixels - kBarGap;
+            barWidth = slotPixels - gap;
             left = m_xOrigin + static_cast<int>(i) * slotPixels;
         } else {
-            barWidth = std::max(slotPixels, kMinBarWidth);
+            barWidth = std::max(slotPixels, Scaled(kMinBarWidth));
             left = m_xOrigin + TruncatePixel(static_cast<double>(i) * slot);
         }
         const int barHeight = TruncatePixel(std::floor(bar.probability * plotHeight / m_yTop));
@@ -119,7 +121,7 @@ std::vector<AxisTick> CDiscretePlot::YTicks() const
     std::vector<AxisTick> ticks;
     if (!Drawable())
         return ticks;
-    const int plotHeight = m_bottom - 1 - kMarginTop;
+    const int plotHeight = m_bottom - 1 - Scaled(kMarginTop);
     for (int i = 1; i * m_yStep <= kTickSlack * m_yTop; ++i) {
         const double value = i * m_yStep;
         ticks.push_back({m_bottom - TruncatePixel(std::floor(value * plotHeight / m_yTop)), value});
@@ -130,9 +132,10 @@ std::vector<AxisTick> CDiscretePlot::YTicks() const
 PixelRect CDiscretePlot::LabelBox(size_t index) const
 {
     const PixelRect& bar = m_bars[index].rect;
-    const int left = (bar.left + bar.right) / 2 - kLabelBoxWidth / 2;
-    const int top = m_bottom + kTickLength;
-    return PixelRect{left, top, left + kLabelBoxWidth, top + kLabelBoxHeight};
+    const int boxWidth = Scaled(kLabelBoxWidth);
+    const int left = (bar.left + bar.right) / 2 - boxWidth / 2;
+    const int top = m_bottom + Scaled(kTickLength);
+    return PixelRect{left, top, left + boxWidth, top + Scaled(kLabelBoxHeight)};
 }
 
 std::vector<size_t> CDiscretePlot::LabelledBars(const std::function<int(const std::string&)>& textWidth) const

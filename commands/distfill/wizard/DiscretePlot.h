@@ -19,6 +19,7 @@ public:
         PixelRect rect;
     };
 
+    // Lengths at 96 DPI.
     static constexpr int kMarginLeft = 2;
     static constexpr int kMarginTop = 5;
     static constexpr int kMarginRight = 2;
@@ -33,7 +34,7 @@ public:
     static constexpr size_t kMaxBars = 10000;
     static constexpr double kCoveredProbability = 0.99;
 
-    void Recompute(const qdists::VDiscreteDistribution& distribution, int width, int height);
+    void Recompute(const qdists::VDiscreteDistribution& distribution, int width, int height, int dpi = kBaseDpi);
 
     bool Drawable() const { return !m_bars.empty() && m_yStep > 0.0; }
     const std::vector<Bar>& Bars() const { return m_bars; }
@@ -43,10 +44,12 @@ public:
     int XOrigin() const { return m_xOrigin; }
     // The vertical axis stands one pixel left of the first bar.
     int AxisColumn() const { return m_xOrigin - 1; }
-    int Top() const { return kMarginTop; }
+    int Top() const { return Scaled(kMarginTop); }
     // The row under the plot on which every bar stands.
     int Bottom() const { return m_bottom; }
-    int Right() const { return m_width - kMarginRight; }
+    int Right() const { return m_width - Scaled(kMarginRight); }
+    // A length at 96 DPI, at the plot's DPI.
+    int Scaled(int pixelsAt96) const { return ScaledLength(pixelsAt96, m_dpi); }
 
     // "%0.2f", "%0.1f" or "%f", by the y tick step.
     const char* YLabelFormat() const;
@@ -67,6 +70,7 @@ private:
     double m_yTop = 0.0;
     double m_yStep = 0.0;
     bool m_framed = false;
+    int m_dpi = kBaseDpi;
     int m_width = 0;
     int m_xOrigin = 0;
     int m_bottom = 0;

@@ -6,9 +6,8 @@
 #include <string>
 
 #include "commands/distfill/wizard/ChooserMessages.h"
-#include "commands/distfill/wizard/GridGeometry.h"
-#include "win/ui/GdiObject.h"
-#include "win/ui/ModalDialog.h"
+#include "commands/distfill/wizard/GridPicture.h"
+#include "win/ui/WindowDpi.h"
 
 using chooser::GridGeometry;
 
@@ -18,6 +17,9 @@ namespace {
 constexpr DWORD kSelectedPictureOp = 0xB8074A;
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
+// The names: the default GUI font's face and size.
+const wchar_t kNameFace[] = L"MS Shell Dlg";
+constexpr int kNamePoints = 8;
 
 RECT ToRect(const chooser::PixelRect& rect)
 {
@@ -36,10 +38,31 @@ CWtlDistGrid::~CWtlDistGrid()
 
 void CWtlDistGrid::AddDistribution(qdists::VDistribution* distribution)
 {
-    const WORD resource = static_cast<WORD>(distribution->GetBitmapId() & 0xFFFF);
-    const HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageW(ResourceModule(), MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-    m_cells.push_back(Cell{distribution, bitmap});
+    m_cells.push_back(Cell{distribution, LoadGridPicture(*distribution, m_dpi)});
+}
+
+void CWtlDistGrid::SetDpi(UINT dpi)
+{
+    if (dpi != m_dpi) {
+        m_dpi = dpi;
+        m_geometry = GridGeometry(static_cast<int>(dpi));
+        for (Cell& cell : m_cells) {
+            if (cell.bitmap)
+                DeleteObject(cell.bitmap);
+            cell.bitmap = LoadGridPicture(*cell.distribution, dpi);
+        }
+    }
+    LoadFont();
+    if (!Handle())
+        return;
+    UpdateScrollBars();
+    ScrollIntoView(m_selected);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void CWtlDistGrid::LoadFont()
+{
+    m_font = PointFont(kNameFace, kNamePoints, m_dpi);
 }
 
 void CWtlDistGrid::SelectDistribution(const qdists::VDistribution* distribution)
@@ -63,6 +86,8 @@ LRESULT CWtlDistGrid::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
+        if (!m_font)
+            LoadFont();
         UpdateScrollBars();
         ScrollIntoView(m_selected);
         return 0;
@@ -120,7 +145,7 @@ void CWtlDistGrid::OnPaint()
     SetViewportOrgEx(dc, -m_offsetX, -m_offsetY, &previousOrigin);
     const HDC pictures = CreateCompatibleDC(dc);
     {
-        CSelectObject font(dc, DefaultGuiFont());
+        CSelectObject font(dc, m_font.Get());
         for (int i = 0; i < Count(); ++i)
             PaintCell(dc, pictures, i);
     }
@@ -133,24 +158,25 @@ void CWtlDistGrid::PaintCell(HDC dc, HDC pictures, int index) const
 {
     const Cell& cell = m_cells[static_cast<size_t>(index)];
     const bool selected = index == m_selected;
-    RECT rect = ToRect(GridGeometry::CellRect(index));
+    const RECT rect = ToRect(m_geometry.CellRect(index));
     CGdiObject<HBRUSH> white(CreateSolidBrush(kWhite));
     FillRect(dc, &rect, white.Get());
+    const int frame = m_geometry.Frame();
     if (selected) {
         FillRect(dc, &rect, GetSysColorBrush(m_focused ? COLOR_HIGHLIGHT : COLOR_INACTIVECAPTION));
         CGdiObject<HBRUSH> navy(CreateSolidBrush(kNavy));
-        FrameRect(dc, &rect, navy.Get());
+        FrameRectAt(dc, rect, navy.Get(), m_dpi);
     }
     if (cell.bitmap) {
         CSelectObject picture(pictures, cell.bitmap);
         CSelectObject brush(dc, white.Get());
-        BitBlt(dc, rect.left + 1, rect.top + 1, GridGeometry::kPictureWidth, GridGeometry::kPictureHeight, pictures,
-               0, 0, selected ? kSelectedPictureOp : SRCAND);
+        BitBlt(dc, rect.left + frame, rect.top + frame, m_geometry.PictureWidth(), m_geometry.PictureHeight(),
+               pictures, 0, 0, selected ? kSelectedPictureOp : SRCAND);
     } else {
         CSelectObject hollow(dc, GetStockObject(NULL_BRUSH));
-        Rectangle(dc, rect.left, rect.top, rect.right, rect.top + GridGeometry::kPictureHeight);
+        Rectangle(dc, rect.left, rect.top, rect.right, rect.top + m_geometry.PictureHeight());
     }
-    RECT name{rect.left, rect.bottom - GridGeometry::kNameHeight, rect.right, rect.bottom};
+    RECT name{rect.left, rect.bottom - m_geometry.NameHeight(), rect.right, rect.bottom};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, selected ? kWhite : RGB(0, 0, 0));
     DrawTextA(dc, cell.distribution->GetName(), -1, &name, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -160,7 +186,7 @@ void CWtlDistGrid::OnLeftButtonUp(LPARAM lParam)
 {
     if (GetFocus() != Handle())
         SetFocus(Handle());
-    const int hit = GridGeometry::HitTest(GET_X_LPARAM(lParam) + m_offsetX, GET_Y_LPARAM(lParam) + m_offsetY, Count());
+    const int hit = m_geometry.HitTest(GET_X_LPARAM(lParam) + m_offsetX, GET_Y_LPARAM(lParam) + m_offsetY, Count());
     if (hit == m_selected)
         return;
     InvalidateCell(m_selected);
@@ -172,8 +198,8 @@ void CWtlDistGrid::OnLeftButtonUp(LPARAM lParam)
 bool CWtlDistGrid::OnKey(WPARAM key)
 {
     switch (key) {
-    case VK_PRIOR: ScrollTo(m_offsetX, m_offsetY - GridGeometry::kPageHeight); return true;
-    case VK_NEXT: ScrollTo(m_offsetX, m_offsetY + GridGeometry::kPageHeight); return true;
+    case VK_PRIOR: ScrollTo(m_offsetX, m_offsetY - m_geometry.PageHeight()); return true;
+    case VK_NEXT: ScrollTo(m_offsetX, m_offsetY + m_geometry.PageHeight()); return true;
     case VK_HOME: ScrollTo(0, 0); return true;
     case VK_END: ScrollTo(m_offsetX, ContentHeight()); return true;
     default: break;
@@ -208,7 +234,7 @@ void CWtlDistGrid::InvalidateCell(int index) const
 {
     if (!Handle() || index < 0)
         return;
-    RECT rect = ToRect(GridGeometry::CellRect(index));
+    RECT rect = ToRect(m_geometry.CellRect(index));
     OffsetRect(&rect, -m_offsetX, -m_offsetY);
     InvalidateRect(Handle(), &rect, TRUE);
 }
@@ -218,11 +244,11 @@ void CWtlDistGrid::EnsureVisible(int index, bool forward)
 {
     RECT client;
     GetClientRect(Handle(), &client);
-    const auto cell = GridGeometry::CellRect(index);
+    const auto cell = m_geometry.CellRect(index);
     const bool inside = cell.left >= m_offsetX && cell.right <= m_offsetX + client.right && cell.top >= m_offsetY &&
                         cell.bottom <= m_offsetY + client.bottom;
     if (!inside)
-        ScrollTo(m_offsetX, m_offsetY + (forward ? GridGeometry::kLineHeight : -GridGeometry::kLineHeight));
+        ScrollTo(m_offsetX, m_offsetY + (forward ? m_geometry.LineHeight() : -m_geometry.LineHeight()));
 }
 
 // The least scroll that shows the whole cell.
@@ -232,7 +258,7 @@ void CWtlDistGrid::ScrollIntoView(int index)
         return;
     RECT client;
     GetClientRect(Handle(), &client);
-    const auto cell = GridGeometry::CellRect(index);
+    const auto cell = m_geometry.CellRect(index);
     int y = m_offsetY;
     if (cell.bottom > y + client.bottom)
         y = cell.bottom - client.bottom;
@@ -249,12 +275,12 @@ void CWtlDistGrid::OnWheel(int delta)
     const int notches = m_wheelTotal / WHEEL_DELTA;
     m_wheelTotal -= notches * WHEEL_DELTA;
     if (notches != 0)
-        ScrollTo(m_offsetX, m_offsetY - notches * GridGeometry::kLineHeight);
+        ScrollTo(m_offsetX, m_offsetY - notches * m_geometry.LineHeight());
 }
 
 int CWtlDistGrid::ContentHeight() const
 {
-    return GridGeometry::ContentHeight(Count());
+    return m_geometry.ContentHeight(Count());
 }
 
 void CWtlDistGrid::UpdateScrollBars()
@@ -269,7 +295,7 @@ void CWtlDistGrid::UpdateScrollBars()
     info.nPos = m_offsetY;
     SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMax = GridGeometry::kContentWidth - 1;
+    info.nMax = m_geometry.ContentWidth() - 1;
     info.nPage = static_cast<UINT>(std::max<LONG>(client.right, 0));
     info.nPos = m_offsetX;
     SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
@@ -280,7 +306,7 @@ void CWtlDistGrid::ScrollTo(int x, int y)
 {
     RECT client;
     GetClientRect(Handle(), &client);
-    x = std::max(0, std::min(x, GridGeometry::kContentWidth - static_cast<int>(client.right)));
+    x = std::max(0, std::min(x, m_geometry.ContentWidth() - static_cast<int>(client.right)));
     y = std::max(0, std::min(y, ContentHeight() - static_cast<int>(client.bottom)));
     if (x == m_offsetX && y == m_offsetY)
         return;
@@ -294,8 +320,8 @@ void CWtlDistGrid::ScrollTo(int x, int y)
 void CWtlDistGrid::OnScroll(int bar, WORD request)
 {
     const bool vertical = bar == SB_VERT;
-    const int line = vertical ? GridGeometry::kLineHeight : GridGeometry::kLineWidth;
-    const int page = vertical ? GridGeometry::kPageHeight : GridGeometry::kPageWidth;
+    const int line = vertical ? m_geometry.LineHeight() : m_geometry.LineWidth();
+    const int page = vertical ? m_geometry.PageHeight() : m_geometry.PageWidth();
     int position = vertical ? m_offsetY : m_offsetX;
     SCROLLINFO info{};
     info.cbSize = sizeof info;
@@ -309,7 +335,7 @@ void CWtlDistGrid::OnScroll(int bar, WORD request)
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: position = info.nTrackPos; break;
     case SB_TOP: position = 0; break;
-    case SB_BOTTOM: position = vertical ? ContentHeight() : GridGeometry::kContentWidth; break;
+    case SB_BOTTOM: position = vertical ? ContentHeight() : m_geometry.ContentWidth(); break;
     default: return;
     }
     if (vertical)

@@ -3,12 +3,15 @@
 
 #include <vector>
 
+#include "commands/distfill/wizard/GridGeometry.h"
 #include "qdists/Distribution.h"
 #include "win/ui/CustomWindow.h"
+#include "win/ui/GdiObject.h"
 
 // The scrolling grid of distribution pictures on the wizard's first page:
 // four cells a row, each a picture and a name. It tells its parent of a new
 // selection (WMU_GRID_SELCHANGE) and of a double click (WMU_GRID_ACTIVATE).
+// Its cells, pictures and names are drawn at the DPI its page gives it.
 class CWtlDistGrid : public CCustomWindow {
 public:
     CWtlDistGrid() = default;
@@ -16,6 +19,9 @@ public:
 
     // Loads the distribution's picture and appends its cell.
     void AddDistribution(qdists::VDistribution* distribution);
+    // Lays the cells out and loads their pictures for that DPI (96 until
+    // told), keeping the selected cell in view.
+    void SetDpi(UINT dpi);
     // Selects the first cell of that distribution, or none.
     void SelectDistribution(const qdists::VDistribution* distribution);
     int Selected() const { return m_selected; }
@@ -47,6 +53,11 @@ private:
     void OnScroll(int bar, WORD request);
     int ContentHeight() const;
 
+    void LoadFont();
+
+    UINT m_dpi = chooser::kBaseDpi;
+    chooser::GridGeometry m_geometry;
+    CGdiObject<HFONT> m_font;
     std::vector<Cell> m_cells;
     int m_selected = -1;
     bool m_focused = false;

@@ -2,14 +2,18 @@
 #include <string>
 
 #include "commands/distfill/wizard/GraphWindow.h"
+#include "win/ui/WindowDpi.h"
 
 namespace {
+// Lengths at 96 DPI.
 constexpr int kTick = chooser::CDiscretePlot::kTickLength;
 constexpr int kLabelAbove = 5;
 constexpr int kLabelBelow = 8;
 constexpr int kLabelLeft = 0;
 constexpr COLORREF kFrameColour = RGB(0, 0, 0);
 constexpr int kLabelGap = 4;
+constexpr int kAxisPen = 1;
+constexpr int kLabelSpace = 1;
 } // namespace
 
 void CWtlGraphDiscrete::Paint(HDC dc, const RECT& client) const
@@ -26,16 +30,17 @@ void CWtlGraphDiscrete::Paint(HDC dc, const RECT& client) const
             continue;
         FillRect(dc, &rect, fill.Get());
         if (m_plot.Framed())
-            FrameRect(dc, &rect, frame.Get());
+            FrameRectAt(dc, rect, frame.Get(), Dpi());
     }
-    const CGdiObject<HFONT> font = LabelFont(dc);
+    const CGdiObject<HFONT> font = LabelFont();
     CSelectObject selectFont(dc, font.Get());
     PaintAxes(dc);
     // Labels are spaced by their drawn width, plus a small gap.
-    const auto textWidth = [dc](const std::string& text) {
+    const int gap = Scaled(kLabelGap);
+    const auto textWidth = [dc, gap](const std::string& text) {
         SIZE extent{};
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        return static_cast<int>(extent.cx) + kLabelGap;
+        return static_cast<int>(extent.cx) + gap;
     };
     for (size_t index : m_plot.LabelledBars(textWidth)) {
         const auto box = m_plot.LabelBox(index);
@@ -46,20 +51,23 @@ void CWtlGraphDiscrete::Paint(HDC dc, const RECT& client) const
 
 void CWtlGraphDiscrete::PaintAxes(HDC dc) const
 {
-    CGdiObject<HPEN> axis(CreatePen(PS_SOLID, 1, kAxisColour));
+    CGdiObject<HPEN> axis(CreatePen(PS_SOLID, Scaled(kAxisPen), kAxisColour));
     CSelectObject pen(dc, axis.Get());
     SetTextColor(dc, kAxisColour);
     SetBkMode(dc, TRANSPARENT);
     const int x = m_plot.AxisColumn();
+    const int tickLength = Scaled(kTick);
     MoveToEx(dc, x, m_plot.Top(), nullptr);
     LineTo(dc, x, m_plot.Bottom());
     LineTo(dc, m_plot.Right(), m_plot.Bottom());
     char label[32];
     for (const auto& tick : m_plot.YTicks()) {
-        MoveToEx(dc, x - kTick, tick.pixel, nullptr);
+        MoveToEx(dc, x - tickLength, tick.pixel, nullptr);
         LineTo(dc, x, tick.pixel);
         std::snprintf(label, sizeof label, m_plot.YLabelFormat(), tick.value);
-        Text(dc, label, RECT{kLabelLeft, tick.pixel - kLabelAbove, x - kTick - 1, tick.pixel + kLabelBelow},
+        Text(dc, label,
+             RECT{kLabelLeft, tick.pixel - Scaled(kLabelAbove), x - tickLength - Scaled(kLabelSpace),
+                  tick.pixel + Scaled(kLabelBelow)},
              DT_RIGHT | DT_VCENTER);
     }
 }

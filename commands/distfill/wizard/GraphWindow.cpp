@@ -1,16 +1,30 @@
 #include "commands/distfill/wizard/GraphWindow.h"
 
+#include "win/ui/WindowDpi.h"
+
 namespace {
+const wchar_t kLabelFace[] = L"Tahoma";
 constexpr int kLabelPoints = 8;
-constexpr int kPointsPerInch = 72;
 } // namespace
 
 void CGraphWindow::Recompute()
 {
     RECT client;
     GetClientRect(Handle(), &client);
-    RecomputeModel(client.right, client.bottom);
+    RecomputeModel(client.right, client.bottom, static_cast<int>(m_dpi));
     InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void CGraphWindow::SetDpi(UINT dpi)
+{
+    m_dpi = dpi;
+    if (Handle())
+        Recompute();
+}
+
+int CGraphWindow::Scaled(int pixelsAt96) const
+{
+    return ScaledPixels(pixelsAt96, m_dpi);
 }
 
 LRESULT CGraphWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -39,12 +53,9 @@ LRESULT CGraphWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-CGdiObject<HFONT> CGraphWindow::LabelFont(HDC dc)
+CGdiObject<HFONT> CGraphWindow::LabelFont() const
 {
-    const int height = -MulDiv(kLabelPoints, GetDeviceCaps(dc, LOGPIXELSY), kPointsPerInch);
-    return CGdiObject<HFONT>(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                         DEFAULT_PITCH | FF_SWISS, L"Tahoma"));
+    return PointFont(kLabelFace, kLabelPoints, m_dpi);
 }
 
 void CGraphWindow::Text(HDC dc, const char* text, RECT box, UINT alignment)

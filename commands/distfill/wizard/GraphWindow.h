@@ -6,31 +6,38 @@
 #include "win/ui/CustomWindow.h"
 #include "win/ui/GdiObject.h"
 
-// What the two graphs share: the window, the erased background, the font
-// and painting only while the distribution's parameters are valid.
+// What the two graphs share: the window, the erased background, the font,
+// the DPI its lengths are drawn at and painting only while the
+// distribution's parameters are valid.
 class CGraphWindow : public CCustomWindow {
 public:
-    // Rebuilds the plot from the distribution and the client size, then
-    // repaints.
+    // Rebuilds the plot from the distribution, the client size and the DPI,
+    // then repaints.
     void Recompute();
+    // The DPI to draw at (96 until told); a shown graph is rebuilt.
+    void SetDpi(UINT dpi);
 
 protected:
     explicit CGraphWindow(const qdists::VDistribution& distribution) : m_distribution(distribution) {}
     const wchar_t* ClassName() const override { return L"Stochal.Graph"; }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    virtual void RecomputeModel(int width, int height) = 0;
+    virtual void RecomputeModel(int width, int height, int dpi) = 0;
     virtual void Paint(HDC dc, const RECT& client) const = 0;
 
     static constexpr COLORREF kAxisColour = RGB(64, 64, 64);
     static constexpr COLORREF kBackground = RGB(255, 255, 255);
     static constexpr COLORREF kFillColour = RGB(0, 255, 0);
-    // "Tahoma" at 8 points for the display of dc.
-    static CGdiObject<HFONT> LabelFont(HDC dc);
+    // "Tahoma" at 8 points at the graph's DPI.
+    CGdiObject<HFONT> LabelFont() const;
     static void Text(HDC dc, const char* text, RECT box, UINT alignment);
+    // A length at 96 DPI, at the graph's DPI.
+    int Scaled(int pixelsAt96) const;
+    UINT Dpi() const { return m_dpi; }
 
 private:
     const qdists::VDistribution& m_distribution;
+    UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
 };
 
 // The density curve of a continuous distribution.
@@ -42,7 +49,10 @@ public:
     const chooser::CContinuousPlot& Model() const { return m_plot; }
 
 protected:
-    void RecomputeModel(int width, int height) override { m_plot.Recompute(m_distribution, width, height); }
+    void RecomputeModel(int width, int height, int dpi) override
+    {
+        m_plot.Recompute(m_distribution, width, height, dpi);
+    }
     void Paint(HDC dc, const RECT& client) const override;
 
 private:
@@ -60,7 +70,10 @@ public:
     const chooser::CDiscretePlot& Model() const { return m_plot; }
 
 protected:
-    void RecomputeModel(int width, int height) override { m_plot.Recompute(m_distribution, width, height); }
+    void RecomputeModel(int width, int height, int dpi) override
+    {
+        m_plot.Recompute(m_distribution, width, height, dpi);
+    }
     void Paint(HDC dc, const RECT& client) const override;
 
 private:

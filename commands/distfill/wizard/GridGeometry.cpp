@@ -2,19 +2,34 @@
 
 namespace chooser {
 
-PixelRect GridGeometry::CellRect(int index)
+GridGeometry::GridGeometry(int dpi)
+    : m_cellWidth(ScaledLength(kCellWidth, dpi)), m_cellHeight(ScaledLength(kCellHeight, dpi)),
+      m_columnPitch(ScaledLength(kColumnPitch, dpi)), m_pictureWidth(ScaledLength(kPictureWidth, dpi)),
+      m_pictureHeight(ScaledLength(kPictureHeight, dpi)), m_nameHeight(ScaledLength(kNameHeight, dpi)),
+      m_frame(ScaledLength(kFrame, dpi)), m_pageWidth(ScaledLength(kPageWidth, dpi)),
+      m_pageHeight(ScaledLength(kPageHeight, dpi))
 {
-    const int left = (index % kColumns) * kColumnPitch;
-    const int top = (index / kColumns) * kCellHeight;
-    return PixelRect{left, top, left + kCellWidth, top + kCellHeight};
 }
 
-int GridGeometry::ContentHeight(int count)
+PixelRect GridGeometry::CellRect(int index) const
 {
-    return (count + kColumns - 1) / kColumns * kCellHeight;
+    const int left = (index % kColumns) * m_columnPitch;
+    const int top = (index / kColumns) * m_cellHeight;
+    return PixelRect{left, top, left + m_cellWidth, top + m_cellHeight};
 }
 
-int GridGeometry::HitTest(int x, int y, int count)
+// Up to the last column's right edge, so that rounding cannot cut it.
+int GridGeometry::ContentWidth() const
+{
+    return (kColumns - 1) * m_columnPitch + m_cellWidth;
+}
+
+int GridGeometry::ContentHeight(int count) const
+{
+    return (count + kColumns - 1) / kColumns * m_cellHeight;
+}
+
+int GridGeometry::HitTest(int x, int y, int count) const
 {
     for (int i = 0; i < count; ++i) {
         const PixelRect cell = CellRect(i);

@@ -6,9 +6,14 @@
 #include "commands/distfill/wizard/ChooserText.h"
 #include "win/ui/ModalDialog.h"
 #include "win/ui/UserLocale.h"
+#include "win/ui/WindowDpi.h"
 
 namespace {
+// The default GUI font's face and size.
+const wchar_t kFontFace[] = L"MS Shell Dlg";
+constexpr int kFontPoints = 8;
 constexpr int kRowsPerColumn = 3;
+// Lengths at 96 DPI.
 constexpr int kColumnWidth = 200;
 constexpr int kRowHeight = 20;
 constexpr int kSymbolWidth = 50;
@@ -22,6 +27,11 @@ std::wstring Widened(const std::string& text)
     return std::wstring(text.begin(), text.end());
 }
 } // namespace
+
+CWtlParamList::CWtlParamList(qdists::VDistribution* distribution, UINT dpi)
+    : m_distribution(distribution), m_dpi(dpi), m_font(PointFont(kFontFace, kFontPoints, dpi))
+{
+}
 
 CWtlParamList::~CWtlParamList()
 {
@@ -41,11 +51,26 @@ void CWtlParamList::Clear()
     m_rows.clear();
 }
 
-HWND CWtlParamList::CreateLabel(const wchar_t* text, int x, int y, int width)
+CWtlParamList::RowRects CWtlParamList::RowAt(size_t row) const
 {
-    HWND label = CreateWindowExW(WS_EX_TRANSPARENT, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, x,
-                                 y, width, kControlHeight, Handle(), nullptr, ResourceModule(), nullptr);
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    const auto scaled = [this](int pixelsAt96) { return ScaledPixels(pixelsAt96, m_dpi); };
+    const int x = kColumnWidth * static_cast<int>(row / kRowsPerColumn);
+    const int y = kRowHeight * static_cast<int>(row % kRowsPerColumn);
+    const int fieldLeft = x + kSymbolWidth;
+    const int descriptionLeft = fieldLeft + kFieldWidth + kDescriptionGap;
+    const int top = scaled(y);
+    const int bottom = scaled(y + kControlHeight);
+    return RowRects{RECT{scaled(x), top, scaled(fieldLeft), bottom},
+                    RECT{scaled(fieldLeft), top, scaled(fieldLeft + kFieldWidth), bottom},
+                    RECT{scaled(descriptionLeft), top, scaled(descriptionLeft + kDescriptionWidth), bottom}};
+}
+
+HWND CWtlParamList::CreateLabel(const wchar_t* text, const RECT& rect)
+{
+    HWND label = CreateWindowExW(WS_EX_TRANSPARENT, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+                                 rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, Handle(),
+                                 nullptr, ResourceModule(), nullptr);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
     m_labels.push_back(label);
     return label;
 }
@@ -55,19 +80,35 @@ void CWtlParamList::AddParameter(const qdists::ParameterInfo& info)
     const size_t row = m_rows.size();
     if (row >= kMaxRows || !Handle())
         return;
-    const int x = kColumnWidth * static_cast<int>(row / kRowsPerColumn);
-    const int y = kRowHeight * static_cast<int>(row % kRowsPerColumn);
-    CreateLabel(Widened(info.symbol).c_str(), x, y, kSymbolWidth);
-    const RECT field{x + kSymbolWidth, y, x + kSymbolWidth + kFieldWidth, y + kControlHeight};
+    const RowRects rects = RowAt(row);
+    CreateLabel(Widened(info.symbol).c_str(), rects.symbol);
     m_rows.push_back(info);
     CFilterEdit& edit = m_edits[row];
     // Showing the value is no edit: the value must not pass through its text.
     m_filling = true;
-    if (edit.Create(Handle(), field, kFirstFieldId + static_cast<int>(row), m_font))
+    if (edit.Create(Handle(), rects.field, kFirstFieldId + static_cast<int>(row), m_font.Get()))
         edit.SetText(chooser::FormatParameter(info, m_distribution->GetParameter(static_cast<unsigned>(row)),
                                               UserDecimalSeparator()));
     m_filling = false;
-    CreateLabel(Widened(info.description).c_str(), field.right + kDescriptionGap, y, kDescriptionWidth);
+    CreateLabel(Widened(info.description).c_str(), rects.description);
+}
+
+void CWtlParamList::SetDpi(UINT dpi)
+{
+    m_dpi = dpi;
+    CGdiObject<HFONT> font = PointFont(kFontFace, kFontPoints, dpi);
+    const auto place = [&font](HWND window, const RECT& rect) {
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+        MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    };
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        const RowRects rects = RowAt(row);
+        place(m_labels[2 * row], rects.symbol);
+        place(m_edits[row].Handle(), rects.field);
+        place(m_labels[2 * row + 1], rects.description);
+    }
+    // The old font goes only once no control uses it.
+    m_font = std::move(font);
 }
 
 LRESULT CWtlParamList::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -17,6 +17,13 @@ double PowerOfTenBelow(double value)
     return power / 10.0;
 }
 
+int ScaledLength(int pixelsAt96, int dpi)
+{
+    const long long product = static_cast<long long>(pixelsAt96) * dpi;
+    const long long half = kBaseDpi / 2;
+    return static_cast<int>((product >= 0 ? product + half : product - half) / kBaseDpi);
+}
+
 int TruncatePixel(double value)
 {
     if (std::isnan(value))

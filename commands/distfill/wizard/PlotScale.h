@@ -2,6 +2,14 @@
 
 namespace chooser {
 
+// Lengths in pixels are given for 96 dots per inch; a window at another DPI
+// draws them scaled by DPI / 96.
+constexpr int kBaseDpi = 96;
+
+// A length at 96 DPI, at dpi: rounded to the nearest pixel, halves away
+// from zero, as the window layer's MulDiv rounds.
+int ScaledLength(int pixelsAt96, int dpi);
+
 // A rectangle in pixels: left and top inside, right and bottom outside.
 struct PixelRect {
     int left = 0;

@@ -40,12 +40,12 @@ void CRasterImage::FillRect(const PixelRect& rect, Rgb colour)
             Set(x, y, colour);
 }
 
-void CRasterImage::FrameRect(const PixelRect& rect, Rgb colour)
+void CRasterImage::FrameRect(const PixelRect& rect, Rgb colour, int width)
 {
-    FillRect({rect.left, rect.top, rect.right, rect.top + 1}, colour);
-    FillRect({rect.left, rect.bottom - 1, rect.right, rect.bottom}, colour);
-    FillRect({rect.left, rect.top, rect.left + 1, rect.bottom}, colour);
-    FillRect({rect.right - 1, rect.top, rect.right, rect.bottom}, colour);
+    FillRect({rect.left, rect.top, rect.right, rect.top + width}, colour);
+    FillRect({rect.left, rect.bottom - width, rect.right, rect.bottom}, colour);
+    FillRect({rect.left, rect.top, rect.left + width, rect.bottom}, colour);
+    FillRect({rect.right - width, rect.top, rect.right, rect.bottom}, colour);
 }
 
 // Bresenham's line, with the pen's square centred on every visited pixel.

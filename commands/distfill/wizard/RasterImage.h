@@ -23,7 +23,8 @@ public:
     // Pixels outside the picture are ignored.
     void Set(int x, int y, Rgb colour);
     void FillRect(const PixelRect& rect, Rgb colour);
-    void FrameRect(const PixelRect& rect, Rgb colour);
+    // A frame of the given width inside the rectangle.
+    void FrameRect(const PixelRect& rect, Rgb colour, int width = 1);
     // A line stamped with a square pen of the given width.
     void Line(int x0, int y0, int x1, int y1, int penWidth, Rgb colour);
 

@@ -6,13 +6,11 @@
 
 namespace chooser {
 
-constexpr int kThumbnailWidth = 108;
-constexpr int kThumbnailHeight = 95;
-
 // The grid's picture of a distribution: its density curve or its bars at
 // the current parameters, drawn by the graph's plot model without labels at
-// twice the size and halved, so that edges come out smooth.
-CRasterImage RenderThumbnail(const qdists::VDistribution& distribution);
+// twice the size and halved, so that edges come out smooth; the grid's
+// picture size at dpi (108 x 95 at 96 DPI), its lengths scaled alike.
+CRasterImage RenderThumbnail(const qdists::VDistribution& distribution, int dpi = kBaseDpi);
 
 } // namespace chooser
 

@@ -295,3 +295,96 @@ TEST_F(DistFillCommand, ParametersReadAndShowTheUsersDecimalSeparatorAndSaveWith
     EXPECT_NE(saved.find("REG_SZ    0.5"), std::string::npos) << saved;
     EXPECT_NE(saved.find("REG_SZ    2.5"), std::string::npos) << saved;
 }
+
+namespace {
+// A control's rectangle as `rects` prints it.
+struct ControlRect {
+    int x, y, width, height;
+};
+
+ControlRect RectOf(const std::string& line)
+{
+    const std::vector<std::string> fields = SplitTabs(line);
+    EXPECT_EQ(fields.size(), 5u) << line;
+    if (fields.size() != 5)
+        return ControlRect{0, 0, 0, 0};
+    return ControlRect{std::stoi(fields[1]), std::stoi(fields[2]), std::stoi(fields[3]), std::stoi(fields[4])};
+}
+
+// A length of the 96-DPI layout at dpi, within a pixel of rounding.
+void ExpectScaled(int actual, int pixelsAt96, int dpi, const std::string& what)
+{
+    EXPECT_NEAR(actual, pixelsAt96 * dpi / 96.0, 1.0) << what << " at " << dpi << " DPI";
+}
+
+class DistFillDpi : public ExcelScriptTest {
+protected:
+    // The wizard at a DPI: the page and the custom controls of pages 1 and
+    // 2 (`rects`), a parameter field's text height (`font`) and a
+    // screenshot of each page, with the graph of a density (Normal) and of
+    // a mass function (Poisson); then, back on page 2, changeSteps.
+    static HostRun WizardAt(int dpi, const std::string& changeSteps = "")
+    {
+        const std::string tag = "dpi" + std::to_string(dpi);
+        return RunStepsWith("--dpi " + std::to_string(dpi), "wizard-" + tag,
+            "select A1\n" + kOpenWizard + "rects #32770\nrects Stochal.DistGrid\nshot " + tag + "-page1.bmp\n"
+            + kToPoisson + "wizard next\nshot " + tag + "-page2-poisson.bmp\nwizard back\nkey Left\nkey Left\n"
+            "wizard next\nrects #32770\nrects Stochal.Graph\nrects 777\nrects 778\nfont 777\nshot " + tag
+            + "-page2-normal.bmp\nwizard next\nshot " + tag + "-page3.bmp\nwizard back\n" + changeSteps
+            + "wizard cancel\nend\n");
+    }
+
+    // What pages 1 and 2 show at dpi: the grid fills the page's width and
+    // its height as far as the page reaches; the graph, the fields and
+    // their rows scale, and a field holds its text. The lines are the
+    // `rects` of page 1 and the grid, of page 2, the graph and the first
+    // two fields, and the `font` of the first field.
+    static void ExpectLayoutAt(int dpi, const std::vector<std::string>& lines)
+    {
+        ASSERT_EQ(lines.size(), 7u);
+        const ControlRect page1 = RectOf(lines[0]);
+        const ControlRect grid = RectOf(lines[1]);
+        ExpectScaled(grid.width, 488, dpi, "grid width");
+        EXPECT_NEAR(grid.height, std::min(350 * dpi / 96.0, static_cast<double>(page1.height)), 1.0) << dpi;
+        EXPECT_EQ(grid.x, page1.x);
+        const ControlRect page2 = RectOf(lines[2]);
+        const ControlRect graph = RectOf(lines[3]);
+        const ControlRect first = RectOf(lines[4]);
+        const ControlRect second = RectOf(lines[5]);
+        ExpectScaled(graph.width, 488, dpi, "graph width");
+        ExpectScaled(graph.y - page2.y, 20, dpi, "graph top");
+        ExpectScaled(first.x - graph.x, 50, dpi, "field left");
+        ExpectScaled(first.width, 80, dpi, "field width");
+        ExpectScaled(first.height, 17, dpi, "field height");
+        ExpectScaled(second.y - first.y, 20, dpi, "row pitch");
+        EXPECT_LE(second.y + second.height, page2.y + page2.height) << "the fields stay on the page";
+        ExpectScaled(first.y - (graph.y + graph.height), 1, dpi, "gap under the graph");
+        // A sunken edge (WS_EX_CLIENTEDGE) takes SM_CYEDGE, 2 pixels, above
+        // and below the text.
+        const std::vector<std::string> font = SplitTabs(lines[6]);
+        ASSERT_EQ(font.size(), 3u);
+        EXPECT_GE(first.height - 4, std::stoi(font[2])) << "the text fits in the field at " << dpi << " DPI";
+    }
+};
+} // namespace
+
+// Shown at 200 %; then moved to a monitor of 150 % on page 2 (page 2
+// follows as it shows, page 1 while hidden), and to one of 96 DPI on page
+// 1 (page 1 follows as it shows, page 2 when it is next shown).
+TEST_F(DistFillDpi, CustomControlsFollowTheDpiAndItsChanges)
+{
+    const std::string page2 = "rects #32770\nrects Stochal.Graph\nrects 777\nrects 778\nfont 777\n";
+    const std::string page1 = "rects #32770\nrects Stochal.DistGrid\n";
+    const HostRun run = WizardAt(192, "dpichange 144\n" + page2 + "wizard back\n" + page1
+                                          + "shot dpi192to144-page1.bmp\ndpichange 96\nwizard next\n" + page2
+                                          + "wizard back\n" + page1);
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    std::vector<std::string> lines;
+    for (const std::string& line : run.lines)
+        if (line.rfind("register", 0) != 0 && line.rfind("connect", 0) != 0)
+            lines.push_back(line);
+    ASSERT_EQ(lines.size(), 21u);
+    ExpectLayoutAt(192, std::vector<std::string>(lines.begin(), lines.begin() + 7));
+    ExpectLayoutAt(144, {lines[12], lines[13], lines[7], lines[8], lines[9], lines[10], lines[11]});
+    ExpectLayoutAt(96, {lines[19], lines[20], lines[14], lines[15], lines[16], lines[17], lines[18]});
+}

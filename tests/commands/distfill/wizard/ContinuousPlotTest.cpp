@@ -131,3 +131,22 @@ TEST(ContinuousPlot, CurveStaysInThePlotWithEqualDensitiesOnOneRow)
     EXPECT_LT(*rows[1].begin(), area.bottom);
     EXPECT_GE(*rows[1].begin(), area.top);
 }
+
+// At 200 % in a window twice the size, the margins and the room of the y
+// labels double, and the curve keeps its shape.
+TEST(ContinuousPlot, LayoutAtTwiceTheDpiIsTwiceTheSize)
+{
+    const qdists::CDistExponential exponential(1.0); // axis at the left edge
+    const CContinuousPlot base = PlotOf(exponential);
+    CContinuousPlot doubled;
+    doubled.Recompute(exponential, 2 * kWidth, 2 * kHeight, 192);
+    ASSERT_TRUE(doubled.Drawable());
+    EXPECT_EQ(doubled.Plot().left, 2 * base.Plot().left);
+    EXPECT_EQ(doubled.Plot().top, 2 * base.Plot().top);
+    EXPECT_EQ(doubled.Plot().right, 2 * base.Plot().right);
+    EXPECT_EQ(doubled.Plot().bottom, 2 * base.Plot().bottom);
+    EXPECT_EQ(doubled.AxisX(), 2 * base.AxisX());
+    ASSERT_EQ(doubled.YTicks().size(), base.YTicks().size());
+    for (size_t i = 0; i < base.YTicks().size(); ++i)
+        EXPECT_NEAR(doubled.YTicks()[i].pixel, 2 * base.YTicks()[i].pixel, 1) << i;
+}

@@ -151,3 +151,27 @@ TEST(DiscretePlot, WideLabelsAreSpacedByTheirTextWidth)
         EXPECT_GE((current.left + current.right) / 2 - currentHalf, (previous.left + previous.right) / 2 + previousHalf - 1);
     }
 }
+
+// At 200 % in a window twice the size, every margin, box and bar doubles
+// (within a pixel of the truncated slots).
+TEST(DiscretePlot, LayoutAtTwiceTheDpiIsTwiceTheSize)
+{
+    const qdists::CDistPoisson poisson(1.0);
+    const CDiscretePlot base = PlotOf(poisson);
+    CDiscretePlot doubled;
+    doubled.Recompute(poisson, 2 * kWidth, 2 * kHeight, 192);
+    ASSERT_TRUE(doubled.Drawable());
+    EXPECT_EQ(doubled.XOrigin(), 2 * base.XOrigin());
+    EXPECT_EQ(doubled.Top(), 2 * base.Top());
+    EXPECT_NEAR(doubled.Bottom(), 2 * base.Bottom(), 1);
+    EXPECT_EQ(doubled.Right(), 2 * base.Right());
+    EXPECT_EQ(doubled.Framed(), base.Framed());
+    ASSERT_EQ(doubled.Bars().size(), base.Bars().size());
+    for (size_t i = 0; i < base.Bars().size(); ++i) {
+        EXPECT_NEAR(doubled.Bars()[i].rect.left, 2 * base.Bars()[i].rect.left, 2 * static_cast<double>(i) + 1) << i;
+        EXPECT_NEAR(doubled.Bars()[i].rect.Height(), 2 * base.Bars()[i].rect.Height(), 2) << i;
+    }
+    EXPECT_EQ(doubled.LabelBox(0).Width(), 2 * base.LabelBox(0).Width());
+    EXPECT_EQ(doubled.LabelBox(0).Height(), 2 * base.LabelBox(0).Height());
+    EXPECT_NEAR(doubled.LabelBox(0).top, 2 * base.LabelBox(0).top, 2);
+}

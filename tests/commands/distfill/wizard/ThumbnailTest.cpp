@@ -51,3 +51,38 @@ TEST(Thumbnail, PicturesAre108By95With24BitsAndShowTheirGraph)
         for (int x = 0; x < 108; ++x)
             ASSERT_EQ(blank.At(x, y).r + blank.At(x, y).g + blank.At(x, y).b, 765);
 }
+
+namespace {
+// The green ink of a picture in pixels: white, black and grey hold none,
+// pure green one a pixel; averaging keeps the sum.
+double GreenInk(const chooser::CRasterImage& image)
+{
+    double green = 0.0;
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            green += (image.At(x, y).g - image.At(x, y).r) / 255.0;
+    return green;
+}
+} // namespace
+
+// Drawn afresh at the scale rather than stretched: at 200 % a density curve
+// is twice as long and twice as thick, so it holds four times the ink of
+// the 96-DPI picture; a 150 % picture is 162 x 143 with 2.25 times it.
+// (Bars are whole pixels wide, so their ink does not scale so evenly.)
+TEST(Thumbnail, PicturesAtHigherDpiAreDrawnAtTheirScale)
+{
+    for (const char* name : {"Normal", "Weibull"}) {
+        const auto distribution = qdists::CreateInitialDistribution(name);
+        const chooser::CRasterImage base = chooser::RenderThumbnail(*distribution);
+        const chooser::CRasterImage doubled = chooser::RenderThumbnail(*distribution, 192);
+        const chooser::CRasterImage half = chooser::RenderThumbnail(*distribution, 144);
+        EXPECT_EQ(doubled.Width(), 216);
+        EXPECT_EQ(doubled.Height(), 190);
+        EXPECT_EQ(half.Width(), 162);
+        EXPECT_EQ(half.Height(), 143);
+        const double green = GreenInk(base);
+        ASSERT_GT(green, 0.0) << name;
+        EXPECT_NEAR(GreenInk(doubled) / green, 4.0, 0.4) << name;
+        EXPECT_NEAR(GreenInk(half) / green, 2.25, 0.25) << name;
+    }
+}
