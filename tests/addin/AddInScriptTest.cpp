@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/ExcelScript.h"
@@ -247,6 +248,29 @@ TEST_F(Ribbon, ButtonPicturesAreLargeForCommandsAndSmallForAboutAndHelp)
               (std::vector<std::string>{"image\tStochalFillSimple\t32x32", "image\tStochalFillDistribution\t32x32",
                                         "image\tStochalSample\t32x32", "image\tStochalSort\t32x32",
                                         "image\tStochalAbout\t16x16", "image\tStochalHelp\t16x16"}));
+}
+
+// Office shows large buttons at 32 and small ones at 16 pixels at 96 DPI,
+// larger in proportion to the DPI, 48 and 24 at 144, 64 and 32 at 192
+// ("Specifying Ribbon Image Resources", Windows Ribbon framework, on
+// learn.microsoft.com), and asks getImage for the picture at the current
+// scale ("Handle high DPI and DPI scaling in your Office solution", Ribbon
+// extensions). A picture of 32 or 16 would be stretched, blurred. Between
+// the scales drawn (175 % asks for 56 and 28) the next larger one comes.
+TEST_F(Ribbon, ButtonPicturesComeAtTheSizeOfExcelsDpi)
+{
+    for (const auto& [dpi, large, small] : {std::tuple<int, const char*, const char*>{144, "48x48", "24x24"},
+                                           {168, "64x64", "32x32"},
+                                           {192, "64x64", "32x32"}}) {
+        const HostRun run = RunStepsWith("--dpi " + std::to_string(dpi), "images-" + std::to_string(dpi),
+                                         "dump images\nshutdown\nunregister\n");
+        const std::string l = large, s = small;
+        EXPECT_EQ(LinesStartingWith(run, {"image\t"}),
+                  (std::vector<std::string>{"image\tStochalFillSimple\t" + l, "image\tStochalFillDistribution\t" + l,
+                                            "image\tStochalSample\t" + l, "image\tStochalSort\t" + l,
+                                            "image\tStochalAbout\t" + s, "image\tStochalHelp\t" + s}))
+            << dpi << " DPI";
+    }
 }
 
 } // namespace
