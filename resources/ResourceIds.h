@@ -5,6 +5,7 @@
 #define IDD_ABOUT 202
 #define IDB_ABOUT 207
 #define IDC_ABOUT_VERSION 208
+#define IDC_ABOUT_PICTURE 209
 
 // Progress window of the distribution fill.
 #define IDD_GENERATING 240
