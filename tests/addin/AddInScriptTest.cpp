@@ -198,31 +198,32 @@ std::pair<long, long> ShotSize(const std::string& file)
 // (a group box holds its controls wholly) or past the window's edge, and
 // the About picture is drawn at the size of its control, which follows the
 // DPI, not stretched by the control from its own pixels. Random Fill's
-// output label and About's version label met the fields beside them.
+// output label and About's version label met the fields beside them. The
+// shots are left in the work folder to be looked at.
 TEST_F(HighDpi, AtTwoHundredPercentNoControlOverlapsAnotherOrTheEdgeAndThePictureFitsItsControl)
 {
-    const std::vector<std::pair<std::string, std::string>> dialogs = {{"&Fill Simple...", "Random Fill"},
-                                                                      {"&About...", "About Stochal"}};
-    std::string steps = "sheet Sheet1\ncell A1:B3 7\nselect A1:B3\n";
-    for (std::size_t i = 0; i < dialogs.size(); ++i) {
-        steps += "menu \"&Stochal/" + dialogs[i].first + "\"\nwindow \"" + dialogs[i].second + "\"\nowner\nrects\n"
-                 + "shot dialog" + std::to_string(i) + ".bmp\n" + (i == 1 ? "picture 209\npress 1\n" : "press 2\n")
-                 + "end\n";
-    }
-    const HostRun run = RunStepsWith("--dpi 192", "dialogs-192", steps + "shutdown\nunregister\n");
+    const HostRun run = RunStepsWith(
+        "--dpi 192", "dialogs-192",
+        "sheet Sheet1\ncell A1:B3 7\nselect A1:B3\n"
+        "menu \"&Stochal/&Fill Simple...\"\nwindow \"Random Fill\"\nowner\nrects\nshot fill-192.bmp\n"
+        "press 2\nend\n"
+        "menu \"&Stochal/&About...\"\nwindow \"About Stochal\"\nowner\nrects\nshot about-192.bmp\npicture 209\n"
+        "press 1\nend\nshutdown\nunregister\n");
+    const std::vector<std::pair<std::string, std::string>> dialogs = {{"Random Fill", "fill-192.bmp"},
+                                                                      {"About Stochal", "about-192.bmp"}};
     const std::vector<std::vector<ControlRect>> rects = DialogRects(run);
     ASSERT_EQ(rects.size(), dialogs.size()) << run.errors;
     for (std::size_t d = 0; d < dialogs.size(); ++d) {
-        const auto [width, height] = ShotSize("dialog" + std::to_string(d) + ".bmp");
+        const auto [width, height] = ShotSize(dialogs[d].second);
         const std::vector<ControlRect>& controls = rects[d];
         for (std::size_t i = 0; i < controls.size(); ++i) {
             const ControlRect& a = controls[i];
             EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= width && a.bottom <= height)
-                << dialogs[d].second << ": control " << a.id << " passes the edge of " << width << "x" << height;
+                << dialogs[d].first << ": control " << a.id << " passes the edge of " << width << "x" << height;
             for (std::size_t j = i + 1; j < controls.size(); ++j) {
                 const ControlRect& b = controls[j];
                 EXPECT_FALSE(a.Meets(b) && !a.Holds(b) && !b.Holds(a))
-                    << dialogs[d].second << ": controls " << a.id << " (" << a.left << "," << a.top << ") and " << b.id
+                    << dialogs[d].first << ": controls " << a.id << " (" << a.left << "," << a.top << ") and " << b.id
                     << " (" << b.left << "," << b.top << ") overlap";
             }
         }
