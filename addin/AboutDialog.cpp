@@ -10,6 +10,8 @@ CAboutDialog::CAboutDialog() : CModalDialog(IDD_ABOUT, L"about.htm") {}
 bool CAboutDialog::OnInit()
 {
     SetItemText(IDC_ABOUT_VERSION, ProductVersionText(ResourceModule()));
+    // Without it the control still shows the picture, stretched.
+    m_picture.Show(Item(IDC_ABOUT_PICTURE), ResourceModule(), IDB_ABOUT);
     return true;
 }
 

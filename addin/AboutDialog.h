@@ -3,16 +3,19 @@
 
 #include <string>
 
+#include "win/ui/FittedPicture.h"
 #include "win/ui/ModalDialog.h"
 
 // "About Stochal": the picture, the product name and the version of this
-// DLL's version resource.
+// DLL's version resource. The picture fills its control at any DPI.
 class CAboutDialog : public CModalDialog {
 public:
     CAboutDialog();
 
 private:
     bool OnInit() override;
+
+    CFittedPicture m_picture;
 };
 
 // The product version of a module's version resource as "%d.%d.%d.%d", or

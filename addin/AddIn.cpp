@@ -9,6 +9,7 @@
 #include "win/excel/ObjectClasses.h"
 #include "win/ui/CommandGate.h"
 #include "win/ui/MessageBoxes.h"
+#include "win/ui/WindowDpi.h"
 
 namespace {
 
@@ -216,11 +217,11 @@ STDMETHODIMP CAddIn::RibbonImage(IDispatch* control, IPictureDisp** image)
     if (!image)
         return E_POINTER;
     *image = nullptr;
-    return ComEntry([control, image] {
+    return ComEntry([this, control, image] {
         const int index = ClickedButton(control);
         if (index < 0)
             return E_INVALIDARG;
-        *image = RibbonButtonPicture(index);
+        *image = RibbonButtonPicture(index, WindowDpi(m_application.MainWindow()));
         return S_OK;
     });
 }

@@ -2,10 +2,13 @@
 
 #include <olectl.h>
 
+#include <iterator>
+
 #include "addin/MenuCommand.h"
 #include "resources/ResourceIds.h"
 #include "win/com/ComError.h"
 #include "win/ui/ModalDialog.h"
+#include "win/ui/WindowDpi.h"
 
 namespace {
 
@@ -68,6 +71,25 @@ std::wstring Group(const wchar_t* id, const wchar_t* label, int first, int last)
     return group + L"</group>";
 }
 
+// The scales each picture is drawn at (resources/make_ribbon_images.py),
+// in the order of their resource ids.
+constexpr int kPictureScales[] = {100, 125, 150, 200};
+constexpr int kLargePicture = 32;
+constexpr int kSmallPicture = 16;
+
+// The picture's resource id at the DPI: the first scale whose size is not
+// smaller than Office's size for it (32 or 16 pixels at 96 DPI, in
+// proportion above), else the largest, which Office scales up.
+WORD PictureId(const CRibbonButton& button, UINT dpi)
+{
+    const int base = button.large ? kLargePicture : kSmallPicture;
+    const int wanted = ScaledPixels(base, dpi);
+    int step = 0;
+    while (step + 1 < static_cast<int>(std::size(kPictureScales)) && base * kPictureScales[step] / 100 < wanted)
+        ++step;
+    return static_cast<WORD>(button.picture + step * IDB_RIBBON_STEP_OFFSET);
+}
+
 } // namespace
 
 std::wstring RibbonXml()
@@ -87,11 +109,10 @@ int RibbonButtonIndex(const std::wstring& id)
     return -1;
 }
 
-IPictureDisp* RibbonButtonPicture(int index)
+IPictureDisp* RibbonButtonPicture(int index, UINT dpi)
 {
+    const WORD id = PictureId(kButtons[index], dpi);
     // A DIB section keeps the picture's alpha channel for Office.
-    const WORD id = kButtons[index].large ? kButtons[index].picture
-                                          : static_cast<WORD>(kButtons[index].picture + IDB_RIBBON_SMALL_OFFSET);
     HANDLE bitmap = LoadImageW(ResourceModule(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
     if (!bitmap)
         throw CComError(HRESULT_FROM_WIN32(GetLastError()), L"");

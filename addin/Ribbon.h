@@ -12,6 +12,7 @@ std::wstring RibbonXml();
 // The menu position (0-based) of the ribbon button with this id; -1 for
 // an id that is not ours.
 int RibbonButtonIndex(const std::wstring& id);
-// The button's picture for Office: 32 × 32 for the large buttons, 16 × 16
-// for the others, with their alpha channel. Raises CComError.
-IPictureDisp* RibbonButtonPicture(int index);
+// The button's picture for Office, with its alpha channel, drawn for the
+// DPI of Excel's window: 32 × 32 for the large buttons and 16 × 16 for the
+// others at 96 DPI, larger in proportion above. Raises CComError.
+IPictureDisp* RibbonButtonPicture(int index, UINT dpi);

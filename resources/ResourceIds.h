@@ -5,6 +5,7 @@
 #define IDD_ABOUT 202
 #define IDB_ABOUT 207
 #define IDC_ABOUT_VERSION 208
+#define IDC_ABOUT_PICTURE 209
 
 // Progress window of the distribution fill.
 #define IDD_GENERATING 240
@@ -24,14 +25,16 @@
 #define IDC_SAMPLE_EQUAL 227
 #define IDC_SAMPLE_WEIGHTED 228
 
-// Ribbon button pictures: 32 x 32 at these ids, 16 x 16 at id + 10.
+// Ribbon button pictures (32 x 32 for the large buttons, 16 x 16 for the
+// small) at these ids, and at id + n * IDB_RIBBON_STEP_OFFSET the same
+// picture for 125, 150 and 200 % (n = 1, 2, 3).
 #define IDB_RIBBON_FILL_SIMPLE 310
 #define IDB_RIBBON_FILL_DISTRIBUTION 311
 #define IDB_RIBBON_SAMPLE 312
 #define IDB_RIBBON_SORT 313
 #define IDB_RIBBON_ABOUT 314
 #define IDB_RIBBON_HELP 315
-#define IDB_RIBBON_SMALL_OFFSET 10
+#define IDB_RIBBON_STEP_OFFSET 10
 
 // Random Fill dialog.
 #define IDD_RANDOM_FILL 9

@@ -2,12 +2,19 @@
 """Draws the About box picture, About.bmp: a histogram of draws under the
 normal density it approaches. Run from this folder; the output is committed.
 
+The picture is laid out on a 100 x 110 grid of units and drawn at PIXELS
+pixels a unit, so that it is sharp where the About box shows it at 200 %;
+the dialog resamples it smoothly to the size its picture control has at
+the DPI of the moment.
+
 Deterministic: the bars are the expected counts of 2000 normal draws in
 fourteen bins, so running it again gives the same file byte for byte."""
 import math
 import struct
 
-WIDTH, HEIGHT = 100, 110
+UNITS_WIDE, UNITS_HIGH = 100, 110
+PIXELS = 2
+WIDTH, HEIGHT = UNITS_WIDE * PIXELS, UNITS_HIGH * PIXELS
 BACKGROUND = (255, 255, 255)
 BAR = (173, 198, 232)
 BAR_EDGE = (70, 110, 170)
@@ -20,6 +27,13 @@ pixels = [[BACKGROUND] * WIDTH for _ in range(HEIGHT)]
 def put(x, y, colour):
     if 0 <= x < WIDTH and 0 <= y < HEIGHT:
         pixels[y][x] = colour
+
+
+def fill(x0, y0, x1, y1, colour):
+    """Fills the units [x0, x1) x [y0, y1)."""
+    for y in range(y0 * PIXELS, y1 * PIXELS):
+        for x in range(x0 * PIXELS, x1 * PIXELS):
+            put(x, y, colour)
 
 
 def density(z):
@@ -40,36 +54,33 @@ def to_x(z):
     return LEFT + (z + SPAN) / (2 * SPAN) * (RIGHT - LEFT)
 
 
-# Bars: the probability of each bin divided by its width, a histogram's height.
+# Bars: the probability of each bin divided by its width, a histogram's
+# height; a one-unit edge on the top and the sides.
 for b in range(bins):
     z0 = -SPAN + 2 * SPAN * b / bins
     z1 = -SPAN + 2 * SPAN * (b + 1) / bins
     height = (cdf(z1) - cdf(z0)) / (z1 - z0) * scale
     x0, x1 = round(to_x(z0)), round(to_x(z1))
     y0 = round(BASE - height)
-    for x in range(x0, x1):
-        for y in range(y0, BASE):
-            edge = x == x0 or x == x1 - 1 or y == y0
-            put(x, y, BAR_EDGE if edge else BAR)
+    fill(x0, y0, x1, BASE, BAR_EDGE)
+    fill(x0 + 1, y0 + 1, x1 - 1, BASE, BAR)
 
-# The density, two pixels thick.
+# The density, two units thick, followed pixel by pixel.
 previous = None
-for x in range(LEFT, RIGHT + 1):
-    z = (x - LEFT) / (RIGHT - LEFT) * 2 * SPAN - SPAN
-    y = round(BASE - density(z) * scale)
+for x in range(LEFT * PIXELS, RIGHT * PIXELS + PIXELS):
+    z = (x / PIXELS - LEFT) / (RIGHT - LEFT) * 2 * SPAN - SPAN
+    y = round((BASE - density(z) * scale) * PIXELS)
     span = range(min(y, previous), max(y, previous) + 1) if previous is not None else [y]
     for yy in span:
-        put(x, yy, CURVE)
-        put(x, yy - 1, CURVE)
+        for thickness in range(2 * PIXELS):
+            put(x, yy + PIXELS - 1 - thickness, CURVE)
     previous = y
 
 # Axis with ticks at whole standard deviations.
-for x in range(LEFT - 2, RIGHT + 3):
-    put(x, BASE, AXIS)
+fill(LEFT - 2, BASE, RIGHT + 3, BASE + 1, AXIS)
 for k in range(-3, 4):
     x = round(to_x(k))
-    for y in range(BASE, BASE + 4):
-        put(x, y, AXIS)
+    fill(x, BASE, x + 1, BASE + 4, AXIS)
 
 row_bytes = WIDTH * 3
 padding = (4 - row_bytes % 4) % 4

@@ -1,11 +1,17 @@
 #!/usr/bin/env python3
-"""Draws the pictures of the Stochal ribbon buttons, 32 x 32 and 16 x 16,
-as 32-bit bitmaps with premultiplied alpha (what Office shows on any ribbon
-colour). Run from this folder; the files in ribbon/ are committed.
+"""Draws the pictures of the Stochal ribbon buttons as 32-bit bitmaps with
+premultiplied alpha (what Office shows on any ribbon colour), and writes
+RibbonImages.rc, which lists them. Run from this folder; the files in
+ribbon/ and the .rc are committed.
 
-Every picture is drawn here from shapes, four times larger, then averaged
-down, so edges are smooth; the same run gives the same files."""
+Office shows large buttons at 32 x 32 and small ones at 16 x 16 at 96 DPI,
+and larger in proportion to the DPI. Each picture is drawn at the sizes of
+100, 125, 150 and 200 % (addin/Ribbon.cpp picks one by the same steps), from
+shapes, not by scaling a bitmap: filled boxes have their edges on whole
+pixels at every size, the rest is drawn four times larger and averaged
+down, so edges are smooth. The same run gives the same files."""
 import math
+import os
 import struct
 
 SUPER = 4
@@ -21,11 +27,20 @@ class Canvas:
         if 0 <= x < self.n and 0 <= y < self.n:
             self.px[y][x] = rgb + (255,)
 
+    def _pixel_edges(self, a, b):
+        """[a, b) in picture units as whole pixels, at least one wide."""
+        k = self.size / 32
+        first = math.floor(a * k + 0.5)
+        last = max(first + 1, math.floor(b * k + 0.5))
+        return first * SUPER, last * SUPER
+
     def rect(self, x0, y0, x1, y1, rgb):
-        """Fills [x0, x1) x [y0, y1) in picture units of a 32-pixel picture."""
-        k = self.n / 32
-        for y in range(int(y0 * k), int(y1 * k)):
-            for x in range(int(x0 * k), int(x1 * k)):
+        """Fills [x0, x1) x [y0, y1) in picture units of a 32-pixel picture,
+        on whole pixels: a thin grid line stays one sharp pixel wide."""
+        left, right = self._pixel_edges(x0, x1)
+        top, bottom = self._pixel_edges(y0, y1)
+        for y in range(top, bottom):
+            for x in range(left, right):
                 self._put(x, y, rgb)
 
     def circle(self, cx, cy, r, rgb):
@@ -135,8 +150,15 @@ def help_(c):
     c.circle(16.5, 24.5, 2.2, WHITE)
 
 
-PICTURES = [("fill_simple", fill_simple), ("fill_distribution", fill_distribution), ("sample", sample),
-            ("sort", sort), ("about", about), ("help", help_)]
+# File name, resource id, size at 100 % (large 32, small 16), drawing.
+PICTURES = [("fill_simple", "IDB_RIBBON_FILL_SIMPLE", 32, fill_simple),
+            ("fill_distribution", "IDB_RIBBON_FILL_DISTRIBUTION", 32, fill_distribution),
+            ("sample", "IDB_RIBBON_SAMPLE", 32, sample),
+            ("sort", "IDB_RIBBON_SORT", 32, sort),
+            ("about", "IDB_RIBBON_ABOUT", 16, about),
+            ("help", "IDB_RIBBON_HELP", 16, help_)]
+# The scale steps drawn; step i of a picture has id + i * IDB_RIBBON_STEP_OFFSET.
+SCALES = (100, 125, 150, 200)
 
 
 def write_bmp(path, rows):
@@ -151,8 +173,16 @@ def write_bmp(path, rows):
         out.write(header + info + data)
 
 
-for name, draw in PICTURES:
-    for size in (32, 16):
+os.makedirs("ribbon", exist_ok=True)
+rc = ["// Pictures of the ribbon buttons at 100, 125, 150 and 200 %, written with",
+      "// the files by make_ribbon_images.py."]
+for name, resource, base, draw in PICTURES:
+    for step, scale in enumerate(SCALES):
+        size = base * scale // 100
         canvas = Canvas(size)
         draw(canvas)
-        write_bmp("ribbon/%s_%d.bmp" % (name, size), canvas.pixels())
+        path = "ribbon/%s_%d.bmp" % (name, size)
+        write_bmp(path, canvas.pixels())
+        rc.append("(%s + %d * IDB_RIBBON_STEP_OFFSET) BITMAP \"%s\"" % (resource, step, path))
+with open("RibbonImages.rc", "w", newline="\n") as out:
+    out.write("\n".join(rc) + "\n")

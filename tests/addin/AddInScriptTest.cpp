@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/ExcelScript.h"
@@ -23,6 +24,7 @@ using AddInConnection = AddInScript;
 using AboutBox = AddInScript;
 using HelpCommand = AddInScript;
 using Ribbon = AddInScript;
+using HighDpi = AddInScript;
 
 // The lines of `dump menu` for our popup: from "&Stochal" to the next
 // line of the same indentation.
@@ -145,6 +147,95 @@ TEST_F(AboutBox, ShowsTheVersionOfTheResourceAndRestoresExcel)
     EXPECT_TRUE(run.Has("ScreenUpdating\tTRUE\tlcid=0x0409"));
 }
 
+// A control's place in a `rects` line, in client pixels.
+struct ControlRect {
+    std::string id;
+    long left, top, right, bottom;
+
+    bool Holds(const ControlRect& other) const
+    {
+        return left <= other.left && top <= other.top && right >= other.right && bottom >= other.bottom;
+    }
+    bool Meets(const ControlRect& other) const
+    {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
+};
+
+// The `rects` lines after each `owner` line: one list a dialog.
+std::vector<std::vector<ControlRect>> DialogRects(const HostRun& run)
+{
+    std::vector<std::vector<ControlRect>> dialogs;
+    for (const std::string& line : run.lines) {
+        const std::vector<std::string> cells = SplitTabs(line);
+        if (cells.empty()) {
+            continue;
+        }
+        if (cells[0] == "owner") {
+            dialogs.emplace_back();
+        } else if (cells.size() == 5 && !dialogs.empty() && cells[0].find_first_not_of("-0123456789") == std::string::npos) {
+            const long left = std::stol(cells[1]), top = std::stol(cells[2]);
+            dialogs.back().push_back({cells[0], left, top, left + std::stol(cells[3]), top + std::stol(cells[4])});
+        }
+    }
+    return dialogs;
+}
+
+// Width and height of a `shot` file: the window's client area.
+std::pair<long, long> ShotSize(const std::string& file)
+{
+    const std::string bytes = ReadWorkFile(file);
+    if (bytes.size() < 26)
+        return {0, 0};
+    const auto word = [&](std::size_t at) {
+        return static_cast<long>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8
+                                 | static_cast<unsigned char>(bytes[at + 2]) << 16);
+    };
+    return {word(18), word(22)};
+}
+
+// At 200 % the dialogs keep their layout: no control reaches into another
+// (a group box holds its controls wholly) or past the window's edge, and
+// the About picture is drawn at the size of its control, which follows the
+// DPI, not stretched by the control from its own pixels. Random Fill's
+// output label and About's version label met the fields beside them. The
+// shots are left in the work folder to be looked at.
+TEST_F(HighDpi, AtTwoHundredPercentNoControlOverlapsAnotherOrTheEdgeAndThePictureFitsItsControl)
+{
+    const HostRun run = RunStepsWith(
+        "--dpi 192", "dialogs-192",
+        "sheet Sheet1\ncell A1:B3 7\nselect A1:B3\n"
+        "menu \"&Stochal/&Fill Simple...\"\nwindow \"Random Fill\"\nowner\nrects\nshot fill-192.bmp\n"
+        "press 2\nend\n"
+        "menu \"&Stochal/&About...\"\nwindow \"About Stochal\"\nowner\nrects\nshot about-192.bmp\npicture 209\n"
+        "press 1\nend\nshutdown\nunregister\n");
+    const std::vector<std::pair<std::string, std::string>> dialogs = {{"Random Fill", "fill-192.bmp"},
+                                                                      {"About Stochal", "about-192.bmp"}};
+    const std::vector<std::vector<ControlRect>> rects = DialogRects(run);
+    ASSERT_EQ(rects.size(), dialogs.size()) << run.errors;
+    for (std::size_t d = 0; d < dialogs.size(); ++d) {
+        const auto [width, height] = ShotSize(dialogs[d].second);
+        const std::vector<ControlRect>& controls = rects[d];
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const ControlRect& a = controls[i];
+            EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= width && a.bottom <= height)
+                << dialogs[d].first << ": control " << a.id << " passes the edge of " << width << "x" << height;
+            for (std::size_t j = i + 1; j < controls.size(); ++j) {
+                const ControlRect& b = controls[j];
+                EXPECT_FALSE(a.Meets(b) && !a.Holds(b) && !b.Holds(a))
+                    << dialogs[d].first << ": controls " << a.id << " (" << a.left << "," << a.top << ") and " << b.id
+                    << " (" << b.left << "," << b.top << ") overlap";
+            }
+        }
+    }
+    const auto picture = std::find_if(rects[1].begin(), rects[1].end(), [](const ControlRect& r) { return r.id == "209"; });
+    ASSERT_NE(picture, rects[1].end());
+    // 67 x 68 dialog units hold about 100 x 110 pixels at 96 DPI, twice that here.
+    EXPECT_GE(picture->right - picture->left, 190);
+    EXPECT_EQ(run.After("picture\t209\t"), std::vector<std::string>{std::to_string(picture->right - picture->left) + "x"
+                                                                     + std::to_string(picture->bottom - picture->top)});
+}
+
 TEST_F(HelpCommand, WithoutAHelpFileShowsNothingAndRestoresExcel)
 {
     // No StochalHelp.chm stands beside the DLL of the build; an unexpected
@@ -247,6 +338,29 @@ TEST_F(Ribbon, ButtonPicturesAreLargeForCommandsAndSmallForAboutAndHelp)
               (std::vector<std::string>{"image\tStochalFillSimple\t32x32", "image\tStochalFillDistribution\t32x32",
                                         "image\tStochalSample\t32x32", "image\tStochalSort\t32x32",
                                         "image\tStochalAbout\t16x16", "image\tStochalHelp\t16x16"}));
+}
+
+// Office shows large buttons at 32 and small ones at 16 pixels at 96 DPI,
+// larger in proportion to the DPI, 48 and 24 at 144, 64 and 32 at 192
+// ("Specifying Ribbon Image Resources", Windows Ribbon framework, on
+// learn.microsoft.com), and asks getImage for the picture at the current
+// scale ("Handle high DPI and DPI scaling in your Office solution", Ribbon
+// extensions). A picture of 32 or 16 would be stretched, blurred. Between
+// the scales drawn (175 % asks for 56 and 28) the next larger one comes.
+TEST_F(Ribbon, ButtonPicturesComeAtTheSizeOfExcelsDpi)
+{
+    for (const auto& [dpi, large, small] : {std::tuple<int, const char*, const char*>{144, "48x48", "24x24"},
+                                           {168, "64x64", "32x32"},
+                                           {192, "64x64", "32x32"}}) {
+        const HostRun run = RunStepsWith("--dpi " + std::to_string(dpi), "images-" + std::to_string(dpi),
+                                         "dump images\nshutdown\nunregister\n");
+        const std::string l = large, s = small;
+        EXPECT_EQ(LinesStartingWith(run, {"image\t"}),
+                  (std::vector<std::string>{"image\tStochalFillSimple\t" + l, "image\tStochalFillDistribution\t" + l,
+                                            "image\tStochalSample\t" + l, "image\tStochalSort\t" + l,
+                                            "image\tStochalAbout\t" + s, "image\tStochalHelp\t" + s}))
+            << dpi << " DPI";
+    }
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "tests/xlhost/CurrentWindow.h"
+#include "tests/xlhost/WindowSearch.h"
 #include "tests/xlhost/ScriptRunner.h"
 
 namespace xlhost {

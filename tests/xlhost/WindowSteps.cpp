@@ -9,11 +9,11 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "tests/xlhost/CurrentWindow.h"
 #include "tests/xlhost/HostModel.h"
 #include "tests/xlhost/HostObject.h"
 #include "tests/xlhost/ScreenShot.h"
 #include "tests/xlhost/ScriptRunner.h"
+#include "tests/xlhost/WindowSearch.h"
 
 namespace xlhost {
 namespace {
@@ -23,96 +23,6 @@ constexpr DWORD kCommandWaitMs = 60000;
 constexpr int kWizardBack = 0x3023;
 constexpr int kWizardNext = 0x3024;
 constexpr int kWizardFinish = 0x3025;
-
-BOOL CALLBACK FirstOtherWindow(HWND window, LPARAM found)
-{
-    if (window != HostModel::Instance().mainWindow && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct ControlSearch {
-    int id;
-    std::string className; // when not empty, wanted instead of the id
-    HWND visible;
-    HWND any;
-};
-
-bool Matches(HWND window, const ControlSearch& wanted)
-{
-    if (wanted.className.empty()) {
-        return (GetDlgCtrlID(window) & 0xFFFF) == (wanted.id & 0xFFFF);
-    }
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    return wanted.className == className;
-}
-
-BOOL CALLBACK MatchControl(HWND window, LPARAM search)
-{
-    auto& wanted = *reinterpret_cast<ControlSearch*>(search);
-    if (Matches(window, wanted)) {
-        if (wanted.any == nullptr) {
-            wanted.any = window;
-        }
-        if (IsWindowVisible(window)) {
-            wanted.visible = window;
-            return FALSE;
-        }
-    }
-    return TRUE;
-}
-
-int ControlId(const std::string& word)
-{
-    std::size_t used = 0;
-    const int id = std::stoi(word, &used, 0);
-    if (used != word.size()) {
-        throw std::runtime_error("no control id: " + word);
-    }
-    return id;
-}
-
-} // namespace
-
-HWND CurrentWindow()
-{
-    HWND active = GetActiveWindow();
-    if (active != nullptr && active != HostModel::Instance().mainWindow && IsWindowVisible(active)) {
-        return active;
-    }
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &FirstOtherWindow, reinterpret_cast<LPARAM>(&found));
-    if (found == nullptr) {
-        throw std::runtime_error("no window is up");
-    }
-    return found;
-}
-
-HWND Control(const std::string& word)
-{
-    const bool byClass = !word.empty() && !std::isdigit(static_cast<unsigned char>(word[0]));
-    ControlSearch search{byClass ? 0 : ControlId(word), byClass ? word : std::string(), nullptr, nullptr};
-    EnumChildWindows(CurrentWindow(), &MatchControl, reinterpret_cast<LPARAM>(&search));
-    HWND control = search.visible != nullptr ? search.visible : search.any;
-    if (control == nullptr) {
-        throw std::runtime_error("no control " + word + " in \"" + WindowText(CurrentWindow()) + "\"");
-    }
-    return control;
-}
-
-namespace {
-
-HWND UsableControl(const std::string& word)
-{
-    HWND control = Control(word);
-    if (!IsWindowVisible(control) || !IsWindowEnabled(control)) {
-        throw std::runtime_error("control " + word + " is hidden or disabled");
-    }
-    return control;
-}
 
 void Focus(HWND control)
 {
@@ -236,7 +146,8 @@ StepResult WizardStep(ScriptRunner&, const std::vector<std::string>& words)
     throw std::runtime_error("wizard takes next, back, finish or cancel");
 }
 
-StepResult MessageStep(ScriptRunner& runner, const std::vector<std::string>&)
+// With a file, the box is shot into it before its button is pressed.
+StepResult MessageStep(ScriptRunner& runner, const std::vector<std::string>& words)
 {
     HWND box = FindMessageBox();
     if (box == nullptr) {
@@ -247,6 +158,9 @@ StepResult MessageStep(ScriptRunner& runner, const std::vector<std::string>&)
     }
     HWND text = GetDlgItem(box, 0xFFFF);
     runner.Print("message\t" + WindowText(box) + "\t" + (text != nullptr ? WindowText(text) : std::string()));
+    if (words.size() > 1) {
+        SaveWindowBitmap(box, words[1]);
+    }
     CloseMessageBox(box);
     return StepResult::Done;
 }
@@ -323,6 +237,20 @@ StepResult RectsStep(ScriptRunner& runner, const std::vector<std::string>& words
     } else {
         EnumChildWindows(CurrentWindow(), &PrintRect, reinterpret_cast<LPARAM>(&runner));
     }
+    return StepResult::Done;
+}
+
+// The bitmap a picture control shows (STM_GETIMAGE), in its own pixels:
+// with the control's size from `rects`, whether it is drawn at the size it
+// is shown or stretched by the control.
+StepResult PictureStep(ScriptRunner& runner, const std::vector<std::string>& words)
+{
+    const auto image = reinterpret_cast<HBITMAP>(SendMessageW(Control(words[1]), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP size{};
+    if (image == nullptr || GetObjectW(image, sizeof size, &size) == 0) {
+        throw std::runtime_error("control " + words[1] + " shows no bitmap");
+    }
+    runner.Print("picture\t" + words[1] + "\t" + std::to_string(size.bmWidth) + "x" + std::to_string(size.bmHeight));
     return StepResult::Done;
 }
 
@@ -406,10 +334,11 @@ void AddWindowSteps(StepTable& table)
     table["combo"] = {&ComboStep, 3, 3, true};
     table["mouse"] = {&MouseStep, 5, 5, true};
     table["wizard"] = {&WizardStep, 2, 2, true};
-    table["message"] = {&MessageStep, 1, 1, true};
+    table["message"] = {&MessageStep, 1, 2, true};
     table["owner"] = {&OwnerStep, 1, 1, true};
     table["controls"] = {&ControlsStep, 1, 1, true};
     table["rects"] = {&RectsStep, 1, 2, true};
+    table["picture"] = {&PictureStep, 2, 2, true};
     table["shot"] = {&ShotStep, 2, 2, true};
     table["ccversion"] = {&ControlVersionStep, 2, 2, true};
     table["end"] = {&EndStep, 1, 1, true};
