@@ -67,7 +67,9 @@ CWtlParamList::RowRects CWtlParamList::RowAt(size_t row) const
 
 HWND CWtlParamList::CreateLabel(const wchar_t* text, const RECT& rect)
 {
-    HWND label = CreateWindowExW(WS_EX_TRANSPARENT, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+    // Centred in the row's height, level with the text of the field beside it.
+    constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE;
+    HWND label = CreateWindowExW(WS_EX_TRANSPARENT, L"STATIC", text, kStyle,
                                  rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, Handle(),
                                  nullptr, ResourceModule(), nullptr);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
