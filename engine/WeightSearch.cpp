@@ -36,8 +36,9 @@ CWeightSearch::CWeightSearch(const std::vector<double>& weights, std::size_t cou
         return;
     }
     const std::size_t buckets = m_sums.size();
+    m_lastBucket = static_cast<double>(buckets);
     if (m_sums.back() > 0.0) {
-        m_scale = static_cast<double>(buckets) / m_sums.back();
+        m_scale = m_lastBucket / m_sums.back();
     }
     // Bucket is monotone over the sums, so the first sum in bucket b or a
     // later one is the count of sums in the buckets before b: counted, then
@@ -77,16 +78,6 @@ std::size_t CWeightSearch::Position(const Target& target) const
     return Decided(x, candidate) ? candidate : WeightedPosition(x, m_count, weightOf);
 }
 
-std::size_t CWeightSearch::Bucket(double x) const
-{
-    const double scaled = x * m_scale;
-    const double buckets = static_cast<double>(m_sums.size());
-    if (!(scaled > 0.0)) {
-        return 0;
-    }
-    return scaled >= buckets ? m_sums.size() : static_cast<std::size_t>(scaled);
-}
-
 bool CWeightSearch::Decided(double x, std::size_t candidate) const
 {
     // Reaching position c the scan has made c roundings of values at most
@@ -94,8 +85,8 @@ bool CWeightSearch::Decided(double x, std::size_t candidate) const
     // c-th. The scan stops at c when x is clearly at most the sum through c
     // and clearly above the sum before it.
     const std::size_t top = std::min(candidate, m_sums.size() - 1);
-    const double margin =
-        static_cast<double>(candidate + 1) * kRoundingPerAddition * (std::fabs(x) + m_sums[top]);
+    const auto additions = static_cast<double>(static_cast<std::int64_t>(candidate + 1)); // below 2^32
+    const double margin = additions * kRoundingPerAddition * (std::fabs(x) + m_sums[top]);
     const bool stopsHere = candidate == m_sums.size() || x <= m_sums[candidate] - margin;
     const bool passesBefore = candidate == 0 || x > m_sums[candidate - 1] + margin;
     return stopsHere && passesBefore;

@@ -64,7 +64,15 @@ public:
     }
 
 private:
-    std::size_t Bucket(double x) const;
+    std::size_t Bucket(double x) const
+    {
+        const double scaled = x * m_scale;
+        if (!(scaled > 0.0)) {
+            return 0;
+        }
+        // Through a signed integer, one instruction: there are below 2^32 buckets.
+        return scaled >= m_lastBucket ? m_sums.size() : static_cast<std::size_t>(static_cast<std::int64_t>(scaled));
+    }
     bool Decided(double x, std::size_t candidate) const;
 
     const std::vector<double>& m_weights;
@@ -73,5 +81,6 @@ private:
     bool m_searchable = true;
     std::vector<double> m_sums;           // running sums through positions 0 .. count-2
     double m_scale = 0.0;                 // running sum to bucket
+    double m_lastBucket = 0.0;            // the bucket past every sum, as a double
     std::vector<std::uint32_t> m_firstSum; // per bucket: the first sum in it or a later one
 };
