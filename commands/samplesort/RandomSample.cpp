@@ -1,15 +1,16 @@
 #include "commands/Commands.h"
 
 #include <cwchar>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "commands/samplesort/RandomSampleDialog.h"
 #include "commands/samplesort/SelectionCommand.h"
-#include "commands/samplesort/TabbedText.h"
+#include "commands/samplesort/TabbedClipboard.h"
 #include "engine/InternalGenerator.h"
 #include "engine/Sampling.h"
-#include "win/ui/Clipboard.h"
 #include "win/ui/EscapeKey.h"
 #include "win/ui/MessageBoxes.h"
 
@@ -45,12 +46,16 @@ void ShowInvalidWeight(HWND owner, const CExcelRange& cell)
     ShowError(owner, text.data());
 }
 
-// The displayed texts of the drawn rows; a row drawn again is read once.
-// False when the user pressed Esc before the last row was read.
-bool DrawnRowTexts(const CExcelRange& selection, const ElementList& drawn, long columns,
-                   std::vector<std::wstring>& texts)
+// The displayed texts of each row drawn, read once however often it was
+// drawn.
+using RowTexts = std::unordered_map<std::uint32_t, std::vector<std::wstring>>;
+
+// The drawn rows' texts into `rows`, and a view of each in the order drawn
+// into `texts`. False when the user pressed Esc before the last row was
+// read.
+bool DrawnRowTexts(const CExcelRange& selection, const ElementList& drawn, long columns, RowTexts& rows,
+                   std::vector<std::wstring_view>& texts)
 {
-    std::unordered_map<std::uint32_t, std::vector<std::wstring>> rows;
     texts.reserve(drawn.size() * static_cast<size_t>(columns));
     for (std::uint32_t row : drawn) {
         auto found = rows.find(row);
@@ -103,12 +108,11 @@ void CRandomSample::Run(HWND owner) const
     SampleByRule(elements, weights, m_unique, static_cast<std::uint32_t>(m_count), drawn,
                  g_generator.DistributionStream());
     // Esc while the rows are read leaves the clipboard as it was.
-    std::vector<std::wstring> texts;
-    if (!DrawnRowTexts(m_selection, drawn, m_columns, texts))
+    RowTexts rows;
+    std::vector<std::wstring_view> texts;
+    if (!DrawnRowTexts(m_selection, drawn, m_columns, rows, texts))
         return;
-    const std::wstring text = TabbedLines(texts, static_cast<size_t>(m_columns));
-    CClipboard clipboard(owner);
-    clipboard.SetText(text);
+    PutTabbedLines(owner, std::move(texts), static_cast<size_t>(m_columns));
 }
 
 void RunRandomSample(const CExcelApplication& application)

@@ -3,15 +3,15 @@
 #include "commands/Commands.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "commands/samplesort/RandomSortDialog.h"
 #include "commands/samplesort/SelectionCommand.h"
 #include "commands/samplesort/SortInPlace.h"
 #include "commands/samplesort/SortPlan.h"
-#include "commands/samplesort/TabbedText.h"
+#include "commands/samplesort/TabbedClipboard.h"
 #include "engine/Sampling.h"
-#include "win/ui/Clipboard.h"
 #include "win/ui/EscapeKey.h"
 
 namespace {
@@ -64,8 +64,7 @@ void CSortJob::ToClipboard(const std::vector<std::uint32_t>& sources) const
         const auto column = static_cast<long>(source % m_columns) + 1;
         texts.push_back(CellText(m_selection.Cell(row, column)));
     }
-    CClipboard clipboard(m_owner);
-    clipboard.SetText(TabbedLines(texts, static_cast<size_t>(m_columns)));
+    PutTabbedLines(m_owner, std::move(texts), static_cast<size_t>(m_columns));
 }
 
 void RunRandomSort(const CExcelApplication& application)

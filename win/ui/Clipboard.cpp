@@ -1,5 +1,6 @@
 #include "win/ui/Clipboard.h"
 
+#include <climits>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -10,14 +11,11 @@ namespace {
 
 const wchar_t kSetFailed[] = L"Failed to set clipboard data.";
 
-// A movable global block; owned until handed to the clipboard.
+// A movable global block, null when the process could not give it; owned
+// until handed to the clipboard.
 class CGlobalBlock {
 public:
-    explicit CGlobalBlock(size_t bytes) : m_handle(GlobalAlloc(GMEM_MOVEABLE, bytes))
-    {
-        if (!m_handle)
-            throw COSError(kSetFailed);
-    }
+    explicit CGlobalBlock(size_t bytes) : m_handle(GlobalAlloc(GMEM_MOVEABLE, bytes)) {}
     ~CGlobalBlock()
     {
         if (m_handle)
@@ -26,6 +24,7 @@ public:
     CGlobalBlock(const CGlobalBlock&) = delete;
     CGlobalBlock& operator=(const CGlobalBlock&) = delete;
 
+    explicit operator bool() const { return m_handle != nullptr; }
     void* Lock() const
     {
         void* data = GlobalLock(m_handle);
@@ -45,7 +44,7 @@ private:
     HGLOBAL m_handle;
 };
 
-// Hands a block of the CClipboardText over, cut to its text's size: a
+// Hands a block a text was built in over, cut to the text's size: a
 // reader takes the whole block.
 void HandOver(HGLOBAL& handle, size_t bytes, UINT format)
 {
@@ -99,6 +98,42 @@ void CClipboardText::Append(const char* text, std::size_t length)
     m_size += length;
 }
 
+CClipboardWideText::CClipboardWideText(std::size_t length) : m_length(length)
+{
+    // WideCharToMultiByte counts characters in an int, the NUL included.
+    if (length < static_cast<std::size_t>(INT_MAX)) {
+        m_block = GlobalAlloc(GMEM_MOVEABLE, (length + 1) * sizeof(wchar_t));
+        m_text = m_block ? static_cast<wchar_t*>(GlobalLock(m_block)) : nullptr;
+    }
+    if (!m_text) {
+        Free();
+        throw std::bad_alloc();
+    }
+}
+
+CClipboardWideText::~CClipboardWideText()
+{
+    Free();
+}
+
+void CClipboardWideText::Free()
+{
+    if (m_text)
+        GlobalUnlock(m_block);
+    m_text = nullptr;
+    if (m_block)
+        GlobalFree(m_block);
+    m_block = nullptr;
+}
+
+void CClipboardWideText::Append(const wchar_t* text, std::size_t length)
+{
+    if (length > m_length - m_size)
+        throw std::length_error("clipboard text beyond its length");
+    std::memcpy(m_text + m_size, text, length * sizeof(wchar_t));
+    m_size += length;
+}
+
 CClipboard::CClipboard(HWND owner) : m_open(OpenClipboard(owner) != FALSE) {}
 
 CClipboard::~CClipboard()
@@ -107,22 +142,24 @@ CClipboard::~CClipboard()
         CloseClipboard();
 }
 
-void CClipboard::SetText(const std::wstring& text)
+void CClipboard::SetText(CClipboardWideText& text)
 {
-    const int length = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    text.m_text[text.m_size] = L'\0';
+    const int length = static_cast<int>(text.m_size);
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.m_text, length, nullptr, 0, nullptr, nullptr);
     CGlobalBlock narrow(static_cast<size_t>(bytes) + 1);
+    if (!narrow)
+        throw std::bad_alloc();
     char* ansi = static_cast<char*>(narrow.Lock());
-    WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi, bytes, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, text.m_text, length, ansi, bytes, nullptr, nullptr);
     ansi[bytes] = '\0';
     narrow.Unlock();
-    CGlobalBlock wide((text.size() + 1) * sizeof(wchar_t));
-    std::memcpy(wide.Lock(), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    wide.Unlock();
+    GlobalUnlock(text.m_block);
+    text.m_text = nullptr;
     if (!m_open || !EmptyClipboard())
         throw COSError(kSetFailed);
     narrow.HandTo(CF_TEXT);
-    wide.HandTo(CF_UNICODETEXT);
+    HandOver(text.m_block, (text.m_size + 1) * sizeof(wchar_t), CF_UNICODETEXT);
 }
 
 void CClipboard::SetText(CClipboardText& text)
@@ -148,6 +185,8 @@ void CClipboard::AddFormat(const wchar_t* formatName, const std::string& bytes)
     if (!m_open || format == 0)
         throw COSError(kSetFailed);
     CGlobalBlock block(bytes.size() + 1);
+    if (!block)
+        throw COSError(kSetFailed);
     std::memcpy(block.Lock(), bytes.c_str(), bytes.size() + 1);
     block.Unlock();
     block.HandTo(format);

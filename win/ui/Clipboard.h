@@ -36,6 +36,34 @@ private:
     std::size_t m_capacity;
 };
 
+// Text of any characters written straight into the memory the clipboard
+// takes as CF_UNICODETEXT, sized for it exactly before the first character
+// is written; its CF_TEXT form is made from that block once, as it goes to
+// the clipboard.
+class CClipboardWideText {
+public:
+    // Room for `length` characters; raises std::bad_alloc when the process
+    // cannot give that much, or the text is longer than the conversion to
+    // the ANSI code page takes (2^31 - 2 characters).
+    explicit CClipboardWideText(std::size_t length);
+    ~CClipboardWideText();
+    CClipboardWideText(const CClipboardWideText&) = delete;
+    CClipboardWideText& operator=(const CClipboardWideText&) = delete;
+
+    // Appends characters, within the length.
+    void Append(const wchar_t* text, std::size_t length);
+    void Append(wchar_t character) { Append(&character, 1); }
+
+private:
+    friend class CClipboard;
+    void Free();
+
+    HGLOBAL m_block = nullptr;
+    wchar_t* m_text = nullptr; // locked while it is built
+    std::size_t m_size = 0;
+    std::size_t m_length;
+};
+
 // The clipboard, opened for one command's output and closed again however
 // the command ends.
 class CClipboard {
@@ -47,12 +75,14 @@ public:
 
     // Empties the clipboard and puts text on it twice: as CF_TEXT in the
     // ANSI code page, the form other programs have always read, and as
-    // CF_UNICODETEXT, so characters outside that code page survive. Each
-    // form is made once, in the memory handed over. Raises
-    // COSError("Failed to set clipboard data.") on failure.
-    void SetText(const std::wstring& text);
-    // The same for text built in clipboard memory: its CF_UNICODETEXT is
-    // its characters widened, its CF_TEXT its bytes.
+    // CF_UNICODETEXT, so characters outside that code page survive. The
+    // CF_TEXT block is made from the wide one, converted by
+    // WideCharToMultiByte; when the process cannot give it, std::bad_alloc
+    // is raised before the clipboard is emptied. Raises
+    // COSError("Failed to set clipboard data.") on other failures.
+    void SetText(CClipboardWideText& text);
+    // The same for text of ASCII characters: its CF_UNICODETEXT is its
+    // characters widened, its CF_TEXT its bytes.
     void SetText(CClipboardText& text);
     // Adds bytes in a format registered by name (such as "XML Spreadsheet")
     // beside what is on the clipboard; a NUL byte follows them. Raises

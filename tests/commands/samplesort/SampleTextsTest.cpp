@@ -1,8 +1,11 @@
 // Column labels, the typed number of samples and the clipboard text shape.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "commands/samplesort/ColumnLabels.h"
 #include "commands/samplesort/SampleCount.h"
@@ -55,12 +58,39 @@ TEST(SampleCount, RefusesNumbersBeyondSigned32Bits)
     EXPECT_TRUE(ParseSampleCount(L"00000000000000000000002147483647", count));
 }
 
+// Takes the tabbed text as the clipboard memory does, a piece at a time.
+struct CTextOut {
+    void Append(const wchar_t* text, std::size_t length) { joined.append(text, length); }
+    void Append(wchar_t character) { joined += character; }
+    std::wstring joined;
+};
+
+std::wstring Tabbed(const std::vector<std::wstring>& texts, std::size_t columns)
+{
+    CTextOut out;
+    AppendTabbedLines(texts, columns, out);
+    EXPECT_EQ(TabbedLength(texts), out.joined.size()) << "the room reserved is the room taken";
+    return out.joined;
+}
+
 TEST(TabbedText, TabsBetweenCellsLineFeedAfterEveryLine)
 {
-    EXPECT_EQ(TabbedLines({L"a", L"b", L"c", L"d", L"e", L"f"}, 2), L"a\tb\nc\td\ne\tf\n");
-    EXPECT_EQ(TabbedLines({L"a", L"b", L"c"}, 3), L"a\tb\tc\n");
-    EXPECT_EQ(TabbedLines({L"a", L"b"}, 1), L"a\nb\n");
-    EXPECT_EQ(TabbedLines({L"", L"x", L""}, 3), L"\tx\t\n") << "an empty cell adds nothing between its tabs";
-    EXPECT_EQ(TabbedLines({}, 4), L"");
-    EXPECT_EQ(TabbedLines({L"\x03a9\x20ac"}, 1), L"\x03a9\x20ac\n");
+    EXPECT_EQ(Tabbed({L"a", L"b", L"c", L"d", L"e", L"f"}, 2), L"a\tb\nc\td\ne\tf\n");
+    EXPECT_EQ(Tabbed({L"a", L"b", L"c"}, 3), L"a\tb\tc\n");
+    EXPECT_EQ(Tabbed({L"a", L"b"}, 1), L"a\nb\n");
+    EXPECT_EQ(Tabbed({L"", L"x", L""}, 3), L"\tx\t\n") << "an empty cell adds nothing between its tabs";
+    EXPECT_EQ(Tabbed({}, 4), L"");
+    EXPECT_EQ(Tabbed({L"\x03a9\x20ac"}, 1), L"\x03a9\x20ac\n");
+}
+
+TEST(TabbedText, TooLargeMessageNamesTheCellsAndTheSizeInWholeMegabytes)
+{
+    EXPECT_EQ(TabbedTextTooLargeMessage(3000000, 36000000),
+              L"Not enough memory to put 3000000 cells on the clipboard: their text would take 35 MB. "
+              L"Choose fewer rows or columns.");
+    EXPECT_EQ(TabbedTextTooLargeMessage(2, 1048576), L"Not enough memory to put 2 cells on the clipboard: their "
+                                                      L"text would take 1 MB. Choose fewer rows or columns.");
+    EXPECT_EQ(TabbedTextTooLargeMessage(4294967296ull, 1048577ull << 12),
+              L"Not enough memory to put 4294967296 cells on the clipboard: their text would take 4097 MB. "
+              L"Choose fewer rows or columns.");
 }
