@@ -29,6 +29,6 @@ void PutTabbedLines(HWND owner, Texts texts, std::size_t columns)
     const std::uint64_t cells = texts.size();
     const std::unique_ptr<CClipboardWideText> text = ReserveTabbedText(length, cells);
     AppendTabbedLines(texts, columns, *text);
-    Texts().swap(texts);
+    texts = Texts();
     PutTabbedText(owner, *text, length, cells);
 }

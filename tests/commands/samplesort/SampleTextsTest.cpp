@@ -1,12 +1,15 @@
-// Column labels, the typed number of samples and the clipboard text shape.
+// Column labels, the typed number of samples, the cell texts kept and the
+// clipboard text shape.
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "commands/samplesort/CellTexts.h"
 #include "commands/samplesort/ColumnLabels.h"
 #include "commands/samplesort/SampleCount.h"
 #include "commands/samplesort/TabbedText.h"
@@ -56,6 +59,32 @@ TEST(SampleCount, RefusesNumbersBeyondSigned32Bits)
     EXPECT_FALSE(ParseSampleCount(L"4294967296", count)); // would wrap to 0 in 32 bits
     EXPECT_FALSE(ParseSampleCount(L"99999999999999999999999", count));
     EXPECT_TRUE(ParseSampleCount(L"00000000000000000000002147483647", count));
+}
+
+TEST(CellTexts, GivesBackEveryTextInOrder)
+{
+    // Short texts past several blocks, empty ones among them, and texts
+    // longer than a block.
+    std::vector<std::wstring> texts;
+    for (int i = 0; i < 30000; ++i)
+        texts.push_back(i % 7 == 3 ? L"" : std::to_wstring(i * 7919) + L"\x20ac");
+    texts.insert(texts.begin() + 12345, std::wstring(70000, L'x'));
+    texts.push_back(std::wstring(65536, L'y'));
+    texts.push_back(L"");
+    texts.push_back(L"last");
+    CCellTexts kept;
+    for (const std::wstring& text : texts)
+        kept.Add(text);
+    ASSERT_EQ(kept.size(), texts.size());
+    std::size_t i = 0;
+    for (std::wstring_view text : kept) {
+        ASSERT_LT(i, texts.size());
+        ASSERT_EQ(text, texts[i]) << i;
+        ++i;
+    }
+    EXPECT_EQ(i, texts.size());
+    const CCellTexts none;
+    EXPECT_FALSE(none.begin() != none.end());
 }
 
 // Takes the tabbed text as the clipboard memory does, a piece at a time.
