@@ -4,7 +4,7 @@
 #include <limits>
 #include <stdexcept>
 
-void CCellTexts::Add(std::wstring_view text)
+std::wstring_view CCellTexts::Add(std::wstring_view text)
 {
     if (text.size() > std::numeric_limits<std::uint32_t>::max())
         throw std::length_error("cell text beyond 32-bit length");
@@ -12,8 +12,13 @@ void CCellTexts::Add(std::wstring_view text)
         m_blocks.emplace_back();
         m_blocks.back().reserve(std::max(kBlockLength, text.size()));
     }
-    m_blocks.back().insert(m_blocks.back().end(), text.begin(), text.end());
+    // Within its capacity a block never reallocates, and moving the list
+    // of blocks moves no characters.
+    std::vector<wchar_t>& block = m_blocks.back();
+    const std::size_t offset = block.size();
+    block.insert(block.end(), text.begin(), text.end());
     m_lengths.push_back(static_cast<std::uint32_t>(text.size()));
+    return {block.data() + offset, text.size()};
 }
 
 CCellTexts::const_iterator CCellTexts::begin() const

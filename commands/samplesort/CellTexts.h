@@ -7,14 +7,16 @@
 
 // Cell texts in the order they are added, kept end to end in large blocks
 // rather than in a string each, so that many short texts take little more
-// room than their characters; read back in order, as views.
+// room than their characters; read back in order, as views. A text never
+// moves once added.
 class CCellTexts {
 public:
     class const_iterator;
 
     // Room for the lengths of `count` texts.
     void Reserve(std::size_t count) { m_lengths.reserve(count); }
-    void Add(std::wstring_view text);
+    // Keeps a copy of the text and gives a view of it.
+    std::wstring_view Add(std::wstring_view text);
     std::size_t size() const { return m_lengths.size(); }
     const_iterator begin() const;
     const_iterator end() const;

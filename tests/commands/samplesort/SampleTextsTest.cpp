@@ -61,7 +61,7 @@ TEST(SampleCount, RefusesNumbersBeyondSigned32Bits)
     EXPECT_TRUE(ParseSampleCount(L"00000000000000000000002147483647", count));
 }
 
-TEST(CellTexts, GivesBackEveryTextInOrder)
+TEST(CellTexts, GivesBackEveryTextInOrderWhereItWasPut)
 {
     // Short texts past several blocks, empty ones among them, and texts
     // longer than a block.
@@ -73,9 +73,12 @@ TEST(CellTexts, GivesBackEveryTextInOrder)
     texts.push_back(L"");
     texts.push_back(L"last");
     CCellTexts kept;
+    std::vector<std::wstring_view> given;
     for (const std::wstring& text : texts)
-        kept.Add(text);
+        given.push_back(kept.Add(text));
     ASSERT_EQ(kept.size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        ASSERT_EQ(given[i], texts[i]) << "the view given when it was added, " << i;
     std::size_t i = 0;
     for (std::wstring_view text : kept) {
         ASSERT_LT(i, texts.size());
