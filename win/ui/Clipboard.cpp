@@ -57,82 +57,66 @@ void HandOver(HGLOBAL& handle, size_t bytes, UINT format)
     handle = nullptr;
 }
 
+// A length the ANSI conversion can count in an int, the NUL included.
+std::size_t ConvertibleLength(std::size_t length)
+{
+    if (length >= static_cast<std::size_t>(INT_MAX))
+        throw std::bad_alloc();
+    return length;
+}
+
 } // namespace
 
-CClipboardText::CClipboardText(std::size_t capacity) : m_capacity(capacity)
+template <class Char>
+CClipboardBlock<Char>::CClipboardBlock(std::size_t capacity) : m_capacity(capacity)
 {
-    // The narrow form and the wide one, each with its terminating NUL.
-    if (capacity < (static_cast<std::size_t>(-1) - 2) / 3) {
-        m_narrow = GlobalAlloc(GMEM_MOVEABLE, capacity + 1);
-        m_wide = m_narrow ? GlobalAlloc(GMEM_MOVEABLE, (capacity + 1) * sizeof(wchar_t)) : nullptr;
-        m_text = m_wide ? static_cast<char*>(GlobalLock(m_narrow)) : nullptr;
-    }
+    if (capacity < static_cast<std::size_t>(-1) / sizeof(Char) - 1)
+        m_block = GlobalAlloc(GMEM_MOVEABLE, (capacity + 1) * sizeof(Char));
+    m_text = m_block ? static_cast<Char*>(GlobalLock(m_block)) : nullptr;
     if (!m_text) {
-        Free();
+        if (m_block)
+            GlobalFree(m_block);
         throw std::bad_alloc();
     }
+}
+
+template <class Char>
+CClipboardBlock<Char>::~CClipboardBlock()
+{
+    if (m_text)
+        GlobalUnlock(m_block);
+    if (m_block)
+        GlobalFree(m_block);
+}
+
+template <class Char>
+void CClipboardBlock<Char>::Append(const Char* text, std::size_t length)
+{
+    if (length > m_capacity - m_size)
+        throw std::length_error("clipboard text beyond its capacity");
+    std::memcpy(m_text + m_size, text, length * sizeof(Char));
+    m_size += length;
+}
+
+template class CClipboardBlock<char>;
+template class CClipboardBlock<wchar_t>;
+
+CClipboardText::CClipboardText(std::size_t capacity) : CClipboardBlock(capacity)
+{
+    // The wide form beside it, with its terminating NUL.
+    if (capacity < static_cast<std::size_t>(-1) / sizeof(wchar_t) - 1)
+        m_wide = GlobalAlloc(GMEM_MOVEABLE, (capacity + 1) * sizeof(wchar_t));
+    if (!m_wide)
+        throw std::bad_alloc();
 }
 
 CClipboardText::~CClipboardText()
 {
-    Free();
+    if (m_wide)
+        GlobalFree(m_wide);
 }
 
-void CClipboardText::Free()
-{
-    if (m_text)
-        GlobalUnlock(m_narrow);
-    m_text = nullptr;
-    for (HGLOBAL* handle : {&m_narrow, &m_wide}) {
-        if (*handle)
-            GlobalFree(*handle);
-        *handle = nullptr;
-    }
-}
-
-void CClipboardText::Append(const char* text, std::size_t length)
-{
-    if (length > m_capacity - m_size)
-        throw std::length_error("clipboard text beyond its capacity");
-    std::memcpy(m_text + m_size, text, length);
-    m_size += length;
-}
-
-CClipboardWideText::CClipboardWideText(std::size_t length) : m_length(length)
-{
-    // WideCharToMultiByte counts characters in an int, the NUL included.
-    if (length < static_cast<std::size_t>(INT_MAX)) {
-        m_block = GlobalAlloc(GMEM_MOVEABLE, (length + 1) * sizeof(wchar_t));
-        m_text = m_block ? static_cast<wchar_t*>(GlobalLock(m_block)) : nullptr;
-    }
-    if (!m_text) {
-        Free();
-        throw std::bad_alloc();
-    }
-}
-
-CClipboardWideText::~CClipboardWideText()
-{
-    Free();
-}
-
-void CClipboardWideText::Free()
-{
-    if (m_text)
-        GlobalUnlock(m_block);
-    m_text = nullptr;
-    if (m_block)
-        GlobalFree(m_block);
-    m_block = nullptr;
-}
-
-void CClipboardWideText::Append(const wchar_t* text, std::size_t length)
-{
-    if (length > m_length - m_size)
-        throw std::length_error("clipboard text beyond its length");
-    std::memcpy(m_text + m_size, text, length * sizeof(wchar_t));
-    m_size += length;
-}
+CClipboardWideText::CClipboardWideText(std::size_t length) : CClipboardBlock(ConvertibleLength(length)) {}
 
 CClipboard::CClipboard(HWND owner) : m_open(OpenClipboard(owner) != FALSE) {}
 
@@ -171,11 +155,11 @@ void CClipboard::SetText(CClipboardText& text)
     for (std::size_t i = 0; i <= text.m_size; ++i)
         wide[i] = static_cast<unsigned char>(text.m_text[i]);
     GlobalUnlock(text.m_wide);
-    GlobalUnlock(text.m_narrow);
+    GlobalUnlock(text.m_block);
     text.m_text = nullptr;
     if (!m_open || !EmptyClipboard())
         throw COSError(kSetFailed);
-    HandOver(text.m_narrow, text.m_size + 1, CF_TEXT);
+    HandOver(text.m_block, text.m_size + 1, CF_TEXT);
     HandOver(text.m_wide, (text.m_size + 1) * sizeof(wchar_t), CF_UNICODETEXT);
 }
 

@@ -9,6 +9,7 @@
 #include <new>
 #include <string>
 
+#include "tests/support/ClipboardBytes.h"
 #include "win/ui/Clipboard.h"
 
 // This program's import slot for GlobalAlloc, through which the clipboard
@@ -53,21 +54,6 @@ private:
     static inline int s_passing = 0;
     static inline Allocate s_real = nullptr;
 };
-
-// The clipboard's bytes in a format, the terminating NUL included.
-std::string ClipboardBytes(UINT format)
-{
-    std::string bytes;
-    if (!OpenClipboard(nullptr))
-        return "(not opened)";
-    if (HANDLE data = GetClipboardData(format)) {
-        const char* text = static_cast<const char*>(GlobalLock(data));
-        bytes.assign(text, GlobalSize(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return bytes;
-}
 
 class ClipboardWideText : public testing::Test {
 protected:
