@@ -18,28 +18,21 @@ extern "C" HGLOBAL(WINAPI* __imp_GlobalAlloc)(UINT, SIZE_T);
 
 namespace {
 
-// While it lives, the program's GlobalAlloc calls fail after the first
-// `passing`, as GlobalAlloc does when the process has not the memory (its
-// documentation: "If the function fails, the return value is NULL").
+// While it lives, the program's GlobalAlloc calls fail as GlobalAlloc does
+// when the process has not the memory (its documentation: "If the function
+// fails, the return value is NULL").
 class CGlobalAllocFailure {
 public:
-    explicit CGlobalAllocFailure(int passing)
-    {
-        s_passing = passing;
-        s_real = __imp_GlobalAlloc;
-        Install(&Failing);
-    }
-    ~CGlobalAllocFailure() { Install(s_real); }
+    CGlobalAllocFailure() : m_real(__imp_GlobalAlloc) { Install(&Failing); }
+    ~CGlobalAllocFailure() { Install(m_real); }
     CGlobalAllocFailure(const CGlobalAllocFailure&) = delete;
     CGlobalAllocFailure& operator=(const CGlobalAllocFailure&) = delete;
 
 private:
     using Allocate = HGLOBAL(WINAPI*)(UINT, SIZE_T);
 
-    static HGLOBAL WINAPI Failing(UINT flags, SIZE_T bytes)
+    static HGLOBAL WINAPI Failing(UINT, SIZE_T)
     {
-        if (s_passing-- > 0)
-            return s_real(flags, bytes);
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
     }
@@ -51,8 +44,7 @@ private:
         VirtualProtect(&__imp_GlobalAlloc, sizeof allocate, protection, &protection);
     }
 
-    static inline int s_passing = 0;
-    static inline Allocate s_real = nullptr;
+    Allocate m_real;
 };
 
 class ClipboardWideText : public testing::Test {
@@ -94,14 +86,14 @@ TEST_F(ClipboardWideText, BlockTheProcessCannotGiveIsRefused)
     Put(L"before\n");
     const std::string before = ClipboardBytes(CF_TEXT);
     {
-        const CGlobalAllocFailure failure(0);
+        const CGlobalAllocFailure failure;
         EXPECT_THROW(CClipboardWideText(8), std::bad_alloc) << "the wide block";
     }
     EXPECT_THROW(CClipboardWideText(INT_MAX), std::bad_alloc) << "more than the conversion counts";
     CClipboardWideText text(6);
     text.Append(L"after\n", 6);
     {
-        const CGlobalAllocFailure failure(0);
+        const CGlobalAllocFailure failure;
         CClipboard clipboard(m_owner);
         EXPECT_THROW(clipboard.SetText(text), std::bad_alloc) << "the CF_TEXT block";
     }
