@@ -1,15 +1,17 @@
 #include "commands/Commands.h"
 
 #include <cwchar>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
+#include "commands/samplesort/CellTexts.h"
 #include "commands/samplesort/RandomSampleDialog.h"
 #include "commands/samplesort/SelectionCommand.h"
-#include "commands/samplesort/TabbedText.h"
+#include "commands/samplesort/TabbedClipboard.h"
 #include "engine/InternalGenerator.h"
 #include "engine/Sampling.h"
-#include "win/ui/Clipboard.h"
 #include "win/ui/EscapeKey.h"
 #include "win/ui/MessageBoxes.h"
 
@@ -45,24 +47,27 @@ void ShowInvalidWeight(HWND owner, const CExcelRange& cell)
     ShowError(owner, text.data());
 }
 
-// The displayed texts of the drawn rows; a row drawn again is read once.
-// False when the user pressed Esc before the last row was read.
-bool DrawnRowTexts(const CExcelRange& selection, const ElementList& drawn, long columns,
-                   std::vector<std::wstring>& texts)
+// A view of each drawn row's displayed texts in the order drawn into
+// `texts`, the texts themselves into `read`: a row drawn again is read
+// once. False when the user pressed Esc before the last row was read.
+bool DrawnRowTexts(const CExcelRange& selection, const ElementList& drawn, long columns, CCellTexts& read,
+                   std::vector<std::wstring_view>& texts)
 {
-    std::unordered_map<std::uint32_t, std::vector<std::wstring>> rows;
-    texts.reserve(drawn.size() * static_cast<size_t>(columns));
+    const auto width = static_cast<size_t>(columns);
+    std::unordered_map<std::uint32_t, size_t> firstView; // a row read, to its first view in texts
+    texts.reserve(drawn.size() * width);
     for (std::uint32_t row : drawn) {
-        auto found = rows.find(row);
-        if (found == rows.end()) {
-            if (EscapePressed())
-                return false;
-            std::vector<std::wstring> cells;
-            for (long c = 1; c <= columns; ++c)
-                cells.push_back(DisplayedText(selection.Cell(static_cast<long>(row) + 1, c)));
-            found = rows.emplace(row, std::move(cells)).first;
+        const auto found = firstView.find(row);
+        if (found != firstView.end()) {
+            for (size_t c = 0; c < width; ++c)
+                texts.push_back(texts[found->second + c]);
+            continue;
         }
-        texts.insert(texts.end(), found->second.begin(), found->second.end());
+        if (EscapePressed())
+            return false;
+        firstView.emplace(row, texts.size());
+        for (long c = 1; c <= columns; ++c)
+            texts.push_back(read.Add(DisplayedText(selection.Cell(static_cast<long>(row) + 1, c))));
     }
     return true;
 }
@@ -103,12 +108,11 @@ void CRandomSample::Run(HWND owner) const
     SampleByRule(elements, weights, m_unique, static_cast<std::uint32_t>(m_count), drawn,
                  g_generator.DistributionStream());
     // Esc while the rows are read leaves the clipboard as it was.
-    std::vector<std::wstring> texts;
-    if (!DrawnRowTexts(m_selection, drawn, m_columns, texts))
+    CCellTexts read;
+    std::vector<std::wstring_view> texts;
+    if (!DrawnRowTexts(m_selection, drawn, m_columns, read, texts))
         return;
-    const std::wstring text = TabbedLines(texts, static_cast<size_t>(m_columns));
-    CClipboard clipboard(owner);
-    clipboard.SetText(text);
+    PutTabbedLines(owner, std::move(texts), static_cast<size_t>(m_columns));
 }
 
 void RunRandomSample(const CExcelApplication& application)

@@ -2,16 +2,16 @@
 
 #include "commands/Commands.h"
 
-#include <string>
+#include <utility>
 #include <vector>
 
+#include "commands/samplesort/CellTexts.h"
 #include "commands/samplesort/RandomSortDialog.h"
 #include "commands/samplesort/SelectionCommand.h"
 #include "commands/samplesort/SortInPlace.h"
 #include "commands/samplesort/SortPlan.h"
-#include "commands/samplesort/TabbedText.h"
+#include "commands/samplesort/TabbedClipboard.h"
 #include "engine/Sampling.h"
-#include "win/ui/Clipboard.h"
 #include "win/ui/EscapeKey.h"
 
 namespace {
@@ -54,18 +54,17 @@ void CSortJob::Run() const
 
 void CSortJob::ToClipboard(const std::vector<std::uint32_t>& sources) const
 {
-    std::vector<std::wstring> texts;
-    texts.reserve(sources.size());
+    CCellTexts texts;
+    texts.Reserve(sources.size());
     for (std::uint32_t source : sources) {
         // Esc at the start of a line leaves the clipboard as it was.
         if (texts.size() % static_cast<size_t>(m_columns) == 0 && EscapePressed())
             return;
         const auto row = static_cast<long>(source / m_columns) + 1;
         const auto column = static_cast<long>(source % m_columns) + 1;
-        texts.push_back(CellText(m_selection.Cell(row, column)));
+        texts.Add(CellText(m_selection.Cell(row, column)));
     }
-    CClipboard clipboard(m_owner);
-    clipboard.SetText(TabbedLines(texts, static_cast<size_t>(m_columns)));
+    PutTabbedLines(m_owner, std::move(texts), static_cast<size_t>(m_columns));
 }
 
 void RunRandomSort(const CExcelApplication& application)

@@ -1,16 +1,15 @@
 #include "commands/samplesort/TabbedText.h"
 
-std::wstring TabbedLines(const std::vector<std::wstring>& texts, std::size_t columns)
+#include <cwchar>
+
+std::wstring TabbedTextTooLargeMessage(std::uint64_t cells, std::uint64_t length)
 {
-    std::wstring result;
-    if (columns == 0)
-        return result; // no line can hold a text
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (i > 0 && i % columns != 0)
-            result += L'\t';
-        result += texts[i];
-        if ((i + 1) % columns == 0 || i + 1 == texts.size())
-            result += L'\n';
-    }
-    return result;
+    constexpr std::uint64_t kMegabyte = 1024 * 1024;
+    wchar_t text[256];
+    std::swprintf(text, sizeof text / sizeof text[0],
+                  L"Not enough memory to put %llu cells on the clipboard: their text would take %llu MB. "
+                  L"Choose fewer rows or columns.",
+                  static_cast<unsigned long long>(cells),
+                  static_cast<unsigned long long>((length + kMegabyte - 1) / kMegabyte));
+    return text;
 }

@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include <windows.h>
+#include <psapi.h>
+
 #include "tests/xlhost/CallBook.h"
 #include "tests/xlhost/CellText.h"
 #include "tests/xlhost/HostModel.h"
@@ -141,6 +144,19 @@ void DumpMenu(ScriptRunner& runner, const ControlNode& node, const std::string& 
     }
 }
 
+// The process's working set now and at its highest so far, as Windows
+// counts them ("PROCESS_MEMORY_COUNTERS structure", Win32 documentation).
+void DumpMemory(ScriptRunner& runner)
+{
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) {
+        throw std::runtime_error("cannot read the process's memory counters");
+    }
+    runner.Print("memory\tworking=" + std::to_string(counters.WorkingSetSize)
+                 + "\tpeak=" + std::to_string(counters.PeakWorkingSetSize));
+}
+
 std::string Lcid(LCID lcid)
 {
     char text[16];
@@ -171,6 +187,8 @@ StepResult DumpStep(ScriptRunner& runner, const std::vector<std::string>& words)
         DumpClipboard(runner);
     } else if (what == "formats") {
         DumpClipboardFormats(runner);
+    } else if (what == "memory") {
+        DumpMemory(runner);
     } else if (what == "images") {
         DumpRibbonImages(runner);
     } else if (what == "menu") {

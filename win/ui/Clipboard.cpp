@@ -1,5 +1,6 @@
 #include "win/ui/Clipboard.h"
 
+#include <climits>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -10,14 +11,11 @@ namespace {
 
 const wchar_t kSetFailed[] = L"Failed to set clipboard data.";
 
-// A movable global block; owned until handed to the clipboard.
+// A movable global block, null when the process could not give it; owned
+// until handed to the clipboard.
 class CGlobalBlock {
 public:
-    explicit CGlobalBlock(size_t bytes) : m_handle(GlobalAlloc(GMEM_MOVEABLE, bytes))
-    {
-        if (!m_handle)
-            throw COSError(kSetFailed);
-    }
+    explicit CGlobalBlock(size_t bytes) : m_handle(GlobalAlloc(GMEM_MOVEABLE, bytes)) {}
     ~CGlobalBlock()
     {
         if (m_handle)
@@ -26,6 +24,7 @@ public:
     CGlobalBlock(const CGlobalBlock&) = delete;
     CGlobalBlock& operator=(const CGlobalBlock&) = delete;
 
+    explicit operator bool() const { return m_handle != nullptr; }
     void* Lock() const
     {
         void* data = GlobalLock(m_handle);
@@ -45,7 +44,7 @@ private:
     HGLOBAL m_handle;
 };
 
-// Hands a block of the CClipboardText over, cut to its text's size: a
+// Hands a block a text was built in over, cut to the text's size: a
 // reader takes the whole block.
 void HandOver(HGLOBAL& handle, size_t bytes, UINT format)
 {
@@ -58,46 +57,66 @@ void HandOver(HGLOBAL& handle, size_t bytes, UINT format)
     handle = nullptr;
 }
 
+// A length the ANSI conversion can count in an int, the NUL included.
+std::size_t ConvertibleLength(std::size_t length)
+{
+    if (length >= static_cast<std::size_t>(INT_MAX))
+        throw std::bad_alloc();
+    return length;
+}
+
 } // namespace
 
-CClipboardText::CClipboardText(std::size_t capacity) : m_capacity(capacity)
+template <class Char>
+CClipboardBlock<Char>::CClipboardBlock(std::size_t capacity) : m_capacity(capacity)
 {
-    // The narrow form and the wide one, each with its terminating NUL.
-    if (capacity < (static_cast<std::size_t>(-1) - 2) / 3) {
-        m_narrow = GlobalAlloc(GMEM_MOVEABLE, capacity + 1);
-        m_wide = m_narrow ? GlobalAlloc(GMEM_MOVEABLE, (capacity + 1) * sizeof(wchar_t)) : nullptr;
-        m_text = m_wide ? static_cast<char*>(GlobalLock(m_narrow)) : nullptr;
-    }
+    if (capacity < static_cast<std::size_t>(-1) / sizeof(Char) - 1)
+        m_block = GlobalAlloc(GMEM_MOVEABLE, (capacity + 1) * sizeof(Char));
+    m_text = m_block ? static_cast<Char*>(GlobalLock(m_block)) : nullptr;
     if (!m_text) {
-        Free();
+        if (m_block)
+            GlobalFree(m_block);
         throw std::bad_alloc();
     }
 }
 
-CClipboardText::~CClipboardText()
-{
-    Free();
-}
-
-void CClipboardText::Free()
+template <class Char>
+CClipboardBlock<Char>::~CClipboardBlock()
 {
     if (m_text)
-        GlobalUnlock(m_narrow);
-    m_text = nullptr;
-    for (HGLOBAL* handle : {&m_narrow, &m_wide}) {
-        if (*handle)
-            GlobalFree(*handle);
-        *handle = nullptr;
-    }
+        GlobalUnlock(m_block);
+    if (m_block)
+        GlobalFree(m_block);
 }
 
-void CClipboardText::Append(const char* text, std::size_t length)
+template <class Char>
+void CClipboardBlock<Char>::Append(const Char* text, std::size_t length)
 {
     if (length > m_capacity - m_size)
         throw std::length_error("clipboard text beyond its capacity");
-    std::memcpy(m_text + m_size, text, length);
+    std::memcpy(m_text + m_size, text, length * sizeof(Char));
     m_size += length;
 }
+
+template class CClipboardBlock<char>;
+template class CClipboardBlock<wchar_t>;
+
+CClipboardText::CClipboardText(std::size_t capacity) : CClipboardBlock(capacity)
+{
+    // The wide form beside it, with its terminating NUL.
+    if (capacity < static_cast<std::size_t>(-1) / sizeof(wchar_t) - 1)
+        m_wide = GlobalAlloc(GMEM_MOVEABLE, (capacity + 1) * sizeof(wchar_t));
+    if (!m_wide)
+        throw std::bad_alloc();
+}
+
+CClipboardText::~CClipboardText()
+{
+    if (m_wide)
+        GlobalFree(m_wide);
+}
+
+CClipboardWideText::CClipboardWideText(std::size_t length) : CClipboardBlock(ConvertibleLength(length)) {}
 
 CClipboard::CClipboard(HWND owner) : m_open(OpenClipboard(owner) != FALSE) {}
 
@@ -107,22 +126,24 @@ CClipboard::~CClipboard()
         CloseClipboard();
 }
 
-void CClipboard::SetText(const std::wstring& text)
+void CClipboard::SetText(CClipboardWideText& text)
 {
-    const int length = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    text.m_text[text.m_size] = L'\0';
+    const int length = static_cast<int>(text.m_size);
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.m_text, length, nullptr, 0, nullptr, nullptr);
     CGlobalBlock narrow(static_cast<size_t>(bytes) + 1);
+    if (!narrow)
+        throw std::bad_alloc();
     char* ansi = static_cast<char*>(narrow.Lock());
-    WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi, bytes, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, text.m_text, length, ansi, bytes, nullptr, nullptr);
     ansi[bytes] = '\0';
     narrow.Unlock();
-    CGlobalBlock wide((text.size() + 1) * sizeof(wchar_t));
-    std::memcpy(wide.Lock(), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    wide.Unlock();
+    GlobalUnlock(text.m_block);
+    text.m_text = nullptr;
     if (!m_open || !EmptyClipboard())
         throw COSError(kSetFailed);
     narrow.HandTo(CF_TEXT);
-    wide.HandTo(CF_UNICODETEXT);
+    HandOver(text.m_block, (text.m_size + 1) * sizeof(wchar_t), CF_UNICODETEXT);
 }
 
 void CClipboard::SetText(CClipboardText& text)
@@ -134,11 +155,11 @@ void CClipboard::SetText(CClipboardText& text)
     for (std::size_t i = 0; i <= text.m_size; ++i)
         wide[i] = static_cast<unsigned char>(text.m_text[i]);
     GlobalUnlock(text.m_wide);
-    GlobalUnlock(text.m_narrow);
+    GlobalUnlock(text.m_block);
     text.m_text = nullptr;
     if (!m_open || !EmptyClipboard())
         throw COSError(kSetFailed);
-    HandOver(text.m_narrow, text.m_size + 1, CF_TEXT);
+    HandOver(text.m_block, text.m_size + 1, CF_TEXT);
     HandOver(text.m_wide, (text.m_size + 1) * sizeof(wchar_t), CF_UNICODETEXT);
 }
 
@@ -148,6 +169,8 @@ void CClipboard::AddFormat(const wchar_t* formatName, const std::string& bytes)
     if (!m_open || format == 0)
         throw COSError(kSetFailed);
     CGlobalBlock block(bytes.size() + 1);
+    if (!block)
+        throw COSError(kSetFailed);
     std::memcpy(block.Lock(), bytes.c_str(), bytes.size() + 1);
     block.Unlock();
     block.HandTo(format);

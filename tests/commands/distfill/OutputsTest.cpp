@@ -11,6 +11,7 @@
 #include "qdists/DistNormal.h"
 #include "tests/commands/distfill/FakeJob.h"
 #include "tests/commands/distfill/MessageWatcher.h"
+#include "tests/support/ClipboardBytes.h"
 
 namespace {
 
@@ -211,21 +212,6 @@ TEST_F(FillOutputs, FileThatCannotBeCreatedDrawsNothing)
     // Nothing was drawn: the stream is where it started.
     EXPECT_EQ(normal.Sample(stream), Expected(normal, 1)[0]);
     RemoveDirectoryA(directory.c_str());
-}
-
-// The clipboard's bytes in a format, the terminating NUL included.
-std::string ClipboardBytes(UINT format)
-{
-    std::string bytes;
-    if (!OpenClipboard(nullptr))
-        return "(not opened)";
-    if (HANDLE data = GetClipboardData(format)) {
-        const char* text = static_cast<const char*>(GlobalLock(data));
-        bytes.assign(text, GlobalSize(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return bytes;
 }
 
 class ClipboardOutput : public FillOutputs {

@@ -1,9 +1,15 @@
-// Column labels, the typed number of samples and the clipboard text shape.
+// Column labels, the typed number of samples, the cell texts kept and the
+// clipboard text shape.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
+#include "commands/samplesort/CellTexts.h"
 #include "commands/samplesort/ColumnLabels.h"
 #include "commands/samplesort/SampleCount.h"
 #include "commands/samplesort/TabbedText.h"
@@ -55,12 +61,68 @@ TEST(SampleCount, RefusesNumbersBeyondSigned32Bits)
     EXPECT_TRUE(ParseSampleCount(L"00000000000000000000002147483647", count));
 }
 
+TEST(CellTexts, GivesBackEveryTextInOrderWhereItWasPut)
+{
+    // Short texts past several blocks, empty ones among them, and texts
+    // longer than a block.
+    std::vector<std::wstring> texts;
+    for (int i = 0; i < 30000; ++i)
+        texts.push_back(i % 7 == 3 ? L"" : std::to_wstring(i * 7919) + L"\x20ac");
+    texts.insert(texts.begin() + 12345, std::wstring(70000, L'x'));
+    texts.push_back(std::wstring(65536, L'y'));
+    texts.push_back(L"");
+    texts.push_back(L"last");
+    CCellTexts kept;
+    std::vector<std::wstring_view> given;
+    for (const std::wstring& text : texts)
+        given.push_back(kept.Add(text));
+    ASSERT_EQ(kept.size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        ASSERT_EQ(given[i], texts[i]) << "the view given when it was added, " << i;
+    std::size_t i = 0;
+    for (std::wstring_view text : kept) {
+        ASSERT_LT(i, texts.size());
+        ASSERT_EQ(text, texts[i]) << i;
+        ++i;
+    }
+    EXPECT_EQ(i, texts.size());
+    const CCellTexts none;
+    EXPECT_FALSE(none.begin() != none.end());
+}
+
+// Takes the tabbed text as the clipboard memory does, a piece at a time.
+struct CTextOut {
+    void Append(const wchar_t* text, std::size_t length) { joined.append(text, length); }
+    void Append(wchar_t character) { joined += character; }
+    std::wstring joined;
+};
+
+std::wstring Tabbed(const std::vector<std::wstring>& texts, std::size_t columns)
+{
+    CTextOut out;
+    AppendTabbedLines(texts, columns, out);
+    EXPECT_EQ(TabbedLength(texts), out.joined.size()) << "the room reserved is the room taken";
+    return out.joined;
+}
+
 TEST(TabbedText, TabsBetweenCellsLineFeedAfterEveryLine)
 {
-    EXPECT_EQ(TabbedLines({L"a", L"b", L"c", L"d", L"e", L"f"}, 2), L"a\tb\nc\td\ne\tf\n");
-    EXPECT_EQ(TabbedLines({L"a", L"b", L"c"}, 3), L"a\tb\tc\n");
-    EXPECT_EQ(TabbedLines({L"a", L"b"}, 1), L"a\nb\n");
-    EXPECT_EQ(TabbedLines({L"", L"x", L""}, 3), L"\tx\t\n") << "an empty cell adds nothing between its tabs";
-    EXPECT_EQ(TabbedLines({}, 4), L"");
-    EXPECT_EQ(TabbedLines({L"\x03a9\x20ac"}, 1), L"\x03a9\x20ac\n");
+    EXPECT_EQ(Tabbed({L"a", L"b", L"c", L"d", L"e", L"f"}, 2), L"a\tb\nc\td\ne\tf\n");
+    EXPECT_EQ(Tabbed({L"a", L"b", L"c"}, 3), L"a\tb\tc\n");
+    EXPECT_EQ(Tabbed({L"a", L"b"}, 1), L"a\nb\n");
+    EXPECT_EQ(Tabbed({L"", L"x", L""}, 3), L"\tx\t\n") << "an empty cell adds nothing between its tabs";
+    EXPECT_EQ(Tabbed({}, 4), L"");
+    EXPECT_EQ(Tabbed({L"\x03a9\x20ac"}, 1), L"\x03a9\x20ac\n");
+}
+
+TEST(TabbedText, TooLargeMessageNamesTheCellsAndTheSizeInWholeMegabytes)
+{
+    EXPECT_EQ(TabbedTextTooLargeMessage(3000000, 36000000),
+              L"Not enough memory to put 3000000 cells on the clipboard: their text would take 35 MB. "
+              L"Choose fewer rows or columns.");
+    EXPECT_EQ(TabbedTextTooLargeMessage(2, 1048576), L"Not enough memory to put 2 cells on the clipboard: their "
+                                                      L"text would take 1 MB. Choose fewer rows or columns.");
+    EXPECT_EQ(TabbedTextTooLargeMessage(4294967296ull, 1048577ull << 12),
+              L"Not enough memory to put 4294967296 cells on the clipboard: their text would take 4097 MB. "
+              L"Choose fewer rows or columns.");
 }
