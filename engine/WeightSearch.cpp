@@ -10,7 +10,6 @@ namespace {
 // sum by at most 2^-53 of the sum, so 2^-53 per addition covers both. Twice
 // that, so that computing the bound and comparing with it cannot undo it.
 constexpr double kRoundingPerAddition = 0x1p-52;
-constexpr std::size_t kStepsBeforeSearch = 4;
 } // namespace
 
 CWeightSearch::CWeightSearch(const std::vector<double>& weights, std::size_t count)
@@ -50,35 +49,7 @@ CWeightSearch::CWeightSearch(const std::vector<double>& weights, std::size_t cou
     std::partial_sum(m_firstSum.begin(), m_firstSum.end(), m_firstSum.begin());
 }
 
-std::size_t CWeightSearch::Position(const Target& target) const
-{
-    const double x = target.x;
-    const auto weightOf = [this](std::size_t k) { return m_weights[k]; };
-    if (!m_searchable) {
-        return WeightedPosition(x, m_count, weightOf);
-    }
-    // Bucket is monotone, so the first sum reaching x lies between the first
-    // sum in x's bucket and the first sum in a later bucket. There is a
-    // bucket per sum: a step or two finds it, and crowded buckets (many small
-    // or zero weights) are searched by halves.
-    std::size_t candidate = m_firstSum[target.bucket];
-    const std::size_t last = m_firstSum[target.bucket + 1];
-    if (last - candidate > kStepsBeforeSearch) {
-        candidate = static_cast<std::size_t>(std::lower_bound(m_sums.begin() + static_cast<std::ptrdiff_t>(candidate),
-                                                              m_sums.begin() + static_cast<std::ptrdiff_t>(last), x) -
-                                             m_sums.begin());
-    } else {
-        // A fixed number of steps, each taken or not without a branch: the
-        // draws are random, a branch would guess wrong half the time.
-        for (std::size_t step = 0; step < kStepsBeforeSearch; ++step) {
-            const std::size_t at = std::min(candidate, m_sums.size() - 1);
-            candidate += candidate < last && m_sums[at] < x ? 1 : 0;
-        }
-    }
-    return Decided(x, candidate) ? candidate : WeightedPosition(x, m_count, weightOf);
-}
-
-bool CWeightSearch::Decided(double x, std::size_t candidate) const
+inline bool CWeightSearch::Decided(double x, std::size_t candidate) const
 {
     // Reaching position c the scan has made c roundings of values at most
     // |x|; the sum through c has made c + 1 roundings of sums at most the
@@ -91,3 +62,30 @@ bool CWeightSearch::Decided(double x, std::size_t candidate) const
     const bool passesBefore = candidate == 0 || x > m_sums[candidate - 1] + margin;
     return stopsHere && passesBefore;
 }
+
+std::size_t CWeightSearch::Position(const Target& target) const
+{
+    const double x = target.x;
+    const auto weightOf = [this](std::size_t k) { return m_weights[k]; };
+    if (!m_searchable) {
+        return WeightedPosition(x, m_count, weightOf);
+    }
+    // Bucket is monotone, so the first sum reaching x lies between the first
+    // sum in x's bucket and the first sum in a later bucket. There is a
+    // bucket per sum: mostly one sum or none lies between, and one step
+    // without a branch decides (the draws are random: a branch would guess
+    // wrong often); more, after many small or zero weights, are searched by
+    // halves.
+    std::size_t candidate = m_firstSum[target.bucket];
+    const std::size_t last = m_firstSum[target.bucket + 1];
+    if (last - candidate > 1) {
+        candidate = static_cast<std::size_t>(std::lower_bound(m_sums.begin() + static_cast<std::ptrdiff_t>(candidate),
+                                                              m_sums.begin() + static_cast<std::ptrdiff_t>(last), x) -
+                                             m_sums.begin());
+    } else {
+        const std::size_t at = std::min(candidate, m_sums.size() - 1);
+        candidate += candidate < last && m_sums[at] < x ? 1 : 0;
+    }
+    return Decided(x, candidate) ? candidate : WeightedPosition(x, m_count, weightOf);
+}
+
