@@ -88,7 +88,10 @@ std::size_t TakeInNode(typename Kind::Count* counts, std::int32_t& k)
         notAbove += aboveRank > lanes[i]; // -1 where true
     }
     const std::int32_t child = -LaneSum(notAbove);
-    k -= child > 0 ? counts[child - 1] : 0;
+    // The count before the child, without a branch: child 0 reads its own
+    // count and takes none of it.
+    const std::int32_t before = child > 0 ? 1 : 0;
+    k -= counts[child - before] & -before;
     const Count* less = kOneLessFrom<Count>.counts[child];
     for (std::size_t i = 0; i < kVectors; ++i) {
         StoreLanes(counts + i * kLanes, lanes[i] + LoadLanes<Lanes>(less + i * kLanes));
