@@ -10,8 +10,14 @@
 // waits on three or four dependent steps rather than on one a tree level.
 class CRemainingPositions {
 public:
-    // Raises std::length_error for 2^31 positions or more.
-    explicit CRemainingPositions(std::size_t count);
+    // Whether this processor takes a bit within a word by one fast deposit
+    // instruction.
+    static bool DepositIsFast();
+
+    // Raises std::length_error for 2^31 positions or more. The bit within a
+    // word is found by the deposit instruction where asked, else by
+    // broadword arithmetic; both take the same positions.
+    explicit CRemainingPositions(std::size_t count, bool byDeposit = DepositIsFast());
 
     std::size_t Remaining() const { return m_remaining; }
 
@@ -24,7 +30,13 @@ public:
     static constexpr std::size_t kFanOut = 16;
 
 private:
-    std::size_t TakeNth(std::int32_t k);
+    // Finds the word holding the wanted position and counts it gone on the
+    // way down; the rank becomes the position's rank within the word.
+    std::size_t TakeWord(std::int32_t& rank);
+    std::uint32_t TakeBit(std::size_t word, unsigned bit);
+#if defined(__x86_64__)
+    void TakeInTurnDeposited(const std::int32_t* ranks, std::size_t count, std::uint32_t* positions);
+#endif
 
     std::vector<std::uint64_t> m_bits;
     // The nodes above the words, level by level from the root down (one
@@ -37,4 +49,5 @@ private:
     std::vector<std::size_t> m_wideStarts;
     std::vector<std::size_t> m_narrowStarts;
     std::size_t m_remaining;
+    bool m_byDeposit;
 };
