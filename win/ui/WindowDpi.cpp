@@ -30,6 +30,17 @@ int ScaledPixels(int pixelsAt96, UINT dpi)
     return MulDiv(pixelsAt96, static_cast<int>(dpi), kBaseDpi);
 }
 
+RECT ScaledRect(const RECT& rectAt96, UINT dpi)
+{
+    return RECT{ScaledPixels(rectAt96.left, dpi), ScaledPixels(rectAt96.top, dpi), ScaledPixels(rectAt96.right, dpi),
+                ScaledPixels(rectAt96.bottom, dpi)};
+}
+
+void PlaceWindow(HWND window, const RECT& rect)
+{
+    MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
 CGdiObject<HFONT> PointFont(const wchar_t* face, int points, UINT dpi)
 {
     // A negative height asks for the character height, as points measure.

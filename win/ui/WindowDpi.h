@@ -10,6 +10,12 @@ UINT WindowDpi(HWND window);
 
 // A length in pixels at 96 DPI, at `dpi`.
 int ScaledPixels(int pixelsAt96, UINT dpi);
+// The same for each side of a rectangle.
+RECT ScaledRect(const RECT& rectAt96, UINT dpi);
+
+// Moves and sizes a child window to a rectangle of its parent's client
+// area, as a layout for a new DPI does.
+void PlaceWindow(HWND window, const RECT& rect);
 
 // A font of that face and size in points for text drawn at dpi.
 CGdiObject<HFONT> PointFont(const wchar_t* face, int points, UINT dpi);

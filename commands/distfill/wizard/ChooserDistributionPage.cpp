@@ -5,7 +5,7 @@
 
 namespace {
 // At 96 DPI.
-constexpr SIZE kGridSize{488, 350};
+constexpr RECT kGridRect{0, 0, 488, 350};
 } // namespace
 
 CWtlChooserDistribution::CWtlChooserDistribution() : CWizardPage(IDD_CHOOSE_DISTRIBUTION) {}
@@ -19,8 +19,7 @@ void CWtlChooserDistribution::OnInit()
 
 void CWtlChooserDistribution::OnDpiChanged()
 {
-    const RECT grid = GridRect();
-    MoveWindow(m_grid.Handle(), grid.left, grid.top, grid.right - grid.left, grid.bottom - grid.top, TRUE);
+    PlaceWindow(m_grid.Handle(), GridRect());
     m_grid.SetDpi(Dpi());
 }
 
@@ -28,8 +27,7 @@ void CWtlChooserDistribution::OnDpiChanged()
 // with its scroll bars, wholly in view.
 RECT CWtlChooserDistribution::GridRect() const
 {
-    const UINT dpi = Dpi();
-    RECT grid{0, 0, ScaledPixels(kGridSize.cx, dpi), ScaledPixels(kGridSize.cy, dpi)};
+    RECT grid = ScaledRect(kGridRect, Dpi());
     RECT client;
     GetClientRect(Handle(), &client);
     if (client.bottom > 0 && client.bottom < grid.bottom)

@@ -14,26 +14,15 @@ constexpr RECT kMessageRect{0, 330, 488, 350};
 constexpr COLORREF kMessageRed = RGB(255, 0, 0);
 constexpr int kContentHeight = 350;
 
-RECT Scaled(const RECT& rect, UINT dpi)
-{
-    return RECT{ScaledPixels(rect.left, dpi), ScaledPixels(rect.top, dpi), ScaledPixels(rect.right, dpi),
-                ScaledPixels(rect.bottom, dpi)};
-}
-
 // The rectangle at dpi moved up by shift pixels, or with keepTop only its
 // bottom.
 RECT Raised(const RECT& rectAt96, UINT dpi, int shift, bool keepTop = false)
 {
-    RECT rect = Scaled(rectAt96, dpi);
+    RECT rect = ScaledRect(rectAt96, dpi);
     if (!keepTop)
         rect.top -= shift;
     rect.bottom -= shift;
     return rect;
-}
-
-void Place(HWND window, const RECT& rect)
-{
-    MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }
 
 std::wstring Widened(const char* text)
@@ -51,13 +40,13 @@ void CWtlChooserParameters::OnInit()
 {
     m_dpi = Dpi();
     const HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-    const RECT name = Scaled(kNameRect, m_dpi);
+    const RECT name = ScaledRect(kNameRect, m_dpi);
     m_name = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, name.left, name.top,
                              name.right - name.left, name.bottom - name.top, Handle(), nullptr, nullptr, nullptr);
     SendMessageW(m_name, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (m_distribution)
         SetWindowTextW(m_name, Widened(m_distribution->GetName()).c_str());
-    m_message.Create(Handle(), Scaled(kMessageRect, m_dpi), font);
+    m_message.Create(Handle(), ScaledRect(kMessageRect, m_dpi), font);
     m_message.SetColors(kMessageRed, CColoredStaticCtrl::kDefault);
 }
 
@@ -76,14 +65,14 @@ void CWtlChooserParameters::OnSetActive()
 void CWtlChooserParameters::OnDpiChanged()
 {
     m_dpi = Dpi();
-    Place(m_name, Scaled(kNameRect, m_dpi));
+    PlaceWindow(m_name, ScaledRect(kNameRect, m_dpi));
     FitToPage();
     if (m_parameters) {
-        Place(m_parameters->Handle(), Raised(kParametersRect, m_dpi, m_shift));
+        PlaceWindow(m_parameters->Handle(), Raised(kParametersRect, m_dpi, m_shift));
         m_parameters->SetDpi(m_dpi);
     }
     if (m_graph) {
-        Place(m_graph->Handle(), Raised(kGraphRect, m_dpi, m_shift, true));
+        PlaceWindow(m_graph->Handle(), Raised(kGraphRect, m_dpi, m_shift, true));
         m_graph->SetDpi(m_dpi);
     }
 }
@@ -97,7 +86,7 @@ void CWtlChooserParameters::FitToPage()
     GetClientRect(Handle(), &client);
     const int content = ScaledPixels(kContentHeight, m_dpi);
     m_shift = client.bottom < content ? content - static_cast<int>(client.bottom) : 0;
-    Place(m_message.Handle(), Raised(kMessageRect, m_dpi, m_shift));
+    PlaceWindow(m_message.Handle(), Raised(kMessageRect, m_dpi, m_shift));
 }
 
 void CWtlChooserParameters::RebuildParameterList()

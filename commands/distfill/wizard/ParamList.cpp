@@ -53,16 +53,14 @@ void CWtlParamList::Clear()
 
 CWtlParamList::RowRects CWtlParamList::RowAt(size_t row) const
 {
-    const auto scaled = [this](int pixelsAt96) { return ScaledPixels(pixelsAt96, m_dpi); };
     const int x = kColumnWidth * static_cast<int>(row / kRowsPerColumn);
     const int y = kRowHeight * static_cast<int>(row % kRowsPerColumn);
     const int fieldLeft = x + kSymbolWidth;
     const int descriptionLeft = fieldLeft + kFieldWidth + kDescriptionGap;
-    const int top = scaled(y);
-    const int bottom = scaled(y + kControlHeight);
-    return RowRects{RECT{scaled(x), top, scaled(fieldLeft), bottom},
-                    RECT{scaled(fieldLeft), top, scaled(fieldLeft + kFieldWidth), bottom},
-                    RECT{scaled(descriptionLeft), top, scaled(descriptionLeft + kDescriptionWidth), bottom}};
+    const int bottom = y + kControlHeight;
+    return RowRects{ScaledRect(RECT{x, y, fieldLeft, bottom}, m_dpi),
+                    ScaledRect(RECT{fieldLeft, y, fieldLeft + kFieldWidth, bottom}, m_dpi),
+                    ScaledRect(RECT{descriptionLeft, y, descriptionLeft + kDescriptionWidth, bottom}, m_dpi)};
 }
 
 HWND CWtlParamList::CreateLabel(const wchar_t* text, const RECT& rect)
@@ -101,7 +99,7 @@ void CWtlParamList::SetDpi(UINT dpi)
     CGdiObject<HFONT> font = PointFont(kFontFace, kFontPoints, dpi);
     const auto place = [&font](HWND window, const RECT& rect) {
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
-        MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+        PlaceWindow(window, rect);
     };
     for (size_t row = 0; row < m_rows.size(); ++row) {
         const RowRects rects = RowAt(row);
