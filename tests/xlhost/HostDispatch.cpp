@@ -52,33 +52,44 @@ Scalar ToScalar(const HostValue& argument)
     }
 }
 
+// An argument of one interface: the numbers and flags the same on both,
+// texts and references in the interface's own form.
+template <class Oper, class Text, class Reference>
+Oper MakeOper(const HostValue& value, Text text, Reference reference)
+{
+    Oper oper{};
+    oper.xltype = value.kind;
+    switch (value.kind) {
+    case xltype::Num:
+        oper.val.num = value.number;
+        break;
+    case xltype::Bool:
+        oper.val.xbool = value.flag ? 1 : 0;
+        break;
+    case xltype::Err:
+        oper.val.err = value.error;
+        break;
+    case xltype::Str:
+        oper.val.str = text(value.text);
+        break;
+    case xltype::Ref:
+        oper = reference(value.area);
+        break;
+    default:
+        break;
+    }
+    return oper;
+}
+
 // Arguments and results of one interface.
 struct Xloper4 {
     using Oper = XLOPER;
     static Oper Make(const HostValue& value)
     {
-        Oper oper{};
-        oper.xltype = value.kind;
-        switch (value.kind) {
-        case xltype::Num:
-            oper.val.num = value.number;
-            break;
-        case xltype::Bool:
-            oper.val.xbool = value.flag ? 1 : 0;
-            break;
-        case xltype::Err:
-            oper.val.err = value.error;
-            break;
-        case xltype::Str:
-            oper.val.str = TestExcel::Instance().ArgumentText(value.text);
-            break;
-        case xltype::Ref:
-            oper = TestExcel::Instance().Reference(value.area);
-            break;
-        default:
-            break;
-        }
-        return oper;
+        TestExcel& excel = TestExcel::Instance();
+        return MakeOper<Oper>(
+            value, [&excel](const std::string& text) { return excel.ArgumentText(text); },
+            [&excel](const TestArea& area) { return excel.Reference(area); });
     }
 };
 
@@ -86,45 +97,15 @@ struct Xloper12 {
     using Oper = XLOPER12;
     static Oper Make(const HostValue& value)
     {
-        Oper oper{};
-        oper.xltype = value.kind;
-        switch (value.kind) {
-        case xltype::Num:
-            oper.val.num = value.number;
-            break;
-        case xltype::Bool:
-            oper.val.xbool = value.flag ? 1 : 0;
-            break;
-        case xltype::Err:
-            oper.val.err = value.error;
-            break;
-        case xltype::Str:
-            oper.val.str = TestExcel::Instance().ArgumentText12(value.text);
-            break;
-        case xltype::Ref:
-            oper = TestExcel::Instance().Reference12(value.area);
-            break;
-        default:
-            break;
-        }
-        return oper;
+        TestExcel& excel = TestExcel::Instance();
+        return MakeOper<Oper>(
+            value, [&excel](const std::string& text) { return excel.ArgumentText12(text); },
+            [&excel](const TestArea& area) { return excel.Reference12(area); });
     }
 };
 
-TestCell CellOf(const XLOPER& value)
-{
-    TestCell cell;
-    cell.type = static_cast<XlWord>(value.xltype & 0x0FFF);
-    cell.num = cell.type == xltype::Num ? value.val.num : cell.type == xltype::Int ? value.val.w : 0.0;
-    cell.flag = cell.type == xltype::Bool && value.val.xbool != 0;
-    cell.err = cell.type == xltype::Err ? value.val.err : 0;
-    if (cell.type == xltype::Str) {
-        cell.text = FormatValue(value);
-    }
-    return cell;
-}
-
-TestCell CellOf(const XLOPER12& value)
+template <class Oper>
+TestCell CellOf(const Oper& value)
 {
     TestCell cell;
     cell.type = static_cast<XlWord>(value.xltype & 0x0FFF);
